@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Process-wide configuration: where the data lives, the interface language and
+// the first day of the week.
+
+QString dataDirectory();
+QString databasePath();
+
+QStringList supportedLanguages();
+QString currentLanguage(bool resolveSystem);
+void setLanguage(const QString &language);
+// The rule behind currentLanguage, given the stored choice and a locale name
+// such as "de_AT".
+QString resolveLanguage(const QString &stored, bool resolveSystem, const QString &systemLocaleName);
+
+// 1 = Monday ... 7 = Sunday; starts as the system locale's first day.
+int &weekStartDay();
+
+// Reads an environment variable that counts only when present and not empty.
+QString environmentValue(const char *name);

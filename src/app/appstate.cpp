@@ -1,0 +1,69 @@
+#include "appstate.h"
+
+#include "appconfig.h"
+#include "services/categoryservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/splitlinerepository.h"
+#include "storage/transactionrepository.h"
+#include "thememanager.h"
+
+using namespace Qt::StringLiterals;
+
+AppState::AppState(QObject *parent)
+    : QObject(parent)
+{
+}
+
+bool AppState::initialize()
+{
+    auto *database = new Database(this);
+    const QString path = databasePath();
+    qInfo().noquote() << "Opening database at:" << path;
+    if (!database->open(path) || !database->runMigrations()) {
+        delete database;
+        return false;
+    }
+    m_database = database;
+
+    m_accounts = new AccountRepository(m_database, this);
+    m_transactions = new TransactionRepository(m_database, this);
+    m_categories = new CategoryRepository(m_database, this);
+    m_preferences = new PreferencesRepository(m_database, this);
+    m_splitLines = new SplitLineRepository(m_database, this);
+    m_recurring = new RecurringRepository(m_database, this);
+    m_reconciliations = new ReconciliationRepository(m_database, this);
+    m_categoryService = new CategoryService(m_categories, this);
+    m_themeManager = new ThemeManager(m_preferences, this);
+
+    m_themeManager->setTheme(m_preferences->value(u"theme"_s, u"system"_s));
+
+    if (const auto stored = m_preferences->get(u"weekStartDay"_s)) {
+        bool ok = false;
+        const int day = stored->toInt(&ok, 10);
+        if (ok && day >= 1 && day <= 7)
+            weekStartDay() = day;
+    }
+
+    m_categoryService->seedDefaultsIfEmpty();
+
+    if (const auto last = m_preferences->get(u"lastViewedAccountId"_s))
+        m_currentAccountId = *last;
+
+    emit databaseReady();
+    return true;
+}
+
+void AppState::setCurrentAccountId(const QString &id)
+{
+    if (id == m_currentAccountId)
+        return;
+    m_currentAccountId = id;
+    if (m_preferences)
+        m_preferences->setValue(u"lastViewedAccountId"_s, id);
+    emit currentAccountChanged(id);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class AccountRepository;
+class CategoryRepository;
+class CategoryService;
+class Database;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class ThemeManager;
+class TransactionRepository;
+
+// Owns the database, every repository and service, and the id of the account
+// the user is looking at. Screens receive it instead of reaching for globals.
+class AppState final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AppState(QObject *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(AppState)
+
+    bool initialize();
+
+    Database *database() const { return m_database; }
+    AccountRepository *accountRepository() const { return m_accounts; }
+    TransactionRepository *transactionRepository() const { return m_transactions; }
+    CategoryRepository *categoryRepository() const { return m_categories; }
+    PreferencesRepository *preferencesRepository() const { return m_preferences; }
+    SplitLineRepository *splitLineRepository() const { return m_splitLines; }
+    RecurringRepository *recurringRepository() const { return m_recurring; }
+    ReconciliationRepository *reconciliationRepository() const { return m_reconciliations; }
+    CategoryService *categoryService() const { return m_categoryService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
+    QString currentAccountId() const { return m_currentAccountId; }
+
+    void setCurrentAccountId(const QString &id);
+
+signals:
+    void currentAccountChanged(const QString &accountId);
+    void databaseReady();
+
+private:
+    Database *m_database = nullptr;
+    AccountRepository *m_accounts = nullptr;
+    TransactionRepository *m_transactions = nullptr;
+    CategoryRepository *m_categories = nullptr;
+    PreferencesRepository *m_preferences = nullptr;
+    SplitLineRepository *m_splitLines = nullptr;
+    RecurringRepository *m_recurring = nullptr;
+    ReconciliationRepository *m_reconciliations = nullptr;
+    CategoryService *m_categoryService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
+    QString m_currentAccountId;
+};

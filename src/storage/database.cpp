@@ -1,0 +1,153 @@
+#include "database.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Migration
+{
+    int version;
+    const char16_t *name;
+    const char16_t *resource;
+};
+
+constexpr Migration kMigrations[] = {
+    {1, u"initial", u":/sql/sql/migrations/001_initial.sql"},
+    {2, u"recon_sync", u":/sql/sql/migrations/002_recon_sync.sql"},
+};
+
+void finishStatement(QString &buffer, QStringList &out)
+{
+    QString stmt = buffer.trimmed();
+    buffer.clear();
+    if (stmt.isEmpty() || stmt == u";")
+        return;
+    if (stmt.endsWith(u';'))
+        stmt.chop(1);
+    stmt = stmt.trimmed();
+    if (!stmt.isEmpty())
+        out.append(stmt);
+}
+
+} // namespace
+
+Database::Database(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Database::~Database()
+{
+    if (m_open) {
+        const QString name = m_db.connectionName();
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+}
+
+bool Database::open(const QString &path)
+{
+    m_db = QSqlDatabase::addDatabase(u"QSQLITE"_s, QLatin1StringView(QSqlDatabase::defaultConnection));
+    m_db.setDatabaseName(path);
+    if (!m_db.open()) {
+        qCritical().noquote() << "Failed to open database:" << m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery pragma(m_db);
+    pragma.exec(u"PRAGMA journal_mode=WAL"_s);
+    pragma.exec(u"PRAGMA foreign_keys=ON"_s);
+    m_open = true;
+    return true;
+}
+
+bool Database::runMigrations()
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(u"CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"_s)) {
+        qCritical().noquote() << "Failed to create schema_version table:" << q.lastError().text();
+        return false;
+    }
+
+    int current = 0;
+    if (q.exec(u"SELECT MAX(version) FROM schema_version"_s) && q.next())
+        current = q.value(0).toInt(); // NULL reads as 0
+
+    for (const Migration &m : kMigrations) {
+        if (m.version <= current)
+            continue;
+        const QString resource = QString::fromUtf16(m.resource);
+        QFile file(resource);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            const QString message = u"Cannot read migration file: %1"_s.arg(resource);
+            qCritical().noquote() << message;
+            emit migrationError(m.version, message);
+            return false;
+        }
+        const QString sql = QString::fromUtf8(file.readAll());
+        if (!applyMigration(m.version, QString::fromUtf16(m.name), sql))
+            return false;
+    }
+    return true;
+}
+
+bool Database::applyMigration(int version, const QString &name, const QString &sql)
+{
+    m_db.transaction();
+    const QStringList statements = splitStatements(sql);
+    for (const QString &statement : statements) {
+        QSqlQuery q(m_db);
+        if (!q.exec(statement)) {
+            const QString error = q.lastError().text();
+            qCritical().noquote() << "Migration" << version << "failed:" << error
+                                  << "\nStatement:" << statement.left(200);
+            m_db.rollback();
+            emit migrationError(version, error);
+            return false;
+        }
+    }
+
+    QSqlQuery insert(m_db);
+    insert.prepare(u"INSERT INTO schema_version (version, name) VALUES (?, ?)"_s);
+    insert.addBindValue(version);
+    insert.addBindValue(name);
+    if (insert.exec()) {
+        m_db.commit();
+        qInfo().noquote() << "Applied migration" << version << name;
+        emit migrationApplied(version, name);
+        return true;
+    }
+    const QString error = insert.lastError().text();
+    m_db.rollback();
+    emit migrationError(version, error);
+    return false;
+}
+
+QStringList Database::splitStatements(const QString &sql)
+{
+    QStringList out;
+    QString buffer;
+    int depth = 0;
+    const QStringList lines = sql.split(u'\n');
+    for (const QString &line : lines) {
+        const QString t = line.trimmed();
+        if (t.startsWith(u"--"))
+            continue;
+        buffer += line;
+        buffer += u'\n';
+        const QString upper = t.toUpper();
+        if (upper.contains(u"BEGIN"))
+            ++depth;
+        if (upper.startsWith(u"END") && depth >= 1)
+            --depth;
+        if (depth != 0 || !t.endsWith(u';'))
+            continue;
+        finishStatement(buffer, out);
+    }
+    finishStatement(buffer, out);
+    return out;
+}

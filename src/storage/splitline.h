@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+struct SplitLine
+{
+    QString id;
+    QString transaction_id;
+    QString category_id;
+    qint64 amount = 0;
+    QString memo;
+    QDateTime created_at;
+    QDateTime updated_at;
+};

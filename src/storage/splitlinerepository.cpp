@@ -1,0 +1,26 @@
+#include "splitlinerepository.h"
+
+#include "database.h"
+#include "sqlcodec.h"
+
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+using namespace SqlCodec;
+
+SplitLineRepository::SplitLineRepository(Database *db, QObject *parent)
+    : QObject(parent)
+    , m_db(db)
+{
+}
+
+bool SplitLineRepository::insert(const SplitLine &s)
+{
+    QSqlQuery q(m_db->connection());
+    return exec(q,
+        u"INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?)"_s,
+        {text(s.id), text(s.transaction_id), text(s.category_id), s.amount, text(s.memo),
+         timestampText(s.created_at), timestampText(s.updated_at)},
+        "SplitLineRepository::insert failed:");
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "registerrow.h"
+#include "transaction.h"
+#include "transactionsearchfilter.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+class Database;
+class QSqlQuery;
+
+class TransactionRepository final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TransactionRepository(Database *db, QObject *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(TransactionRepository)
+
+    std::optional<Transaction> findById(const QString &id) const;
+    QList<Transaction> findByAccount(const QString &accountId) const;
+    QList<Transaction> findUnreconciled(const QString &accountId) const;
+    QList<Transaction> findPending() const;
+    QList<RegisterRow> registerRows(const QString &accountId) const;
+    QList<RegisterRow> search(const QString &text, const TransactionSearchFilter &filter) const;
+    QStringList distinctPayees() const;
+    std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
+
+    // Balance of every live account (starting balance plus its live
+    // transactions) in one aggregate query, for the sidebar.
+    QHash<QString, qint64> accountBalances() const;
+
+    bool insert(const Transaction &transaction);
+    bool update(const Transaction &transaction);
+    bool softDelete(const QString &id);
+    int softDeleteByAccount(const QString &accountId);
+    int restoreByAccount(const QString &accountId, const QString &since);
+    bool markSynced(const QString &id, const QString &serverId);
+    int markAllPendingForResync();
+
+    // Converts the twenty transaction columns starting at `offset`.
+    static Transaction fromRow(const QSqlQuery &query, int offset = 0);
+    static const QString &columns();
+
+signals:
+    void transactionsChanged(const QString &accountId);
+
+private:
+    QList<Transaction> readList(const QString &sql, const QVariantList &values) const;
+    QList<RegisterRow> readRegisterRows(const QString &sql, const QVariantList &values, qint64 *runningTotal) const;
+    int updateByAccount(const QString &sql, const QVariantList &values, const QString &accountId, const char *failureLog);
+
+    Database *m_db;
+};

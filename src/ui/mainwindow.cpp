@@ -1,0 +1,11 @@
+#include "mainwindow.h"
+
+#include "app/appstate.h"
+
+MainWindow::MainWindow(AppState *state, QWidget *parent)
+    : QMainWindow(parent)
+    , m_state(state)
+{
+    setWindowTitle(tr("Velmora Penwick"));
+    resize(1100, 720);
+}
