@@ -84,7 +84,7 @@ Transaction TestDatabase::addTransaction(const QString &accountId, const QDate &
                                          qint64 amount, const QString &categoryId)
 {
     // Distinct, increasing creation times keep same-day ordering deterministic.
-    static QDateTime clock = QDateTime(QDate(2020, 1, 1), QTime(0, 0), QTimeZone::UTC);
+    static QDateTime clock = QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
     clock = clock.addSecs(1);
     Transaction t;
     t.id = newId();

@@ -62,6 +62,8 @@ private:
 
 QString newId();
 
+using namespace Qt::StringLiterals;
+
 // Test entry point: test-mode standard paths, offscreen platform, a throwaway
 // data directory, and a widget application so GUI tests can share it.
 #define PENWICK_TEST_MAIN(TestObject)                                                     \
