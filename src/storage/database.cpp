@@ -42,12 +42,13 @@ Database::Database(QObject *parent)
 
 Database::~Database()
 {
-    if (m_open) {
-        const QString name = m_db.connectionName();
+    if (!m_db.isValid())
+        return;
+    const QString name = m_db.connectionName();
+    if (m_open)
         m_db.close();
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-    }
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
 }
 
 bool Database::open(const QString &path)
