@@ -1,0 +1,319 @@
+#include "testsupport.h"
+
+#include "app/appconfig.h"
+#include "app/application.h"
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/preferencesrepository.h"
+#include "ui/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+// Points the data directory somewhere for the lifetime of the object.
+class DataDirOverride
+{
+public:
+    explicit DataDirOverride(const QString &path)
+        : m_saved(qgetenv("PENWICK_DATA_DIR"))
+    {
+        if (path.isNull())
+            qunsetenv("PENWICK_DATA_DIR");
+        else
+            qputenv("PENWICK_DATA_DIR", path.toUtf8());
+    }
+    ~DataDirOverride() { qputenv("PENWICK_DATA_DIR", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
+
+// Seeds a database file with preferences before AppState opens it.
+void writePreferences(const QString &dir, const QList<QPair<QString, QString>> &values)
+{
+    AppState seed;
+    DataDirOverride env(dir);
+    QVERIFY(seed.initialize());
+    for (const auto &[key, value] : values)
+        seed.preferencesRepository()->setValue(key, value);
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dataDirectoryFromEnvironmentIsCreated();
+    void dataDirectoryDefaultsToGenericDataLocation();
+    void initializeBuildsEverything();
+    void weekStartPreference_data();
+    void weekStartPreference();
+    void lastViewedAccountAndCurrentAccount();
+    void themeAppliedFromPreference();
+    void languageResolution_data();
+    void languageResolution();
+    void englishCatalogueLoads();
+    void databaseErrorBoxAndExitCode();
+    void successfulRunShowsMainWindow();
+    void quietMessageHandler_data();
+    void quietMessageHandler();
+};
+
+void TestStartup::dataDirectoryFromEnvironmentIsCreated()
+{
+    QTemporaryDir tmp;
+    const QString nested = tmp.filePath(u"a/b/c"_s);
+    DataDirOverride env(nested);
+    QCOMPARE(dataDirectory(), nested);
+    QVERIFY(QFileInfo(nested).isDir());
+    QCOMPARE(databasePath(), nested + u"/penwick.db"_s);
+    AppState state;
+    QVERIFY(state.initialize());
+    QVERIFY(QFileInfo::exists(nested + u"/penwick.db"_s));
+}
+
+void TestStartup::dataDirectoryDefaultsToGenericDataLocation()
+{
+    DataDirOverride env{QString()};
+    const QString expected =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Velmora/Penwick"_s;
+    QVERIFY(expected.contains(u"qttest"_s)); // test mode: never the user's real folder
+    QCOMPARE(dataDirectory(), expected);
+    QVERIFY(QFileInfo(expected).isDir());
+    DataDirOverride empty(u""_s); // present but empty counts as unset
+    QCOMPARE(dataDirectory(), expected);
+}
+
+void TestStartup::initializeBuildsEverything()
+{
+    QTemporaryDir tmp;
+    DataDirOverride env(tmp.path());
+    AppState state;
+    QVERIFY(!state.database());
+    QVERIFY(!state.accountRepository());
+    QSignalSpy ready(&state, &AppState::databaseReady);
+    QVERIFY(state.initialize());
+    QCOMPARE(ready.count(), 1);
+    QVERIFY(state.database() && state.accountRepository() && state.transactionRepository()
+            && state.categoryRepository() && state.preferencesRepository() && state.splitLineRepository()
+            && state.recurringRepository() && state.reconciliationRepository() && state.categoryService()
+            && state.themeManager());
+    QCOMPARE(state.categoryRepository()->count(), 56);
+    QCOMPARE(state.preferencesRepository()->value(u"theme"_s), u"system"_s);
+    QVERIFY(state.currentAccountId().isEmpty());
+}
+
+void TestStartup::weekStartPreference_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected"); // 0 = the previous value stays
+    QTest::newRow("sunday") << u"7"_s << 7;
+    QTest::newRow("monday") << u"1"_s << 1;
+    QTest::newRow("zero ignored") << u"0"_s << 0;
+    QTest::newRow("eight ignored") << u"8"_s << 0;
+    QTest::newRow("text ignored") << u"monday"_s << 0;
+    QTest::newRow("hex ignored") << u"0x3"_s << 0;
+}
+
+void TestStartup::weekStartPreference()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    QTemporaryDir tmp;
+    writePreferences(tmp.path(), {{u"weekStartDay"_s, stored}});
+    weekStartDay() = 4;
+    DataDirOverride env(tmp.path());
+    AppState state;
+    QVERIFY(state.initialize());
+    QCOMPARE(weekStartDay(), expected ? expected : 4);
+}
+
+void TestStartup::lastViewedAccountAndCurrentAccount()
+{
+    QTemporaryDir tmp;
+    writePreferences(tmp.path(), {{u"lastViewedAccountId"_s, u"acc-1"_s}});
+    DataDirOverride env(tmp.path());
+    AppState state;
+    QSignalSpy current(&state, &AppState::currentAccountChanged);
+    QVERIFY(state.initialize());
+    QCOMPARE(state.currentAccountId(), u"acc-1"_s);
+    QCOMPARE(current.count(), 0); // restored silently
+
+    QSignalSpy prefs(state.preferencesRepository(), &PreferencesRepository::changed);
+    state.setCurrentAccountId(u"acc-1"_s);
+    QCOMPARE(current.count(), 0);
+    QCOMPARE(prefs.count(), 0);
+    state.setCurrentAccountId(u"acc-2"_s);
+    QCOMPARE(current.count(), 1);
+    QCOMPARE(current.first().first().toString(), u"acc-2"_s);
+    QCOMPARE(state.preferencesRepository()->value(u"lastViewedAccountId"_s), u"acc-2"_s);
+}
+
+void TestStartup::themeAppliedFromPreference()
+{
+    QTemporaryDir tmp;
+    writePreferences(tmp.path(), {{u"theme"_s, u"dark"_s}});
+    DataDirOverride env(tmp.path());
+    AppState state;
+    QVERIFY(state.initialize());
+    QCOMPARE(state.themeManager()->currentTheme(), ThemeManager::Dark);
+    QCOMPARE(QGuiApplication::palette().color(QPalette::Window).name(), u"#0f1e19"_s);
+}
+
+void TestStartup::languageResolution_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("resolve");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("system german") << u"system"_s << true << u"de_AT"_s << u"de"_s;
+    QTest::newRow("system portuguese falls back") << u"system"_s << true << u"pt_BR"_s << u"en"_s;
+    QTest::newRow("system japanese") << u"system"_s << true << u"ja_JP"_s << u"ja"_s;
+    QTest::newRow("stored french wins") << u"fr"_s << true << u"de_DE"_s << u"fr"_s;
+    QTest::newRow("unsupported stored kept") << u"it"_s << true << u"de_DE"_s << u"it"_s;
+    QTest::newRow("unresolved system") << u"system"_s << false << u"de_DE"_s << u"system"_s;
+    QTest::newRow("C locale") << u"system"_s << true << u"C"_s << u"en"_s;
+}
+
+void TestStartup::languageResolution()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, resolve);
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(resolveLanguage(stored, resolve, locale), expected);
+
+    // The settings store round trip (test-mode settings, not the user's).
+    setLanguage(stored);
+    QCOMPARE(currentLanguage(false), stored);
+    setLanguage(u"system"_s);
+}
+
+void TestStartup::englishCatalogueLoads()
+{
+    QCOMPARE(supportedLanguages(), QStringList({u"en"_s, u"es"_s, u"de"_s, u"fr"_s, u"ja"_s}));
+    for (const QString &language : supportedLanguages()) {
+        QTranslator translator;
+        QVERIFY2(translator.load(u":/i18n/penwick_%1.qm"_s.arg(language)), qPrintable(language));
+    }
+}
+
+void TestStartup::databaseErrorBoxAndExitCode()
+{
+    QTemporaryDir tmp;
+    const QString file = tmp.filePath(u"not-a-directory"_s);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    DataDirOverride env(file);
+
+    QString title;
+    QString text;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(20);
+    auto *app = static_cast<Application *>(QCoreApplication::instance());
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(u"^Failed to open database:"_s));
+    QCOMPARE(app->run(), 1);
+    QCOMPARE(title, u"Database Error"_s);
+    QCOMPARE(text, u"Failed to initialize the database.\n\nData directory: %1\n\n"
+                   "Please check file permissions and try again."_s.arg(file));
+    QVERIFY(!app->mainWindow());
+}
+
+void TestStartup::successfulRunShowsMainWindow()
+{
+    QTemporaryDir tmp;
+    DataDirOverride env(tmp.path());
+    auto *app = static_cast<Application *>(QCoreApplication::instance());
+    QString title;
+    bool visible = false;
+    QTimer::singleShot(50, this, [&] {
+        if (MainWindow *w = app->mainWindow()) {
+            title = w->windowTitle();
+            visible = w->isVisible();
+        }
+        QCoreApplication::exit(0);
+    });
+    QCOMPARE(app->run(), 0);
+    QVERIFY(visible);
+    QCOMPARE(title, u"Velmora Penwick"_s);
+    QVERIFY(QFileInfo::exists(tmp.filePath(u"penwick.db"_s)));
+    QCOMPARE(QCoreApplication::applicationVersion(), u"1.0.8"_s);
+    QCOMPARE(QCoreApplication::organizationName(), u"Velmora"_s);
+    QCOMPARE(QCoreApplication::applicationName(), u"Penwick"_s);
+    QVERIFY(!QApplication::windowIcon().isNull());
+}
+
+void TestStartup::quietMessageHandler_data()
+{
+    QTest::addColumn<QByteArray>("verbose");
+    QTest::addColumn<bool>("quiet");
+    QTest::newRow("unset") << QByteArray() << true;
+    QTest::newRow("set") << QByteArray("1") << false;
+}
+
+void TestStartup::quietMessageHandler()
+{
+    QFETCH(QByteArray, verbose);
+    QFETCH(bool, quiet);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (verbose.isEmpty())
+        env.remove(u"PENWICK_VERBOSE"_s);
+    else
+        env.insert(u"PENWICK_VERBOSE"_s, QString::fromLatin1(verbose));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {u"--emit-messages"_s});
+    QVERIFY(child.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(child.readAllStandardError());
+    if (quiet) {
+        QVERIFY2(err.contains(u"WARN: careful here\n"_s), qPrintable(err));
+        QVERIFY(err.contains(u"\nbroken badly\n"_s) || err.startsWith(u"broken badly\n"_s));
+        QVERIFY(!err.contains(u"just chatting"_s));
+        QVERIFY(!err.contains(u"debugging"_s));
+    } else {
+        QVERIFY(!err.contains(u"WARN: careful here"_s));
+        QVERIFY(err.contains(u"careful here"_s));
+        QVERIFY(err.contains(u"just chatting"_s));
+    }
+}
+
+int main(int argc, char **argv)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dataDir;
+    qputenv("PENWICK_DATA_DIR", dataDir.path().toUtf8());
+    if (argc > 1 && qstrcmp(argv[1], "--emit-messages") == 0) {
+        Application app(argc, argv);
+        qDebug("debugging");
+        qInfo("just chatting");
+        qWarning("careful here");
+        qCritical("broken badly");
+        return 0;
+    }
+    qunsetenv("PENWICK_VERBOSE");
+    Application app(argc, argv);
+    TestStartup tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_startup.moc"
