@@ -24,3 +24,6 @@ struct Account
     QDateTime updated_at;
     std::optional<QDateTime> deleted_at;
 };
+
+// Every member is an implicitly shared Qt value or a plain number.
+Q_DECLARE_TYPEINFO(Account, Q_RELOCATABLE_TYPE);

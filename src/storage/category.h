@@ -25,3 +25,6 @@ struct Category
     QDateTime updated_at;
     std::optional<QDateTime> deleted_at;
 };
+
+// Every member is an implicitly shared Qt value or a plain number.
+Q_DECLARE_TYPEINFO(Category, Q_RELOCATABLE_TYPE);

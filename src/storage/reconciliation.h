@@ -22,3 +22,6 @@ struct Reconciliation
     QDateTime updated_at;
     std::optional<QDateTime> deleted_at;
 };
+
+// Every member is an implicitly shared Qt value or a plain number.
+Q_DECLARE_TYPEINFO(Reconciliation, Q_RELOCATABLE_TYPE);

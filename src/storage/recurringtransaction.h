@@ -29,3 +29,6 @@ struct RecurringTransaction
     QDateTime updated_at;
     std::optional<QDateTime> deleted_at;
 };
+
+// Every member is an implicitly shared Qt value or a plain number.
+Q_DECLARE_TYPEINFO(RecurringTransaction, Q_RELOCATABLE_TYPE);

@@ -13,3 +13,6 @@ struct SplitLine
     QDateTime created_at;
     QDateTime updated_at;
 };
+
+// Every member is an implicitly shared Qt value or a plain number.
+Q_DECLARE_TYPEINFO(SplitLine, Q_RELOCATABLE_TYPE);

@@ -30,3 +30,6 @@ struct Transaction
     QDateTime updated_at;
     std::optional<QDateTime> deleted_at;
 };
+
+// Every member is an implicitly shared Qt value or a plain number.
+Q_DECLARE_TYPEINFO(Transaction, Q_RELOCATABLE_TYPE);
