@@ -72,8 +72,22 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString 
 
 QList<RecurringTransaction> RecurringRepository::findDue() const
 {
+    return findDue(QDate::currentDate());
+}
+
+QList<RecurringTransaction> RecurringRepository::findDue(const QDate &asOf) const
+{
     return readList(u"SELECT %1 FROM recurring_transactions WHERE deleted_at IS NULL AND is_active = 1 "
-                    "AND next_due_date <= ?"_s, {dateText(QDate::currentDate())});
+                    "AND next_due_date <= ?"_s, {dateText(asOf)});
+}
+
+int RecurringRepository::countDue(const QDate &asOf) const
+{
+    QSqlQuery q(m_db->connection());
+    if (!exec(q, u"SELECT COUNT(*) FROM recurring_transactions WHERE deleted_at IS NULL AND is_active = 1 "
+                 "AND next_due_date <= ?"_s, {dateText(asOf)}) || !q.next())
+        return 0;
+    return q.value(0).toInt();
 }
 
 QList<RecurringTransaction> RecurringRepository::findPending() const

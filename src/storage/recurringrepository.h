@@ -19,6 +19,10 @@ public:
     QList<RecurringTransaction> findAll() const;
     std::optional<RecurringTransaction> findById(const QString &id) const;
     QList<RecurringTransaction> findDue() const;
+    // Due on or before `asOf`; lets callers pin "today" (tests, catch-up runs).
+    QList<RecurringTransaction> findDue(const QDate &asOf) const;
+    // Size of findDue(asOf) without reading the rows.
+    int countDue(const QDate &asOf) const;
     QList<RecurringTransaction> findPending() const;
 
     bool insert(const RecurringTransaction &entry);
@@ -30,6 +34,9 @@ public:
     int markAllPendingForResync();
 
     static RecurringTransaction fromRow(const QSqlQuery &query);
+
+    // The connection the repository writes on, for callers that group writes.
+    Database *database() const { return m_db; }
 
 signals:
     void recurringChanged();
