@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QtGlobal>
+
+// One plain row record per report. Amounts are signed minor units as stored.
+
+struct CategorySpendingRow
+{
+    QString categoryName;
+    qint64 total = 0;
+};
+
+struct PayeeSummaryRow
+{
+    QString payee;
+    qint64 total = 0;
+    int count = 0;
+};
+
+struct TaxReportRow
+{
+    QString categoryName;
+    QString taxCode;
+    qint64 total = 0;
+};
+
+struct IncomeExpenseRow
+{
+    QString month; // "yyyy-MM"
+    qint64 income = 0;
+    qint64 expenses = 0;
+    qint64 net = 0; // income + expenses
+};
+
+struct CashFlowRow
+{
+    QString month; // "yyyy-MM"
+    qint64 inflows = 0;
+    qint64 outflows = 0;
+    qint64 net = 0; // inflows + outflows
+};
+
+struct YearOverYearRow
+{
+    QString categoryName;
+    qint64 period1Total = 0;
+    qint64 period2Total = 0;
+    qint64 difference = 0; // period 2 - period 1
+};
+
+struct AccountSummaryRow
+{
+    QString accountName;
+    QString accountType; // AccountType code as stored
+    qint64 clearedBalance = 0;
+    qint64 unclearedAmount = 0;
+    qint64 totalBalance = 0;
+};
+
+struct TransactionListRow
+{
+    QDate date;
+    QString accountName;
+    QString payee;
+    QString categoryName;
+    QString memo;
+    qint64 amount = 0;
+};

@@ -1,0 +1,8 @@
+#include "reporttable.h"
+
+#include "reportservice.h"
+
+QString ReportTable::toCsv() const
+{
+    return ReportService::toCsv(headers, rows);
+}

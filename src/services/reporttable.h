@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+// One report as the reports window shows and exports it: column titles and
+// the cell texts as displayed, the total row included.
+class ReportTable final
+{
+public:
+    QString title;
+    QStringList headers;
+    QList<QStringList> rows;
+    QList<int> amountColumns; // shown right-aligned
+    bool hasTotalRow = false; // the last row sums the others and is shown bold
+
+    bool isEmpty() const { return rows.isEmpty(); }
+    bool isAmountColumn(int column) const { return amountColumns.contains(column); }
+    bool isTotalRow(int row) const { return hasTotalRow && row == rows.size() - 1; }
+    QString toCsv() const;
+};

@@ -1,0 +1,566 @@
+#include "testsupport.h"
+
+#include "services/reportfilter.h"
+#include "services/reportpresenter.h"
+#include "services/reportpresets.h"
+#include "services/reportservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/transactionrepository.h"
+
+// Rows flattened to "field|field|..." so a mismatch shows the whole row.
+QString describe(const CategorySpendingRow &r) { return u"%1|%2"_s.arg(r.categoryName).arg(r.total); }
+QString describe(const PayeeSummaryRow &r) { return u"%1|%2|%3"_s.arg(r.payee).arg(r.total).arg(r.count); }
+QString describe(const TaxReportRow &r) { return u"%1|%2|%3"_s.arg(r.categoryName, r.taxCode).arg(r.total); }
+QString describe(const IncomeExpenseRow &r)
+{
+    return u"%1|%2|%3|%4"_s.arg(r.month).arg(r.income).arg(r.expenses).arg(r.net);
+}
+QString describe(const CashFlowRow &r)
+{
+    return u"%1|%2|%3|%4"_s.arg(r.month).arg(r.inflows).arg(r.outflows).arg(r.net);
+}
+QString describe(const YearOverYearRow &r)
+{
+    return u"%1|%2|%3|%4"_s.arg(r.categoryName).arg(r.period1Total).arg(r.period2Total).arg(r.difference);
+}
+QString describe(const AccountSummaryRow &r)
+{
+    return u"%1|%2|%3|%4|%5"_s.arg(r.accountName, r.accountType)
+        .arg(r.clearedBalance).arg(r.unclearedAmount).arg(r.totalBalance);
+}
+QString describe(const TransactionListRow &r)
+{
+    return u"%1|%2|%3|%4|%5|%6"_s.arg(r.date.toString(Qt::ISODate), r.accountName, r.payee, r.categoryName, r.memo)
+        .arg(r.amount);
+}
+template<typename Row>
+QStringList describeAll(const QList<Row> &rows)
+{
+    QStringList out;
+    for (const Row &row : rows)
+        out << describe(row);
+    return out;
+}
+
+class TestReportService : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void reports_data();
+    void reports();
+    void yearOverYear_data();
+    void yearOverYear();
+    void accountSummary();
+    void failedQueryGivesEmptyResults();
+
+    void periodPresets_data();
+    void periodPresets();
+    void comparisonPresets_data();
+    void comparisonPresets();
+    void presetLabels();
+
+    void toCsv_data();
+    void toCsv();
+    void monthlyTablesAddTotalRow();
+    void presentedCells();
+    void runAllKeepsTaxReportAcrossAccounts();
+    void exportCsv();
+
+private:
+    QString account(const QString &name, AccountType type, qint64 start, int sortOrder);
+    QString category(const QString &name, CategoryType type, const QString &taxCode = QString());
+    QString add(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
+                const QString &categoryId, bool cleared = false, const QString &id = newId(),
+                const QString &linkId = QString(), const QString &destAccountId = QString());
+
+    std::unique_ptr<TestDatabase> m_db;
+    ReportService *m_service = nullptr;
+    QHash<QString, QString> m_ids; // account and category names to ids
+};
+
+QString TestReportService::account(const QString &name, AccountType type, qint64 start, int sortOrder)
+{
+    Account a;
+    a.id = newId();
+    a.name = name;
+    a.account_type = type;
+    a.starting_balance = start;
+    a.sort_order = sortOrder;
+    a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
+    [&] { QVERIFY(m_db->accounts->insert(a)); }();
+    m_ids.insert(name, a.id);
+    return a.id;
+}
+
+QString TestReportService::category(const QString &name, CategoryType type, const QString &taxCode)
+{
+    Category c;
+    c.id = newId();
+    c.name = name;
+    c.category_type = type;
+    c.is_tax_relevant = !taxCode.isEmpty();
+    c.tax_category = taxCode;
+    c.created_at = c.updated_at = QDateTime::currentDateTimeUtc();
+    [&] { QVERIFY(m_db->categories->insert(c)); }();
+    m_ids.insert(name, c.id);
+    return c.id;
+}
+
+QString TestReportService::add(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
+                               const QString &categoryId, bool cleared, const QString &id, const QString &linkId,
+                               const QString &destAccountId)
+{
+    Transaction t;
+    t.id = id;
+    t.account_id = accountId;
+    t.date = date;
+    t.payee = payee;
+    t.amount = amount;
+    t.category_id = categoryId;
+    t.cleared = cleared;
+    t.transfer_link_id = linkId;
+    t.transfer_dest_account_id = destAccountId;
+    t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
+    [&] { QVERIFY(m_db->transactions->insert(t)); }();
+    return t.id;
+}
+
+// The fixed household every report test reads; the expected totals in the
+// tests below are worked out by hand from this list.
+void TestReportService::initTestCase()
+{
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isReady());
+    m_service = new ReportService(m_db->database, &m_db->owner);
+
+    const QString checking = account(u"Checking"_s, AccountType::Checking, 100000, 0);
+    const QString savings = account(u"Savings"_s, AccountType::Savings, 50000, 1);
+    const QString visa = account(u"Visa"_s, AccountType::CreditCard, 0, 2);
+    account(u"Piggy"_s, AccountType::Cash, 12345, 3);
+    account(u"Brokerage"_s, AccountType::Investment, 0, 3); // same position: sorted by name
+    QVERIFY(m_db->accounts->softDelete(account(u"Old"_s, AccountType::Checking, 777, 4)));
+
+    const QString groceries = category(u"Groceries"_s, CategoryType::Expense);
+    const QString salary = category(u"Salary"_s, CategoryType::Income);
+    const QString medical = category(u"Medical"_s, CategoryType::Expense, u"medical_dental"_s);
+    const QString charity = category(u"Charity"_s, CategoryType::Expense, u"charitable_contributions"_s);
+    const QString interest = category(u"Interest"_s, CategoryType::Income, u"interest_income"_s);
+    const QString dining = category(u"Dining"_s, CategoryType::Expense);
+    const QString books = category(u"Books"_s, CategoryType::Expense);
+    const QString misc = category(u"misc"_s, CategoryType::Expense); // lower case sorts after "U"
+
+    add(checking, QDate(2024, 1, 5), u"Acme Corp"_s, 300000, salary, true);
+    add(checking, QDate(2024, 1, 10), u"Market"_s, -5000, groceries, true);
+    add(checking, QDate(2024, 1, 20), u"Market"_s, -7000, groceries);
+    add(checking, QDate(2024, 1, 25), u"Market"_s, 1500, groceries); // refund
+    add(checking, QDate(2024, 2, 3), u"Clinic"_s, -20000, medical, true);
+    const QString outLeg = newId();
+    const QString inLeg = newId();
+    add(checking, QDate(2024, 2, 14), u"Transfer to Savings"_s, -50000, QString(), false, outLeg, inLeg, savings);
+    add(savings, QDate(2024, 2, 14), u"Transfer from Checking"_s, 50000, QString(), true, inLeg, outLeg, checking);
+    const QString kiosk = add(checking, QDate(2024, 2, 20), u"Kiosk"_s, -300, QString());
+    QVERIFY(m_db->execute(u"UPDATE transactions SET memo = 'gum, \"mints\"' WHERE id = ?"_s, {kiosk}));
+    QVERIFY(m_db->transactions->softDelete(add(checking, QDate(2024, 2, 21), u"Ghost"_s, -99999, groceries)));
+    const QString redCross = add(checking, QDate(2024, 3, 1), u"Red Cross"_s, -2500, charity);
+    QVERIFY(m_db->execute(u"UPDATE transactions SET memo = NULL WHERE id = ?"_s, {redCross}));
+    add(savings, QDate(2024, 3, 31), u"Bank"_s, 125, interest, true);
+    add(visa, QDate(2023, 6, 15), u"Market"_s, -4000, groceries, true);
+    add(visa, QDate(2023, 7, 1), u"Diner"_s, -3500, dining, true);
+    add(visa, QDate(2023, 12, 31), u"Vendor"_s, -100, misc);
+    add(visa, QDate(2024, 1, 15), u"Bookshop"_s, -2200, books);
+    add(visa, QDate(2024, 4, 1), u"Market"_s, -1000, groceries);
+}
+
+void TestReportService::cleanupTestCase()
+{
+    m_db.reset();
+}
+
+void TestReportService::reports_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("account"); // name, empty for all
+    QTest::addColumn<QStringList>("expected");
+
+    const QDate q1From(2024, 1, 1), q1To(2024, 3, 31), transferDay(2024, 2, 14);
+
+    QTest::newRow("spending: payments only, refund and deleted row ignored, no category is Uncategorized")
+        << u"categorySpending"_s << q1From << q1To << QString()
+        << QStringList{u"Uncategorized|-50300"_s, u"Medical|-20000"_s, u"Groceries|-12000"_s,
+                       u"Charity|-2500"_s, u"Books|-2200"_s};
+    QTest::newRow("spending for one account")
+        << u"categorySpending"_s << q1From << q1To << u"Visa"_s << QStringList{u"Books|-2200"_s};
+    QTest::newRow("spending: both ends of the range are inclusive")
+        << u"categorySpending"_s << QDate(2024, 1, 10) << QDate(2024, 1, 20) << QString()
+        << QStringList{u"Groceries|-12000"_s, u"Books|-2200"_s};
+    QTest::newRow("payees: both signs, counted, ascending total")
+        << u"payeeSummary"_s << q1From << q1To << QString()
+        << QStringList{u"Transfer to Savings|-50000|1"_s, u"Clinic|-20000|1"_s, u"Market|-10500|3"_s,
+                       u"Red Cross|-2500|1"_s, u"Bookshop|-2200|1"_s, u"Kiosk|-300|1"_s, u"Bank|125|1"_s,
+                       u"Transfer from Checking|50000|1"_s, u"Acme Corp|300000|1"_s};
+    QTest::newRow("tax report sorted by tax code")
+        << u"taxReport"_s << q1From << q1To << QString()
+        << QStringList{u"Charity|charitable_contributions|-2500"_s, u"Interest|interest_income|125"_s,
+                       u"Medical|medical_dental|-20000"_s};
+    QTest::newRow("income vs expenses leaves transfers out")
+        << u"incomeVsExpenses"_s << q1From << q1To << QString()
+        << QStringList{u"2024-01|301500|-14200|287300"_s, u"2024-02|0|-20300|-20300"_s,
+                       u"2024-03|125|-2500|-2375"_s};
+    QTest::newRow("income vs expenses on a day of transfers only")
+        << u"incomeVsExpenses"_s << transferDay << transferDay << QString() << QStringList{};
+    QTest::newRow("cash flow keeps transfers")
+        << u"cashFlow"_s << q1From << q1To << QString()
+        << QStringList{u"2024-01|301500|-14200|287300"_s, u"2024-02|50000|-70300|-20300"_s,
+                       u"2024-03|125|-2500|-2375"_s};
+    QTest::newRow("cash flow of both transfer legs nets to zero")
+        << u"cashFlow"_s << transferDay << transferDay << QString() << QStringList{u"2024-02|50000|-50000|0"_s};
+    QTest::newRow("cash flow for one account")
+        << u"cashFlow"_s << q1From << q1To << u"Savings"_s
+        << QStringList{u"2024-02|50000|0|50000"_s, u"2024-03|125|0|125"_s};
+    QTest::newRow("transactions by date then payee, memo kept, NULL memo empty")
+        << u"transactionList"_s << q1From << q1To << QString()
+        << QStringList{u"2024-01-05|Checking|Acme Corp|Salary||300000"_s,
+                       u"2024-01-10|Checking|Market|Groceries||-5000"_s,
+                       u"2024-01-15|Visa|Bookshop|Books||-2200"_s,
+                       u"2024-01-20|Checking|Market|Groceries||-7000"_s,
+                       u"2024-01-25|Checking|Market|Groceries||1500"_s,
+                       u"2024-02-03|Checking|Clinic|Medical||-20000"_s,
+                       u"2024-02-14|Savings|Transfer from Checking|||50000"_s,
+                       u"2024-02-14|Checking|Transfer to Savings|||-50000"_s,
+                       u"2024-02-20|Checking|Kiosk||gum, \"mints\"|-300"_s,
+                       u"2024-03-01|Checking|Red Cross|Charity||-2500"_s,
+                       u"2024-03-31|Savings|Bank|Interest||125"_s};
+    QTest::newRow("transactions of an account without any")
+        << u"transactionList"_s << q1From << q1To << u"Piggy"_s << QStringList{};
+    QTest::newRow("reversed range finds nothing")
+        << u"payeeSummary"_s << q1To << q1From << QString() << QStringList{};
+}
+
+void TestReportService::reports()
+{
+    QFETCH(QString, report);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, account);
+    QFETCH(QStringList, expected);
+
+    const ReportFilter filter{from, to, account.isEmpty() ? QString() : m_ids.value(account)};
+    QStringList actual;
+    if (report == u"categorySpending")
+        actual = describeAll(m_service->categorySpending(filter));
+    else if (report == u"payeeSummary")
+        actual = describeAll(m_service->payeeSummary(filter));
+    else if (report == u"taxReport")
+        actual = describeAll(m_service->taxReport(from, to));
+    else if (report == u"incomeVsExpenses")
+        actual = describeAll(m_service->incomeVsExpenses(filter));
+    else if (report == u"cashFlow")
+        actual = describeAll(m_service->cashFlow(filter));
+    else if (report == u"transactionList")
+        actual = describeAll(m_service->transactionList(filter));
+    else
+        QFAIL("unknown report");
+    QCOMPARE(actual, expected);
+}
+
+void TestReportService::yearOverYear_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QStringList>("expected");
+
+    // 2023 against 2024; names sort case-sensitively, so "misc" follows "Uncategorized".
+    QTest::newRow("all accounts, categories on one side only")
+        << QString()
+        << QStringList{u"Books|0|-2200|-2200"_s,       u"Charity|0|-2500|-2500"_s,
+                       u"Dining|-3500|0|3500"_s,       u"Groceries|-4000|-11500|-7500"_s,
+                       u"Interest|0|125|125"_s,        u"Medical|0|-20000|-20000"_s,
+                       u"Salary|0|300000|300000"_s,    u"Uncategorized|0|-300|-300"_s,
+                       u"misc|-100|0|100"_s};
+    QTest::newRow("one account")
+        << u"Visa"_s
+        << QStringList{u"Books|0|-2200|-2200"_s, u"Dining|-3500|0|3500"_s, u"Groceries|-4000|-1000|3000"_s,
+                       u"misc|-100|0|100"_s};
+    QTest::newRow("account without transactions") << u"Piggy"_s << QStringList{};
+}
+
+void TestReportService::yearOverYear()
+{
+    QFETCH(QString, account);
+    QFETCH(QStringList, expected);
+    const QString accountId = account.isEmpty() ? QString() : m_ids.value(account);
+    const auto rows = m_service->yearOverYear(QDate(2023, 1, 1), QDate(2023, 12, 31), QDate(2024, 1, 1),
+                                              QDate(2024, 12, 31), accountId);
+    QCOMPARE(describeAll(rows), expected);
+}
+
+void TestReportService::accountSummary()
+{
+    // Starting balance joins the cleared and total columns; deleted rows and
+    // the deleted account drop out; equal positions sort by name.
+    QCOMPARE(describeAll(m_service->accountSummary()),
+             (QStringList{u"Checking|checking|375000|-58300|316700"_s, u"Savings|savings|100125|0|100125"_s,
+                          u"Visa|credit_card|-7500|-3300|-10800"_s, u"Brokerage|investment|0|0|0"_s,
+                          u"Piggy|cash|12345|0|12345"_s}));
+}
+
+void TestReportService::failedQueryGivesEmptyResults()
+{
+    // Hide the tables inside a transaction so every report fails to prepare,
+    // then bring them back untouched.
+    QSqlDatabase connection = m_db->database->connection();
+    QVERIFY(connection.transaction());
+    QVERIFY(m_db->execute(u"ALTER TABLE transactions RENAME TO transactions_hidden"_s));
+    QVERIFY(m_db->execute(u"ALTER TABLE accounts RENAME TO accounts_hidden"_s));
+    for (int i = 0; i < 10; ++i) // nine reports, Year-over-Year queries twice
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^ReportService::\\w+ failed: no such table"_s));
+    const ReportFilter filter{QDate(2000, 1, 1), QDate(2100, 1, 1), QString()};
+    const bool allEmpty = m_service->categorySpending(filter).isEmpty() && m_service->payeeSummary(filter).isEmpty()
+        && m_service->taxReport(filter.from, filter.to).isEmpty() && m_service->incomeVsExpenses(filter).isEmpty()
+        && m_service->cashFlow(filter).isEmpty() && m_service->categoryTotals(filter).isEmpty()
+        && m_service->yearOverYear(filter.from, filter.to, filter.from, filter.to, QString()).isEmpty()
+        && m_service->accountSummary().isEmpty() && m_service->transactionList(filter).isEmpty();
+    QVERIFY(connection.rollback());
+    QVERIFY(allEmpty);
+    QCOMPARE(m_service->accountSummary().size(), 5);
+}
+
+void TestReportService::periodPresets_data()
+{
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+
+    using P = ReportPresets;
+    QTest::newRow("this month on leap day") << int(P::ThisMonth) << QDate(2024, 2, 29) << QDate(2024, 2, 1) << QDate(2024, 2, 29);
+    QTest::newRow("this month on a Monday the 1st") << int(P::ThisMonth) << QDate(2024, 4, 1) << QDate(2024, 4, 1) << QDate(2024, 4, 1);
+    QTest::newRow("last month on 31 March, leap year") << int(P::LastMonth) << QDate(2024, 3, 31) << QDate(2024, 2, 1) << QDate(2024, 2, 29);
+    QTest::newRow("last month on 31 March") << int(P::LastMonth) << QDate(2023, 3, 31) << QDate(2023, 2, 1) << QDate(2023, 2, 28);
+    QTest::newRow("last month across the year") << int(P::LastMonth) << QDate(2024, 1, 15) << QDate(2023, 12, 1) << QDate(2023, 12, 31);
+    QTest::newRow("last month on a Sunday") << int(P::LastMonth) << QDate(2023, 12, 31) << QDate(2023, 11, 1) << QDate(2023, 11, 30);
+    QTest::newRow("this quarter") << int(P::ThisQuarter) << QDate(2024, 5, 15) << QDate(2024, 4, 1) << QDate(2024, 5, 15);
+    QTest::newRow("this quarter on its last day") << int(P::ThisQuarter) << QDate(2023, 12, 31) << QDate(2023, 10, 1) << QDate(2023, 12, 31);
+    QTest::newRow("last quarter on 15 May") << int(P::LastQuarter) << QDate(2024, 5, 15) << QDate(2024, 1, 1) << QDate(2024, 3, 31);
+    QTest::newRow("last quarter across the year") << int(P::LastQuarter) << QDate(2024, 2, 10) << QDate(2023, 10, 1) << QDate(2023, 12, 31);
+    QTest::newRow("last quarter on 31 December") << int(P::LastQuarter) << QDate(2024, 12, 31) << QDate(2024, 7, 1) << QDate(2024, 9, 30);
+    QTest::newRow("this year on 1 January") << int(P::ThisYear) << QDate(2024, 1, 1) << QDate(2024, 1, 1) << QDate(2024, 1, 1);
+    QTest::newRow("last year") << int(P::LastYear) << QDate(2024, 6, 30) << QDate(2023, 1, 1) << QDate(2023, 12, 31);
+    QTest::newRow("last 30 days over a leap February") << int(P::Last30Days) << QDate(2024, 3, 1) << QDate(2024, 1, 31) << QDate(2024, 3, 1);
+    QTest::newRow("last 30 days over a plain February") << int(P::Last30Days) << QDate(2023, 3, 1) << QDate(2023, 1, 30) << QDate(2023, 3, 1);
+    QTest::newRow("last 90 days across the year") << int(P::Last90Days) << QDate(2024, 1, 15) << QDate(2023, 10, 17) << QDate(2024, 1, 15);
+    QTest::newRow("last 12 months from leap day") << int(P::Last12Months) << QDate(2024, 2, 29) << QDate(2023, 2, 28) << QDate(2024, 2, 29);
+    QTest::newRow("last 12 months from 1 March") << int(P::Last12Months) << QDate(2025, 3, 1) << QDate(2024, 3, 1) << QDate(2025, 3, 1);
+    QTest::newRow("all time") << int(P::AllTime) << QDate(2024, 7, 4) << QDate(2000, 1, 1) << QDate(2024, 7, 4);
+    QTest::newRow("custom has no range") << int(P::CustomPeriod) << QDate(2024, 7, 4) << QDate() << QDate();
+    QTest::newRow("out of range value") << 42 << QDate(2024, 7, 4) << QDate() << QDate();
+    QTest::newRow("invalid today") << int(P::ThisMonth) << QDate() << QDate() << QDate();
+}
+
+void TestReportService::periodPresets()
+{
+    QFETCH(int, preset);
+    QFETCH(QDate, today);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+
+    // The week-start of the locale has no say in any period.
+    const QLocale saved;
+    for (const QLocale &locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
+        QLocale::setDefault(locale);
+        const auto range = ReportPresets::periodRange(static_cast<ReportPresets::Period>(preset), today);
+        QLocale::setDefault(saved);
+        QCOMPARE(range.has_value(), from.isValid());
+        if (range) {
+            QCOMPARE(range->from, from);
+            QCOMPARE(range->to, to);
+        }
+    }
+}
+
+void TestReportService::comparisonPresets_data()
+{
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("from1");
+    QTest::addColumn<QDate>("to1");
+    QTest::addColumn<QDate>("from2");
+    QTest::addColumn<QDate>("to2");
+
+    using P = ReportPresets;
+    QTest::newRow("this year vs last on leap day") << int(P::ThisYearVsLastYear) << QDate(2024, 2, 29)
+        << QDate(2023, 1, 1) << QDate(2023, 12, 31) << QDate(2024, 1, 1) << QDate(2024, 2, 29);
+    QTest::newRow("last year vs year before on 1 January") << int(P::LastYearVsYearBefore) << QDate(2024, 1, 1)
+        << QDate(2022, 1, 1) << QDate(2022, 12, 31) << QDate(2023, 1, 1) << QDate(2023, 12, 31);
+    QTest::newRow("quarters across the year") << int(P::ThisQuarterVsLastQuarter) << QDate(2024, 1, 1)
+        << QDate(2023, 10, 1) << QDate(2023, 12, 31) << QDate(2024, 1, 1) << QDate(2024, 1, 1);
+    QTest::newRow("quarters mid-year") << int(P::ThisQuarterVsLastQuarter) << QDate(2024, 8, 31)
+        << QDate(2024, 4, 1) << QDate(2024, 6, 30) << QDate(2024, 7, 1) << QDate(2024, 8, 31);
+    QTest::newRow("custom") << int(P::CustomComparison) << QDate(2024, 8, 31)
+        << QDate() << QDate() << QDate() << QDate();
+}
+
+void TestReportService::comparisonPresets()
+{
+    QFETCH(int, preset);
+    QFETCH(QDate, today);
+    QFETCH(QDate, from1);
+    QFETCH(QDate, to1);
+    QFETCH(QDate, from2);
+    QFETCH(QDate, to2);
+
+    const auto range = ReportPresets::comparisonRange(static_cast<ReportPresets::Comparison>(preset), today);
+    QCOMPARE(range.has_value(), from1.isValid());
+    if (range) {
+        QCOMPARE(range->period1, (ReportPresets::Range{from1, to1}));
+        QCOMPARE(range->period2, (ReportPresets::Range{from2, to2}));
+    }
+}
+
+void TestReportService::presetLabels()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString range = ReportPresets::rangeLabel({QDate(2024, 2, 1), QDate(2024, 2, 29)});
+    const QString comparison = ReportPresets::comparisonLabel(
+        {{QDate(2023, 1, 1), QDate(2023, 12, 31)}, {QDate(2024, 1, 1), QDate(2024, 3, 5)}});
+    QLocale::setDefault(saved);
+    QCOMPARE(range, u"2/1/24 – 2/29/24"_s);
+    QCOMPARE(comparison, u"P1: 1/1/23 – 12/31/23    P2: 1/1/24 – 3/5/24"_s);
+}
+
+void TestReportService::toCsv_data()
+{
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("csv");
+
+    const QStringList headers{u"Payee"_s, u"Total"_s};
+    QTest::newRow("every field quoted")
+        << headers << QList<QStringList>{{u"Market"_s, u"-$105.00"_s}}
+        << u"\"Payee\",\"Total\"\n\"Market\",\"-$105.00\"\n"_s;
+    QTest::newRow("quote doubled inside one pair")
+        << headers << QList<QStringList>{{u"Joe's \"Best\" Deli"_s, u"$1.00"_s}}
+        << u"\"Payee\",\"Total\"\n\"Joe's \"\"Best\"\" Deli\",\"$1.00\"\n"_s;
+    QTest::newRow("comma stays one field")
+        << headers << QList<QStringList>{{u"Smith, John"_s, u"$1,234.56"_s}}
+        << u"\"Payee\",\"Total\"\n\"Smith, John\",\"$1,234.56\"\n"_s;
+    QTest::newRow("empty cell") << headers << QList<QStringList>{{QString(), u"$0.00"_s}}
+        << u"\"Payee\",\"Total\"\n\"\",\"$0.00\"\n"_s;
+    QTest::newRow("line break kept inside the field")
+        << headers << QList<QStringList>{{u"two\nlines"_s, u"€3.00"_s}}
+        << u"\"Payee\",\"Total\"\n\"two\nlines\",\"€3.00\"\n"_s;
+    QTest::newRow("no rows leaves the header") << headers << QList<QStringList>{} << u"\"Payee\",\"Total\"\n"_s;
+    QTest::newRow("quote in a header does not break the file")
+        << QStringList{u"Size \"L\""_s} << QList<QStringList>{{u"x"_s}} << u"\"Size \"\"L\"\"\"\n\"x\"\n"_s;
+}
+
+void TestReportService::toCsv()
+{
+    QFETCH(QStringList, headers);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, csv);
+    QCOMPARE(ReportService::toCsv(headers, rows), csv);
+}
+
+void TestReportService::monthlyTablesAddTotalRow()
+{
+    const ReportPresenter presenter;
+    const ReportFilter q1{QDate(2024, 1, 1), QDate(2024, 3, 31), QString()};
+
+    const ReportTable income = presenter.incomeVsExpenses(m_service->incomeVsExpenses(q1));
+    QCOMPARE(income.headers, (QStringList{u"Month"_s, u"Income"_s, u"Expenses"_s, u"Net"_s}));
+    QCOMPARE(income.rows.size(), 4);
+    QCOMPARE(income.rows.first(), (QStringList{u"2024-01"_s, u"$3,015.00"_s, u"-$142.00"_s, u"$2,873.00"_s}));
+    QCOMPARE(income.rows.last(), (QStringList{u"Total"_s, u"$3,016.25"_s, u"-$370.00"_s, u"$2,646.25"_s}));
+    QVERIFY(income.isTotalRow(3));
+    QVERIFY(!income.isTotalRow(2));
+
+    const ReportTable cash = presenter.cashFlow(m_service->cashFlow(q1));
+    QCOMPARE(cash.rows.last(), (QStringList{u"Total"_s, u"$3,516.25"_s, u"-$870.00"_s, u"$2,646.25"_s}));
+
+    // Without rows there is nothing to total.
+    const ReportFilter transfersOnly{QDate(2024, 2, 14), QDate(2024, 2, 14), QString()};
+    const ReportTable none = presenter.incomeVsExpenses(m_service->incomeVsExpenses(transfersOnly));
+    QVERIFY(none.isEmpty());
+    QVERIFY(!none.isTotalRow(-1));
+}
+
+void TestReportService::presentedCells()
+{
+    const ReportPresenter presenter;
+    const ReportTable years = presenter.yearOverYear(m_service->yearOverYear(
+        QDate(2023, 1, 1), QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(2024, 12, 31), QString()));
+    QCOMPARE(years.rows.first(), (QStringList{u"Books"_s, u"$0.00"_s, u"-$22.00"_s, u"-$22.00"_s}));
+    QVERIFY(years.isAmountColumn(3));
+    QVERIFY(!years.isAmountColumn(0));
+
+    const ReportTable accounts = presenter.accountSummary(m_service->accountSummary());
+    QCOMPARE(accounts.rows.at(2), (QStringList{u"Visa"_s, u"Credit Card"_s, u"-$75.00"_s, u"-$33.00"_s, u"-$108.00"_s}));
+    QCOMPARE(accounts.rows.at(4), (QStringList{u"Piggy"_s, u"Cash"_s, u"$123.45"_s, u"$0.00"_s, u"$123.45"_s}));
+    QCOMPARE(ReportPresenter::accountTypeName(u"other"_s), u"Other"_s);
+    QCOMPARE(ReportPresenter::accountTypeName(u"Savings"_s), u"Other"_s); // codes are case-sensitive
+
+    const ReportTable payees = presenter.payeeSummary(m_service->payeeSummary({QDate(2024, 1, 1), QDate(2024, 1, 31), m_ids.value(u"Checking"_s)}));
+    QCOMPARE(payees.rows.first(), (QStringList{u"Market"_s, u"-$105.00"_s, u"3"_s}));
+
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ReportTable list = presenter.transactions(m_service->transactionList({QDate(2024, 2, 20), QDate(2024, 2, 20), QString()}));
+    QLocale::setDefault(saved);
+    QCOMPARE(list.rows, (QList<QStringList>{{u"2/20/24"_s, u"Checking"_s, u"Kiosk"_s, QString(), u"gum, \"mints\""_s, u"-$3.00"_s}}));
+
+    // A caller that knows the only currency in play can show it.
+    const ReportTable yen = ReportPresenter(Currency::JPY).categorySpending({{u"Sushi"_s, -1500}});
+    QCOMPARE(yen.rows.first().last(), u"-¥1,500"_s);
+}
+
+void TestReportService::runAllKeepsTaxReportAcrossAccounts()
+{
+    const ReportFilter visaQ1{QDate(2024, 1, 1), QDate(2024, 3, 31), m_ids.value(u"Visa"_s)};
+    const auto comparison = ReportPresets::comparisonRange(ReportPresets::ThisYearVsLastYear, QDate(2024, 12, 31));
+    QVERIFY(comparison);
+    const QList<ReportTable> tables = ReportPresenter().runAll(*m_service, visaQ1, *comparison);
+    QCOMPARE(tables.size(), int(ReportPresenter::TabCount));
+    QCOMPARE(tables.at(ReportPresenter::CategorySpendingTab).rows.size(), 1);
+    QCOMPARE(tables.at(ReportPresenter::TaxReportTab).rows.size(), 3);     // no account filter
+    QCOMPARE(tables.at(ReportPresenter::YearOverYearTab).rows.size(), 4);  // the whole years, Visa only
+    QCOMPARE(tables.at(ReportPresenter::AccountSummaryTab).rows.size(), 5); // no filter at all
+    QCOMPARE(tables.at(ReportPresenter::TransactionsTab).rows.size(), 1);
+    for (int tab = 0; tab < ReportPresenter::TabCount; ++tab)
+        QCOMPARE(tables.at(tab).title, ReportPresenter::tabTitle(tab));
+}
+
+void TestReportService::exportCsv()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const ReportTable table = ReportPresenter().cashFlow(
+        m_service->cashFlow({QDate(2024, 2, 1), QDate(2024, 2, 29), QString()}));
+
+    const QString path = dir.filePath(ReportPresenter::exportFileName(ReportPresenter::CashFlowTab));
+    QVERIFY(path.endsWith(u"/cash_flow.csv"_s));
+    QVERIFY(ReportPresenter::exportCsv(table, path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(QString::fromUtf8(bytes), u"\"Month\",\"Inflows\",\"Outflows\",\"Net\"\n"
+                                       "\"2024-02\",\"$500.00\",\"-$703.00\",\"-$203.00\"\n"
+                                       "\"Total\",\"$500.00\",\"-$703.00\",\"-$203.00\"\n"_s);
+
+    // An empty tab writes nothing; an unwritable place fails quietly.
+    const QString emptyPath = dir.filePath(u"empty.csv"_s);
+    QVERIFY(!ReportPresenter::exportCsv(ReportTable(), emptyPath));
+    QVERIFY(!QFile::exists(emptyPath));
+    QVERIFY(!ReportPresenter::exportCsv(table, dir.filePath(u"missing/dir/out.csv"_s)));
+}
+
+PENWICK_TEST_MAIN(TestReportService)
+#include "tst_reportservice.moc"
