@@ -105,6 +105,11 @@ bool CategoryRepository::insert(const Category &c)
     return ok;
 }
 
+void CategoryRepository::notifyChanged()
+{
+    emit categoriesChanged();
+}
+
 bool CategoryRepository::update(const Category &c)
 {
     QSqlQuery q(m_db->connection());

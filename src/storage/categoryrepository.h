@@ -28,6 +28,9 @@ public:
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 
+    // Lets a batch writer that silenced its own inserts announce them once.
+    void notifyChanged();
+
     static Category fromRow(const QSqlQuery &query);
 
 signals:

@@ -3,6 +3,8 @@
 #include "database.h"
 #include "sqlcodec.h"
 
+#include <QDebug>
+#include <QSqlError>
 #include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
@@ -14,13 +16,37 @@ SplitLineRepository::SplitLineRepository(Database *db, QObject *parent)
 {
 }
 
+namespace {
+const QString kInsertSql =
+    u"INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?)"_s;
+
+QVariantList insertValues(const SplitLine &s)
+{
+    return {text(s.id), text(s.transaction_id), text(s.category_id), s.amount, text(s.memo),
+            timestampText(s.created_at), timestampText(s.updated_at)};
+}
+}
+
 bool SplitLineRepository::insert(const SplitLine &s)
 {
     QSqlQuery q(m_db->connection());
-    return exec(q,
-        u"INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?)"_s,
-        {text(s.id), text(s.transaction_id), text(s.category_id), s.amount, text(s.memo),
-         timestampText(s.created_at), timestampText(s.updated_at)},
-        "SplitLineRepository::insert failed:");
+    return exec(q, kInsertSql, insertValues(s), "SplitLineRepository::insert failed:");
+}
+
+bool SplitLineRepository::prepareInsert(QSqlQuery &query) const
+{
+    query = QSqlQuery(m_db->connection());
+    return query.prepare(kInsertSql);
+}
+
+bool SplitLineRepository::insertPrepared(QSqlQuery &query, const SplitLine &s) const
+{
+    const QVariantList values = insertValues(s);
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    const bool ok = query.exec();
+    if (!ok)
+        qWarning().noquote() << "SplitLineRepository::insert failed:" << query.lastError().text();
+    return ok;
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class Database;
+class QSqlQuery;
 
 class SplitLineRepository final : public QObject
 {
@@ -14,6 +15,11 @@ public:
     Q_DISABLE_COPY_MOVE(SplitLineRepository)
 
     bool insert(const SplitLine &line);
+
+    // Bulk path for imports: the same row as insert(), on a statement the
+    // caller prepares once with prepareInsert().
+    bool prepareInsert(QSqlQuery &query) const;
+    bool insertPrepared(QSqlQuery &query, const SplitLine &line) const;
 
 private:
     Database *m_db;

@@ -3,6 +3,8 @@
 #include "database.h"
 #include "sqlcodec.h"
 
+#include <QDebug>
+#include <QSqlError>
 #include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
@@ -65,25 +67,22 @@ QList<Transaction> TransactionRepository::readList(const QString &sql, const QVa
     return out;
 }
 
-QList<RegisterRow> TransactionRepository::readRegisterRows(const QString &sql, const QVariantList &values,
-                                                           qint64 *runningTotal) const
+void TransactionRepository::readRegisterRows(QList<RegisterRow> &out, const QString &sql,
+                                             const QVariantList &values, qint64 *runningTotal) const
 {
-    QList<RegisterRow> out;
     QSqlQuery q(m_db->connection());
     q.setForwardOnly(true);
     if (!exec(q, sql.arg(kColumns), values))
-        return out;
+        return;
     while (q.next()) {
-        RegisterRow row;
+        RegisterRow &row = out.emplaceBack();
         row.transaction = fromRow(q);
         row.category_name = q.value(kColumnCount).toString();
         if (runningTotal) {
             *runningTotal += row.transaction.amount;
             row.running_balance = *runningTotal;
         }
-        out.append(std::move(row));
     }
-    return out;
 }
 
 std::optional<Transaction> TransactionRepository::findById(const QString &id) const
@@ -115,31 +114,37 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
 {
     QSqlDatabase db = m_db->connection();
     qint64 starting = 0;
+    qsizetype expected = 0;
     {
         QSqlQuery q(db);
         if (exec(q, u"SELECT starting_balance FROM accounts WHERE id = ?"_s, {accountId}) && q.next())
             starting = q.value(0).toLongLong();
+        // Sizing the list up front spares large registers repeated regrowth.
+        if (exec(q, u"SELECT COUNT(*) FROM transactions WHERE account_id = ? AND deleted_at IS NULL"_s, {accountId})
+            && q.next())
+            expected = q.value(0).toLongLong();
     }
 
-    qint64 total = starting;
-    QList<RegisterRow> rows = readRegisterRows(
-        u"SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-        "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"_s,
-        {accountId}, &total);
-
+    QList<RegisterRow> rows;
+    rows.reserve(expected + 1);
     if (starting != 0) {
-        // The rows are already sorted by date, so the earliest date is the first row's.
-        QDate openingDate = rows.isEmpty() ? QDate() : rows.first().transaction.date;
-        if (!openingDate.isValid())
-            openingDate = QDate::currentDate();
-        RegisterRow opening;
-        opening.transaction.date = openingDate;
+        RegisterRow &opening = rows.emplaceBack();
         opening.transaction.payee = u"Opening Balance"_s;
         opening.transaction.amount = starting;
         opening.transaction.cleared = true;
         opening.transaction.reconciled = true;
         opening.running_balance = starting;
-        rows.prepend(std::move(opening));
+    }
+    qint64 total = starting;
+    readRegisterRows(rows,
+        u"SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+        "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"_s,
+        {accountId}, &total);
+
+    if (starting != 0) {
+        // Rows come sorted by date, so the earliest date is the first real row's.
+        QDate openingDate = rows.size() > 1 ? rows.at(1).transaction.date : QDate();
+        rows.first().transaction.date = openingDate.isValid() ? openingDate : QDate::currentDate();
     }
     return rows;
 }
@@ -177,7 +182,9 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
         values << flag(*filter.cleared);
     }
     sql += u" ORDER BY t.date DESC, t.created_at DESC LIMIT 200"_s;
-    return readRegisterRows(sql, values, nullptr);
+    QList<RegisterRow> rows;
+    readRegisterRows(rows, sql, values, nullptr);
+    return rows;
 }
 
 QStringList TransactionRepository::distinctPayees() const
@@ -217,23 +224,52 @@ QHash<QString, qint64> TransactionRepository::accountBalances() const
     return out;
 }
 
+namespace {
+const QString kInsertSql =
+    u"INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
+    "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, "
+    "sync_status, server_id, created_at, updated_at) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s;
+
+QVariantList insertValues(const Transaction &t)
+{
+    return {text(t.id), text(t.account_id), dateText(t.date), text(t.payee), text(t.memo), t.amount,
+            reference(t.category_id), text(t.check_number), flag(t.cleared), flag(t.reconciled),
+            text(t.transfer_link_id), text(t.transfer_dest_account_id), flag(t.is_split), text(t.recurring_id),
+            t.version, syncStatusToString(t.sync_status), text(t.server_id), timestampText(t.created_at),
+            timestampText(t.updated_at)};
+}
+}
+
 bool TransactionRepository::insert(const Transaction &t)
 {
     QSqlQuery q(m_db->connection());
-    const bool ok = exec(q,
-        u"INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
-        "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, "
-        "sync_status, server_id, created_at, updated_at) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
-        {text(t.id), text(t.account_id), dateText(t.date), text(t.payee), text(t.memo), t.amount,
-         reference(t.category_id), text(t.check_number), flag(t.cleared), flag(t.reconciled),
-         text(t.transfer_link_id), text(t.transfer_dest_account_id), flag(t.is_split), text(t.recurring_id),
-         t.version, syncStatusToString(t.sync_status), text(t.server_id), timestampText(t.created_at),
-         timestampText(t.updated_at)},
-        "TransactionRepository::insert failed:");
+    const bool ok = exec(q, kInsertSql, insertValues(t), "TransactionRepository::insert failed:");
     if (ok)
         emit transactionsChanged(t.account_id);
     return ok;
+}
+
+bool TransactionRepository::prepareInsert(QSqlQuery &query) const
+{
+    query = QSqlQuery(m_db->connection());
+    return query.prepare(kInsertSql);
+}
+
+bool TransactionRepository::insertPrepared(QSqlQuery &query, const Transaction &t) const
+{
+    const QVariantList values = insertValues(t);
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    const bool ok = query.exec();
+    if (!ok)
+        qWarning().noquote() << "TransactionRepository::insert failed:" << query.lastError().text();
+    return ok;
+}
+
+void TransactionRepository::notifyChanged(const QString &accountId)
+{
+    emit transactionsChanged(accountId);
 }
 
 bool TransactionRepository::update(const Transaction &t)

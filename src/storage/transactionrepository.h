@@ -35,6 +35,13 @@ public:
 
     bool insert(const Transaction &transaction);
     bool update(const Transaction &transaction);
+
+    // Bulk path for imports: the same row as insert(), on a statement the
+    // caller prepares once with prepareInsert(). Emits nothing; the caller
+    // announces the finished batch with notifyChanged().
+    bool prepareInsert(QSqlQuery &query) const;
+    bool insertPrepared(QSqlQuery &query, const Transaction &transaction) const;
+    void notifyChanged(const QString &accountId);
     bool softDelete(const QString &id);
     int softDeleteByAccount(const QString &accountId);
     int restoreByAccount(const QString &accountId, const QString &since);
@@ -50,7 +57,8 @@ signals:
 
 private:
     QList<Transaction> readList(const QString &sql, const QVariantList &values) const;
-    QList<RegisterRow> readRegisterRows(const QString &sql, const QVariantList &values, qint64 *runningTotal) const;
+    void readRegisterRows(QList<RegisterRow> &out, const QString &sql, const QVariantList &values,
+                          qint64 *runningTotal) const;
     int updateByAccount(const QString &sql, const QVariantList &values, const QString &accountId, const char *failureLog);
 
     Database *m_db;

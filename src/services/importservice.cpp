@@ -1,0 +1,949 @@
+#include "importservice.h"
+
+#include "app/money.h"
+#include "qifparser.h"
+#include "storage/category.h"
+#include "storage/categoryrepository.h"
+#include "storage/splitline.h"
+#include "storage/splitlinerepository.h"
+#include "storage/sqlcodec.h"
+#include "storage/transaction.h"
+#include "storage/transactionrepository.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QScopeGuard>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringDecoder>
+#include <QUuid>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kProgressInterval = 100;
+const QString kHintPrefix = u"[→ "_s;
+
+QString newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QSqlDatabase connection()
+{
+    return QSqlDatabase::database(QLatin1StringView(QSqlDatabase::defaultConnection), false);
+}
+
+void serviceEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+QString duplicateKey(const QDate &date, qint64 amount, const QString &payee)
+{
+    return date.toString(Qt::ISODate) % u'|' % QString::number(amount) % u'|' % payee;
+}
+
+QString candidateKey(const QDate &date, qint64 amount)
+{
+    return date.toString(Qt::ISODate) % u'|' % QString::number(amount);
+}
+
+// Halves away from zero, as everywhere amounts are rounded.
+qint64 dropMinorUnits(qint64 cents)
+{
+    const qint64 magnitude = (cents < 0 ? -cents : cents) + 50;
+    return cents < 0 ? -(magnitude / 100) : magnitude / 100;
+}
+
+// Amounts are stored in the minor unit of the destination account, and JPY
+// has none: "1500" is 1500 yen there, not 150000.
+qint64 qifAmountFor(Currency currency, qint64 cents, const QString &text)
+{
+    if (currency != Currency::JPY)
+        return cents;
+    return QifParser::parseQifAmount(text, 0).value_or(dropMinorUnits(cents));
+}
+
+qint64 csvAmountFor(Currency currency, const QString &cell)
+{
+    if (currency != Currency::JPY)
+        return parseAmount(cell, Currency::USD);
+    // Read like dollars so "1500.00" and "¥1,500" both give 1500.
+    QString text = cell;
+    text.remove(u'¥');
+    return dropMinorUnits(parseAmount(text, Currency::USD));
+}
+
+// A live row that still waits for the other side of its transfer.
+struct Candidate
+{
+    QString id;
+    QString accountId;
+    QString hintName;
+    QDate date;
+    qint64 amount = 0;
+};
+
+// What an import needs to know about one destination account, read once.
+struct AccountContext
+{
+    Currency currency = Currency::USD;
+    QSet<QString> keys;
+    QHash<QString, QList<Candidate>> candidates; // by candidateKey
+};
+
+AccountContext loadAccountContext(const QString &accountId, bool withCandidates)
+{
+    AccountContext context;
+    QSqlDatabase db = connection();
+    {
+        QSqlQuery q(db);
+        if (SqlCodec::exec(q, u"SELECT currency FROM accounts WHERE id = ?"_s, {accountId}) && q.next())
+            context.currency = currencyFromString(q.value(0).toString());
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!SqlCodec::exec(q, u"SELECT date, amount, payee, id, memo, transfer_link_id FROM transactions "
+                           "WHERE account_id = ? AND deleted_at IS NULL"_s, {accountId}))
+        return context;
+    while (q.next()) {
+        const QDate date = SqlCodec::toDate(q.value(0));
+        const qint64 amount = q.value(1).toLongLong();
+        context.keys.insert(duplicateKey(date, amount, q.value(2).toString()));
+        if (!withCandidates || !q.value(5).toString().isEmpty())
+            continue;
+        const auto hint = ImportService::readTransferHint(q.value(4).toString());
+        if (!hint)
+            continue;
+        context.candidates[candidateKey(date, amount)].append(
+            {q.value(3).toString(), accountId, hint->accountName, date, amount});
+    }
+    return context;
+}
+
+// Inserts into `transactions` fire the full-text trigger, whose statement
+// journals SQLite keeps in temporary storage; in memory instead of temporary
+// files a large import runs about twice as fast. The setting belongs to the
+// connection, not the file, and is put back when the import ends.
+class TemporaryStorageInMemory final
+{
+public:
+    TemporaryStorageInMemory()
+    {
+        QSqlQuery q(connection());
+        if (!q.exec(u"PRAGMA temp_store"_s) || !q.next())
+            return;
+        m_previous = q.value(0).toInt();
+        q.finish();
+        if (m_previous != kMemory && !q.exec(u"PRAGMA temp_store = MEMORY"_s))
+            m_previous = kMemory;
+    }
+    ~TemporaryStorageInMemory()
+    {
+        if (m_previous == kMemory)
+            return;
+        QSqlQuery q(connection());
+        q.exec(u"PRAGMA temp_store = %1"_s.arg(m_previous));
+    }
+    Q_DISABLE_COPY_MOVE(TemporaryStorageInMemory)
+
+private:
+    static constexpr int kMemory = 2;
+    int m_previous = kMemory;
+};
+
+QHash<QString, QString> liveCategoryIds(CategoryRepository *categories)
+{
+    QHash<QString, QString> ids;
+    const QList<Category> all = categories->findAll();
+    for (const Category &c : all) {
+        if (!ids.contains(c.name))
+            ids.insert(c.name, c.id);
+    }
+    return ids;
+}
+
+// Looks categories up by exact name and creates missing ones; the
+// repository's signal waits until the batch is committed.
+class CategoryResolver final
+{
+public:
+    explicit CategoryResolver(CategoryRepository *categories)
+        : m_categories(categories)
+        , m_ids(liveCategoryIds(categories))
+    {
+    }
+
+    bool contains(const QString &name) const { return m_ids.contains(name); }
+    bool createdAny() const { return m_createdAny; }
+
+    QString create(const QString &name, CategoryType type)
+    {
+        Category c;
+        c.id = newId();
+        c.name = name;
+        c.category_type = type;
+        c.created_at = c.updated_at = QDateTime::currentDateTimeUtc();
+        bool ok = false;
+        {
+            const QSignalBlocker blocker(m_categories);
+            ok = m_categories->insert(c);
+        }
+        if (!ok)
+            return {};
+        m_ids.insert(name, c.id);
+        m_createdAny = true;
+        return c.id;
+    }
+
+    QString resolve(const QString &name)
+    {
+        if (name.isEmpty())
+            return {};
+        const auto it = m_ids.constFind(name);
+        if (it != m_ids.cend())
+            return it.value();
+        return create(name, CategoryType::Expense);
+    }
+
+private:
+    CategoryRepository *m_categories;
+    QHash<QString, QString> m_ids;
+    bool m_createdAny = false;
+};
+
+} // namespace
+
+// One run of importQif: the work items, the per-account contexts and the
+// counters live exactly as long as this object.
+class ImportService::QifBatch final
+{
+public:
+    QifBatch(ImportService *service, const QHash<QString, QString> &mapping)
+        : m_service(service)
+    {
+        for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
+            m_mapping.insert(it.key().toLower(), it.value());
+    }
+
+    ImportResult run(const QStringList &paths);
+
+private:
+    struct WorkItem
+    {
+        QifRecord record;
+        QString target;
+        QString id;
+        int partner = -1;
+        bool selfTransfer = false;
+        bool expectedDuplicate = false;
+        bool inserted = false;
+        QString payee;
+        qint64 amount = 0; // in the target's minor unit
+    };
+
+    void collect(const QStringList &paths);
+    void predictDuplicates();
+    void pairTransfers();
+    bool isPairable(const WorkItem &item) const;
+    AccountContext &context(const QString &accountId);
+    bool importItem(int index);
+    bool unlinkPartner(int partnerIndex);
+    void abort(const QString &reason);
+
+    ImportService *m_service;
+    QHash<QString, QString> m_mapping;
+    QList<WorkItem> m_items;
+    QList<QifCategoryEntry> m_categoryEntries;
+    std::map<QString, AccountContext> m_contexts; // stable references while growing
+    QSet<QString> m_touchedAccounts;
+    std::optional<CategoryResolver> m_categories;
+    QSqlQuery m_insertTransaction;
+    QSqlQuery m_insertSplit;
+    ImportResult m_result;
+};
+
+void ImportService::QifBatch::collect(const QStringList &paths)
+{
+    QSet<QString> categoryNames;
+    for (const QString &path : paths) {
+        auto parsed = ImportService::parseQif(path);
+        if (!parsed)
+            continue;
+        m_result.unparseable += parsed->unparseable;
+        m_result.metadata += parsed->metadata;
+        for (const QifCategoryEntry &entry : std::as_const(parsed->categories)) {
+            if (!categoryNames.contains(entry.name)) {
+                categoryNames.insert(entry.name);
+                m_categoryEntries.append(entry);
+            }
+        }
+        m_items.reserve(m_items.size() + parsed->records.size());
+        for (QifRecord &record : parsed->records) {
+            WorkItem item;
+            const QString key = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
+            item.target = m_mapping.value(key.toLower());
+            item.id = newId();
+            item.selfTransfer = !record.transferAccount.isEmpty()
+                && record.transferAccount.compare(record.sourceAccount, Qt::CaseInsensitive) == 0;
+            item.record = std::move(record);
+            m_items.append(std::move(item));
+        }
+    }
+}
+
+AccountContext &ImportService::QifBatch::context(const QString &accountId)
+{
+    auto it = m_contexts.find(accountId);
+    if (it == m_contexts.end())
+        it = m_contexts.emplace(accountId, loadAccountContext(accountId, true)).first;
+    return it->second;
+}
+
+// Which items the import will skip as duplicates, so that transfers are only
+// paired between rows that will really be written: a pair with a skipped half
+// would leave the other half linked to a row that does not exist.
+void ImportService::QifBatch::predictDuplicates()
+{
+    QHash<QString, QSet<QString>> keys;
+    for (WorkItem &item : m_items) {
+        if (item.target.isEmpty())
+            continue;
+        const AccountContext &ctx = context(item.target);
+        const QifRecord &r = item.record;
+        item.amount = qifAmountFor(ctx.currency, r.amount, r.amountText);
+        item.payee = r.payee;
+        if (item.payee.isEmpty()) {
+            if (!r.number.isEmpty() && !r.security.isEmpty())
+                item.payee = u"%1: %2"_s.arg(r.number, r.security);
+            else if (!r.security.isEmpty())
+                item.payee = r.security;
+            else if (!r.number.isEmpty())
+                item.payee = r.number;
+            else if (!r.transferAccount.isEmpty())
+                item.payee = r.transferAccount;
+            else
+                item.payee = u"Imported transaction"_s;
+        }
+        auto it = keys.find(item.target);
+        if (it == keys.end())
+            it = keys.insert(item.target, ctx.keys);
+        const QString key = duplicateKey(r.date, item.amount, item.payee);
+        if (it->contains(key))
+            item.expectedDuplicate = true;
+        else
+            it->insert(key);
+    }
+}
+
+bool ImportService::QifBatch::isPairable(const WorkItem &item) const
+{
+    return item.partner < 0 && !item.record.transferAccount.isEmpty() && !item.record.sourceAccount.isEmpty()
+        && !item.target.isEmpty() && !item.selfTransfer && !item.expectedDuplicate;
+}
+
+void ImportService::QifBatch::pairTransfers()
+{
+    // Index the pairable items by what their partner has to look for, so the
+    // "first later match" is found without comparing every pair of items.
+    struct Bucket
+    {
+        QList<int> items;
+        qsizetype head = 0;
+    };
+    const auto keyOf = [](const QDate &date, qint64 amount, const QString &from, const QString &to) -> QString {
+        return date.toString(Qt::ISODate) % u'|' % QString::number(amount) % u'|' % from.toLower() % u'\x1f'
+            % to.toLower();
+    };
+    QHash<QString, Bucket> buckets;
+    for (int j = 0; j < m_items.size(); ++j) {
+        const WorkItem &item = m_items.at(j);
+        if (isPairable(item)) {
+            const QifRecord &r = item.record;
+            buckets[keyOf(r.date, r.amount, r.transferAccount, r.sourceAccount)].items.append(j);
+        }
+    }
+    if (buckets.isEmpty())
+        return;
+    for (int i = 0; i < m_items.size(); ++i) {
+        WorkItem &item = m_items[i];
+        if (!isPairable(item))
+            continue;
+        const QifRecord &r = item.record;
+        const auto found = buckets.find(keyOf(r.date, -r.amount, r.sourceAccount, r.transferAccount));
+        if (found == buckets.end())
+            continue;
+        Bucket &bucket = found.value();
+        // Items at or before i, and paired ones, can never match again.
+        while (bucket.head < bucket.items.size()) {
+            const int j = bucket.items.at(bucket.head);
+            if (j > i && m_items.at(j).partner < 0)
+                break;
+            ++bucket.head;
+        }
+        for (qsizetype k = bucket.head; k < bucket.items.size(); ++k) {
+            const int j = bucket.items.at(k);
+            WorkItem &other = m_items[j];
+            if (j <= i || other.partner >= 0 || other.target == item.target)
+                continue;
+            item.partner = j;
+            other.partner = i;
+            break;
+        }
+    }
+}
+
+void ImportService::QifBatch::abort(const QString &reason)
+{
+    qWarning().noquote() << "QIF import aborted:" << reason;
+    m_result.failed = true;
+    connection().rollback();
+}
+
+// The earlier half of an in-batch pair was written with a link to a row whose
+// insert then failed: turn it back into an unlinked transfer with a hint.
+bool ImportService::QifBatch::unlinkPartner(int partnerIndex)
+{
+    const WorkItem &partner = m_items.at(partnerIndex);
+    auto row = m_service->m_transactions->findById(partner.id);
+    if (!row)
+        return false;
+    row->transfer_link_id.clear();
+    row->transfer_dest_account_id.clear();
+    row->memo = ImportService::transferHint(partner.record.transferAccount, partner.record.memo);
+    row->updated_at = QDateTime::currentDateTimeUtc();
+    const QSignalBlocker blocker(m_service->m_transactions);
+    return m_service->m_transactions->update(*row);
+}
+
+// Returns false when the whole import has to be aborted.
+bool ImportService::QifBatch::importItem(int index)
+{
+    WorkItem &item = m_items[index];
+    if (item.target.isEmpty()) {
+        ++m_result.unmapped;
+        return true;
+    }
+    AccountContext &ctx = context(item.target);
+    const QifRecord &r = item.record;
+    const QString key = duplicateKey(r.date, item.amount, item.payee);
+    if (ctx.keys.contains(key)) {
+        ++m_result.duplicates;
+        if (item.partner >= 0 && item.partner < index && m_items.at(item.partner).inserted
+            && !unlinkPartner(item.partner)) {
+            abort(u"failed to unlink the partner of a skipped row"_s);
+            return false;
+        }
+        return true;
+    }
+
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    Transaction t;
+    t.id = item.id;
+    t.account_id = item.target;
+    t.date = r.date;
+    t.payee = item.payee;
+    t.memo = r.memo;
+    t.amount = item.amount;
+    t.category_id = m_categories->resolve(r.category);
+    t.check_number = r.number;
+    t.cleared = r.cleared;
+    t.reconciled = r.reconciled;
+    t.is_split = !r.splits.isEmpty();
+    t.created_at = now;
+    t.updated_at = now;
+
+    // A partner earlier in the batch is only linked to when it was written.
+    const int partner = item.partner;
+    const bool partnerUsable = partner >= 0 && (partner > index || m_items.at(partner).inserted);
+    std::optional<Transaction> previous;
+    if (partnerUsable) {
+        t.transfer_link_id = m_items.at(partner).id;
+        t.transfer_dest_account_id = m_items.at(partner).target;
+    } else if (!r.transferAccount.isEmpty() && !item.selfTransfer) {
+        const QString partnerTarget = m_mapping.value(r.transferAccount.toLower());
+        const Candidate *match = nullptr;
+        if (!partnerTarget.isEmpty() && partnerTarget != item.target) {
+            const AccountContext &partnerCtx = context(partnerTarget);
+            const auto found = partnerCtx.candidates.constFind(candidateKey(r.date, -item.amount));
+            if (found != partnerCtx.candidates.cend()) {
+                for (const Candidate &c : found.value()) {
+                    if (c.hintName.compare(r.sourceAccount, Qt::CaseInsensitive) == 0) {
+                        match = &c;
+                        break;
+                    }
+                }
+            }
+        }
+        if (match) {
+            previous = m_service->m_transactions->findById(match->id);
+            const auto hint = previous ? ImportService::readTransferHint(previous->memo) : std::nullopt;
+            if (!hint) {
+                abort(u"retroactive candidate lost its hint"_s);
+                return false;
+            }
+            previous->memo = hint->memo;
+            previous->transfer_link_id = t.id;
+            previous->transfer_dest_account_id = item.target;
+            previous->version += 1;
+            previous->sync_status = SyncStatus::Pending;
+            previous->updated_at = now;
+            t.transfer_link_id = previous->id;
+            t.transfer_dest_account_id = previous->account_id;
+        } else {
+            t.memo = ImportService::transferHint(r.transferAccount, r.memo);
+        }
+    }
+
+    if (!m_service->m_transactions->insertPrepared(m_insertTransaction, t)) {
+        qWarning().noquote() << "QIF import: insert failed for" << SqlCodec::dateText(t.date) << t.payee << "amount"
+                             << t.amount << "account" << t.account_id;
+        ++m_result.databaseErrors;
+        if (partnerUsable && partner < index) {
+            if (!unlinkPartner(partner)) {
+                abort(u"failed to unlink the partner of a failed insert"_s);
+                return false;
+            }
+        }
+        return true;
+    }
+    item.inserted = true;
+    m_touchedAccounts.insert(item.target);
+    if (partnerUsable && partner < index)
+        ++m_result.transfersLinked;
+
+    if (previous) {
+        bool updated = false;
+        {
+            const QSignalBlocker blocker(m_service->m_transactions);
+            updated = m_service->m_transactions->update(*previous);
+        }
+        if (!updated) {
+            abort(u"failed to update retroactive partner"_s);
+            return false;
+        }
+        auto &list = context(previous->account_id).candidates[candidateKey(previous->date, previous->amount)];
+        list.removeIf([&](const Candidate &c) { return c.id == previous->id; });
+        m_touchedAccounts.insert(previous->account_id);
+        ++m_result.transfersLinked;
+        ++m_result.linkedToPrevious;
+    }
+
+    for (const QifSplit &split : r.splits) {
+        SplitLine line;
+        line.id = newId();
+        line.transaction_id = t.id;
+        line.category_id = m_categories->resolve(split.category);
+        line.amount = qifAmountFor(ctx.currency, split.amount, split.amountText);
+        line.memo = split.transferAccount.isEmpty() ? split.memo
+                                                    : ImportService::transferHint(split.transferAccount, split.memo);
+        line.created_at = t.created_at;
+        line.updated_at = t.updated_at;
+        m_service->m_splitLines->insertPrepared(m_insertSplit, line);
+    }
+
+    ++m_result.imported;
+    ctx.keys.insert(key);
+    return true;
+}
+
+ImportResult ImportService::QifBatch::run(const QStringList &paths)
+{
+    collect(paths);
+    predictDuplicates();
+    pairTransfers();
+    m_categories.emplace(m_service->m_categories);
+
+    const int total = int(m_items.size());
+    emit m_service->importStarted(total);
+    const auto finish = qScopeGuard([&] { emit m_service->importProgress(total, total); });
+
+    const TemporaryStorageInMemory fastJournals;
+    QSqlDatabase db = connection();
+    if (!db.transaction()) {
+        // Not ours to roll back: another transaction may be open.
+        qWarning().noquote() << "QIF import aborted: cannot begin a transaction:" << db.lastError().text();
+        m_result.failed = true;
+        return m_result;
+    }
+    if (!m_service->m_transactions->prepareInsert(m_insertTransaction)
+        || !m_service->m_splitLines->prepareInsert(m_insertSplit)) {
+        abort(u"cannot prepare the insert statements"_s);
+        return m_result;
+    }
+
+    for (const QifCategoryEntry &entry : std::as_const(m_categoryEntries)) {
+        if (!m_categories->contains(entry.name))
+            m_categories->create(entry.name, entry.income ? CategoryType::Income : CategoryType::Expense);
+    }
+
+    for (int i = 0; i < total; ++i) {
+        if (i % kProgressInterval == 0) {
+            emit m_service->importProgress(i, total);
+            serviceEvents();
+        }
+        if (!importItem(i))
+            return m_result;
+    }
+
+    m_insertTransaction.finish();
+    m_insertSplit.finish();
+    if (!db.commit()) {
+        qWarning().noquote() << "QIF import: commit failed, rolling back:" << db.lastError().text();
+        db.rollback();
+        m_result.failed = true;
+        return m_result;
+    }
+    for (const QString &accountId : std::as_const(m_touchedAccounts))
+        m_service->m_transactions->notifyChanged(accountId);
+    if (m_categories->createdAny())
+        m_service->m_categories->notifyChanged();
+    return m_result;
+}
+
+ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
+                             SplitLineRepository *splitLines, QObject *parent)
+    : QObject(parent)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_splitLines(splitLines)
+{
+}
+
+std::optional<QifParseResult> ImportService::parseQif(const QString &path, std::optional<QifDateOrder> order)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return QifParser::parseQif(decodeImportText(file.readAll()), order);
+}
+
+QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
+{
+    QifAnalysis analysis;
+    QSet<QString> listed;
+    for (const QString &path : paths) {
+        const auto parsed = parseQif(path);
+        if (parsed) {
+            analysis.totalRecords += int(parsed->records.size());
+            for (const QifAccountEntry &account : parsed->sourceAccounts) {
+                const QString lower = account.name.toLower();
+                if (listed.contains(lower))
+                    continue;
+                listed.insert(lower);
+                QifSourceAccount source;
+                source.key = account.name;
+                source.displayName = account.name;
+                switch (account.typeCode) {
+                case 1: source.suggestedType = AccountType::CreditCard; break;
+                case 2: source.suggestedType = AccountType::Investment; break;
+                case 3: source.suggestedType = AccountType::Cash; break;
+                case 4:
+                case 5: source.suggestedType = AccountType::Other; break;
+                default:
+                    source.suggestedType = lower.contains(u"saving"_s) ? AccountType::Savings : AccountType::Checking;
+                    break;
+                }
+                analysis.accounts.append(source);
+            }
+            // Records outside any "!Account" block are mapped by the file's path.
+            if ((parsed->sourceAccounts.isEmpty() || parsed->hasRecordsWithoutAccount)
+                && !listed.contains(path.toLower())) {
+                listed.insert(path.toLower());
+                QifSourceAccount source;
+                source.key = path;
+                source.displayName = tr("%1 (no account header)").arg(path.mid(path.lastIndexOf(u'/') + 1));
+                source.noHeader = true;
+                source.suggestedType = AccountType::Checking;
+                analysis.accounts.append(source);
+            }
+        }
+        serviceEvents();
+    }
+    return analysis;
+}
+
+ImportResult ImportService::importQif(const QStringList &paths, const QHash<QString, QString> &mapping)
+{
+    if (m_running) {
+        qWarning().noquote() << "QIF import: another import is still running";
+        ImportResult refused;
+        refused.failed = true;
+        return refused;
+    }
+    m_running = true;
+    const auto done = qScopeGuard([this] { m_running = false; });
+    QifBatch batch(this, mapping);
+    return batch.run(paths);
+}
+
+ImportResult ImportService::importCsv(const QString &path, const QString &accountId, const CsvColumnMapping &mapping)
+{
+    ImportResult result;
+    if (m_running) {
+        qWarning().noquote() << "CSV import: another import is still running";
+        result.failed = true;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    m_running = true;
+    const auto done = qScopeGuard([this] { m_running = false; });
+
+    const QList<QStringList> rows = parseCsv(decodeImportText(file.readAll()));
+    file.close();
+    AccountContext ctx = loadAccountContext(accountId, false);
+    CategoryResolver categories(m_categories);
+
+    const int first = mapping.firstRowIsHeader ? 1 : 0;
+    const int total = qMax(0, int(rows.size()) - first);
+    emit importStarted(total);
+    const auto finish = qScopeGuard([&] { emit importProgress(total, total); });
+
+    const TemporaryStorageInMemory fastJournals;
+    QSqlDatabase db = connection();
+    if (!db.transaction()) {
+        qWarning().noquote() << "CSV import aborted: cannot begin a transaction:" << db.lastError().text();
+        result.failed = true;
+        return result;
+    }
+    QSqlQuery insert;
+    if (!m_transactions->prepareInsert(insert)) {
+        qWarning().noquote() << "CSV import aborted: cannot prepare the insert statement";
+        db.rollback();
+        result.failed = true;
+        return result;
+    }
+
+    const auto cell = [](const QStringList &row, int column) -> std::optional<QString> {
+        if (column < 0 || column >= row.size())
+            return std::nullopt;
+        return row.at(column);
+    };
+
+    for (int index = 0; index < total; ++index) {
+        if (index % kProgressInterval == 0) {
+            emit importProgress(index, total);
+            serviceEvents();
+        }
+        const QStringList &row = rows.at(first + index);
+        const auto dateCell = cell(row, mapping.dateColumn);
+        const auto payeeCell = cell(row, mapping.payeeColumn);
+        const auto amountCell = cell(row, mapping.amountColumn);
+        if (!dateCell || !payeeCell || !amountCell) {
+            ++result.unparseable;
+            continue;
+        }
+        const QDate date = QDate::fromString(*dateCell, mapping.dateFormat);
+        if (!date.isValid()) {
+            ++result.unparseable;
+            continue;
+        }
+        const qint64 amount = csvAmountFor(ctx.currency, *amountCell);
+        const QString key = duplicateKey(date, amount, *payeeCell);
+        if (ctx.keys.contains(key)) {
+            ++result.duplicates;
+            continue;
+        }
+
+        Transaction t;
+        t.id = newId();
+        t.account_id = accountId;
+        t.date = date;
+        t.payee = *payeeCell;
+        t.amount = amount;
+        t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
+        if (mapping.memoColumn >= 0)
+            t.memo = cell(row, mapping.memoColumn).value_or(QString());
+        if (mapping.categoryColumn >= 0) {
+            const QString name = cell(row, mapping.categoryColumn).value_or(QString());
+            t.category_id = categories.resolve(name);
+        }
+        if (m_transactions->insertPrepared(insert, t)) {
+            ++result.imported;
+            ctx.keys.insert(key);
+        } else {
+            qWarning().noquote() << "CSV import: insert failed for" << SqlCodec::dateText(t.date) << t.payee
+                                 << "amount" << t.amount << "account" << t.account_id;
+            ++result.databaseErrors;
+        }
+    }
+
+    insert.finish();
+    if (!db.commit()) {
+        qWarning().noquote() << "CSV import: commit failed, rolling back:" << db.lastError().text();
+        db.rollback();
+        result.failed = true;
+        return result;
+    }
+    if (result.imported > 0)
+        m_transactions->notifyChanged(accountId);
+    if (categories.createdAny())
+        m_categories->notifyChanged();
+    return result;
+}
+
+namespace {
+
+// Code points of Windows-1252 bytes 0x80 to 0x9F; the five bytes the code
+// page leaves undefined keep their own value.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Strict: no overlong forms, no surrogates, nothing past U+10FFFF and no
+// sequence cut short by the end of the data.
+bool isWellFormedUtf8(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t cp = 0;
+        char32_t minimum = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            cp = lead & 0x1F;
+            minimum = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            cp = lead & 0x0F;
+            minimum = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            cp = lead & 0x07;
+            minimum = 0x10000;
+        } else {
+            return false;
+        }
+        if (size - i - 1 < extra)
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char next = data[i + k];
+            if ((next & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QString out;
+    out.resize(bytes.size());
+    QChar *dst = out.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *dst++ = (b >= 0x80 && b <= 0x9F) ? QChar(kWindows1252High[b - 0x80]) : QChar(char16_t(b));
+    }
+    return out;
+}
+
+} // namespace
+
+QString ImportService::decodeImportText(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    if (bytes.startsWith("\xFF\xFE")) {
+        QStringDecoder decoder(QStringDecoder::Utf16LE);
+        return decoder.decode(QByteArrayView(bytes).sliced(2));
+    }
+    if (bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(QStringDecoder::Utf16BE);
+        return decoder.decode(QByteArrayView(bytes).sliced(2));
+    }
+    if (isWellFormedUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    return decodeWindows1252(bytes);
+}
+
+QList<QStringList> ImportService::parseCsv(const QString &text)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool inQuotes = false;
+    const auto endField = [&] {
+        row.append(field.trimmed());
+        field.clear();
+    };
+    const auto endRow = [&] {
+        endField();
+        if (!(row.size() == 1 && row.first().isEmpty()))
+            rows.append(row);
+        row.clear();
+    };
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = text.at(i);
+        if (inQuotes) {
+            if (ch == u'"') {
+                if (i + 1 < size && text.at(i + 1) == u'"') {
+                    field.append(u'"');
+                    ++i;
+                } else {
+                    inQuotes = false;
+                }
+            } else {
+                field.append(ch);
+            }
+        } else if (ch == u'"') {
+            inQuotes = true;
+        } else if (ch == u',') {
+            endField();
+        } else if (ch == u'\n') {
+            endRow();
+        } else if (ch != u'\r') {
+            field.append(ch);
+        }
+    }
+    endRow();
+    return rows;
+}
+
+QString ImportService::transferHint(const QString &accountName, const QString &memo)
+{
+    const QString hint = kHintPrefix % accountName % u']';
+    if (memo.isEmpty())
+        return hint;
+    return hint % u' ' % memo;
+}
+
+std::optional<ImportService::TransferHint> ImportService::readTransferHint(const QString &memo)
+{
+    if (!memo.startsWith(kHintPrefix))
+        return std::nullopt;
+    const qsizetype close = memo.indexOf(u']', kHintPrefix.size());
+    if (close < 0)
+        return std::nullopt;
+    TransferHint hint;
+    hint.accountName = memo.mid(kHintPrefix.size(), close - kHintPrefix.size());
+    if (hint.accountName.isEmpty())
+        return std::nullopt;
+    hint.memo = memo.mid(close + 1);
+    if (hint.memo.startsWith(u' '))
+        hint.memo.remove(0, 1);
+    return hint;
+}

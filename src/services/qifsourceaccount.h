@@ -1,0 +1,21 @@
+#pragma once
+
+#include "storage/entitytypes.h"
+
+#include <QList>
+#include <QString>
+
+// One source of transactions the import window asks the user to map.
+struct QifSourceAccount
+{
+    QString key;          // account name, or the file path for a file without "!Account"
+    QString displayName;
+    bool noHeader = false;
+    AccountType suggestedType = AccountType::Checking;
+};
+
+struct QifAnalysis
+{
+    QList<QifSourceAccount> accounts;
+    int totalRecords = 0;
+};
