@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// Read access to a ZIP archive held in memory, for restoring backups.
+//
+// The directory is walked by its byte size instead of trusting the 16-bit
+// entry count, which QZipWriter wraps around past 65535 entries. Entries are
+// extracted one at a time through QZipReader on a one-entry copy, because
+// QZipReader finds entries by a linear name search (quadratic over a large
+// backup). Nothing is inflated before the caller has seen the sizes.
+class BackupArchive final
+{
+public:
+    struct Entry
+    {
+        QString path;
+        qint64 size = 0;           // uncompressed size the directory declares
+        qint64 compressedSize = 0;
+        quint16 method = 0;
+        quint16 flags = 0;
+        qint64 directoryOffset = 0; // of the central directory record
+        qint64 localOffset = 0;     // of the local file header
+    };
+
+    explicit BackupArchive(const QByteArray &bytes);
+
+    // False when the bytes hold no readable ZIP directory.
+    bool isValid() const { return m_valid; }
+    const QList<Entry> &entries() const { return m_entries; }
+    const Entry *find(const QString &path) const;
+
+    // Most bytes extracting the entry can produce, whatever its header claims.
+    static qint64 inflatedSizeBound(const Entry &entry);
+
+    // The entry's contents as extracted; nothing when the entry is unusable
+    // (encrypted, unknown method, data outside the archive). The caller
+    // compares the size with the declared one.
+    std::optional<QByteArray> read(const Entry &entry) const;
+
+    // Adds the ZIP64 end records an archive with more than 65535 entries
+    // needs; QZipWriter writes only the classic record. No-op otherwise.
+    static void addZip64End(QByteArray &zip);
+
+private:
+    bool scan();
+
+    QByteArray m_bytes;
+    QList<Entry> m_entries;
+    bool m_valid = false;
+};

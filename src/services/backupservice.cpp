@@ -1,0 +1,458 @@
+#include "backupservice.h"
+
+#include "backuparchive.h"
+#include "storage/database.h"
+#include "storage/sqlcodec.h"
+
+#include <QBuffer>
+#include <QHash>
+#include <QScopeGuard>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <memory>
+#include <optional>
+
+#include <private/qzipwriter_p.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct BackupTable
+{
+    const char *folder;
+    const char *table;
+    const char *countKey;
+    bool synced;          // carries the sync bookkeeping columns
+    bool selfReferencing; // rows may point at rows of the same table
+    int BackupImportResult::*imported;
+    int BackupImportResult::*skipped;
+};
+
+// Parents before children, so foreign keys hold while a complete backup is
+// restored. Only these names are ever put into SQL as table names.
+const BackupTable kTables[] = {
+    {"accounts", "accounts", "accountCount", true, false, &BackupImportResult::accountsImported,
+     &BackupImportResult::accountsSkipped},
+    {"categories", "categories", "categoryCount", true, true, &BackupImportResult::categoriesImported,
+     &BackupImportResult::categoriesSkipped},
+    {"transactions", "transactions", "transactionCount", true, false, &BackupImportResult::transactionsImported,
+     &BackupImportResult::transactionsSkipped},
+    {"split_lines", "split_lines", "splitLineCount", false, false, &BackupImportResult::splitLinesImported,
+     &BackupImportResult::splitLinesSkipped},
+    {"recurring", "recurring_transactions", "recurringCount", true, false, &BackupImportResult::recurringImported,
+     &BackupImportResult::recurringSkipped},
+    {"reconciliations", "reconciliations", "reconciliationCount", true, false,
+     &BackupImportResult::reconciliationsImported, &BackupImportResult::reconciliationsSkipped},
+};
+
+constexpr int kBackupVersion = 1;
+const QString kManifestName = u"manifest.json"_s;
+const QString kJsonSuffix = u".json"_s;
+
+QString folderPrefix(const BackupTable &table)
+{
+    return QLatin1String(table.folder) + u'/';
+}
+
+bool isRowEntry(const QString &path, const BackupTable &table)
+{
+    return path.startsWith(folderPrefix(table)) && path.endsWith(kJsonSuffix);
+}
+
+bool isExtracted(const QString &path)
+{
+    if (path == kManifestName)
+        return true;
+    for (const BackupTable &table : kTables) {
+        if (isRowEntry(path, table))
+            return true;
+    }
+    return false;
+}
+
+QVariant pragmaValue(const QSqlDatabase &db, const QString &name)
+{
+    QSqlQuery q(db);
+    if (q.exec(u"PRAGMA "_s + name) && q.next())
+        return q.value(0);
+    return QVariant();
+}
+
+QJsonValue jsonFromSql(const QVariant &value)
+{
+    if (value.isNull())
+        return QJsonValue(QJsonValue::Null);
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Bool:
+        return QJsonValue(value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QJsonValue(value.toDouble());
+    default:
+        return QJsonValue(value.toString());
+    }
+}
+
+// Nothing for values no column can hold (arrays, objects).
+std::optional<QVariant> sqlFromJson(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QVariant();
+    case QJsonValue::Bool:
+        return QVariant(qint64(value.toBool() ? 1 : 0));
+    case QJsonValue::Double:
+        return value.toVariant(); // qlonglong for integers, so amounts stay exact
+    case QJsonValue::String:
+        return QVariant(value.toString());
+    default:
+        return std::nullopt;
+    }
+}
+
+enum class Outcome {
+    Written,
+    Refused, // by the mode or because the row is malformed
+    Failed,  // the database refused the statement
+};
+
+// Writes row objects with statements prepared once per distinct SQL text.
+// Column names come from the file, so only names the table really has are
+// ever put into SQL.
+class RowWriter
+{
+public:
+    RowWriter(const QSqlDatabase &db, BackupImportMode mode)
+        : m_db(db)
+        , m_mode(mode)
+    {
+    }
+
+    Outcome upsert(const BackupTable &table, QJsonObject row);
+
+private:
+    const QSet<QString> &columnsOf(const QString &table);
+    QSqlQuery *statement(const QString &sql);
+    Outcome run(const QString &sql, const QVariantList &values);
+
+    QSqlDatabase m_db;
+    BackupImportMode m_mode;
+    QHash<QString, QSet<QString>> m_columns;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+};
+
+const QSet<QString> &RowWriter::columnsOf(const QString &table)
+{
+    auto it = m_columns.find(table);
+    if (it == m_columns.end()) {
+        QSet<QString> names;
+        QSqlQuery q(m_db);
+        if (q.exec(u"PRAGMA table_info(%1)"_s.arg(table))) {
+            while (q.next())
+                names.insert(q.value(1).toString());
+        } else {
+            qWarning().noquote() << "BackupService: cannot read the columns of" << table << q.lastError().text();
+        }
+        it = m_columns.insert(table, names);
+    }
+    return *it;
+}
+
+QSqlQuery *RowWriter::statement(const QString &sql)
+{
+    if (const auto it = m_statements.constFind(sql); it != m_statements.constEnd())
+        return it->get();
+    auto query = std::make_shared<QSqlQuery>(m_db);
+    if (!query->prepare(sql)) {
+        qDebug().noquote() << "BackupService: prepare failed:" << query->lastError().text();
+        return nullptr;
+    }
+    m_statements.insert(sql, query);
+    return query.get();
+}
+
+Outcome RowWriter::run(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery *q = statement(sql);
+    if (!q)
+        return Outcome::Failed;
+    for (int i = 0; i < values.size(); ++i)
+        q->bindValue(i, values.at(i));
+    const bool ok = q->exec();
+    if (!ok)
+        qDebug().noquote() << "BackupService: row refused:" << q->lastError().text();
+    q->finish();
+    return ok ? Outcome::Written : Outcome::Failed;
+}
+
+Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
+{
+    const QString tableName = QLatin1String(table.table);
+    if (table.synced) {
+        // Restored rows are new to the server.
+        row.insert(u"sync_status"_s, u"pending"_s);
+        row.insert(u"server_id"_s, QJsonValue(QJsonValue::Null));
+        row.insert(u"version"_s, 1);
+    }
+
+    const QString id = row.value(u"id"_s).toVariant().toString();
+    if (id.isEmpty())
+        return Outcome::Refused;
+
+    const QSet<QString> &columns = columnsOf(tableName);
+    const QStringList names = row.keys();
+    QVariantList values;
+    values.reserve(names.size());
+    for (const QString &name : names) {
+        if (!columns.contains(name)) {
+            qDebug().noquote() << "BackupService: row with an unknown column refused in" << tableName;
+            return Outcome::Refused;
+        }
+        const std::optional<QVariant> value = sqlFromJson(row.value(name));
+        if (!value)
+            return Outcome::Refused;
+        values.append(*value);
+    }
+
+    QSqlQuery *lookup = statement(u"SELECT id, updated_at FROM %1 WHERE id = ?"_s.arg(tableName));
+    if (!lookup)
+        return Outcome::Failed;
+    lookup->bindValue(0, id);
+    if (!lookup->exec())
+        return Outcome::Failed;
+    const bool found = lookup->next();
+    const QString storedUpdatedAt = found ? lookup->value(1).toString() : QString();
+    lookup->finish();
+
+    if (!found) {
+        const QString placeholders = QStringList(names.size(), u"?"_s).join(u", "_s);
+        return run(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tableName, names.join(u", "_s), placeholders), values);
+    }
+
+    switch (m_mode) {
+    case BackupImportMode::Replace:
+        break;
+    case BackupImportMode::KeepNewer: {
+        // ISO timestamps order by time when compared as text.
+        const QString incoming = row.value(u"updated_at"_s).toVariant().toString();
+        if (incoming.isEmpty() || !(incoming > storedUpdatedAt))
+            return Outcome::Refused;
+        break;
+    }
+    case BackupImportMode::SkipExisting:
+    default:
+        return Outcome::Refused;
+    }
+
+    QStringList assignments;
+    QVariantList updateValues;
+    for (int i = 0; i < names.size(); ++i) {
+        if (names.at(i) == u"id") // the key never changes
+            continue;
+        assignments.append(names.at(i) + u" = ?");
+        updateValues.append(values.at(i));
+    }
+    if (assignments.isEmpty())
+        return Outcome::Refused;
+    updateValues.append(id);
+    return run(u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s)), updateValues);
+}
+
+} // namespace
+
+BackupService::BackupService(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QString BackupService::modeLabel(BackupImportMode mode)
+{
+    switch (mode) {
+    case BackupImportMode::SkipExisting:
+        return tr("Skip existing items");
+    case BackupImportMode::Replace:
+        return tr("Replace all with backup data");
+    case BackupImportMode::KeepNewer:
+        return tr("Keep newer (compare timestamps)");
+    }
+    return QString();
+}
+
+QByteArray BackupService::exportBackup() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QZipWriter writer(&buffer);
+    // Rows are small: deflating each one separately saves little and costs a
+    // compressor set-up per row, which dominates a large export.
+    writer.setCompressionPolicy(QZipWriter::NeverCompress);
+
+    QJsonObject manifest;
+    manifest.insert(u"version"_s, kBackupVersion);
+    manifest.insert(u"exportedAt"_s, SqlCodec::nowText());
+
+    for (const BackupTable &table : kTables) {
+        int count = 0;
+        QSqlQuery q(m_database->connection());
+        q.setForwardOnly(true);
+        if (!q.exec(u"SELECT * FROM %1"_s.arg(QLatin1String(table.table)))) {
+            qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
+        } else {
+            const QSqlRecord record = q.record();
+            QStringList names;
+            for (int i = 0; i < record.count(); ++i)
+                names.append(record.fieldName(i));
+            const int idColumn = record.indexOf(u"id"_s);
+            const QString folder = folderPrefix(table);
+            while (q.next()) {
+                QJsonObject row;
+                for (int i = 0; i < names.size(); ++i)
+                    row.insert(names.at(i), jsonFromSql(q.value(i)));
+                writer.addFile(folder + q.value(idColumn).toString() + kJsonSuffix,
+                               QJsonDocument(row).toJson(QJsonDocument::Indented));
+                ++count;
+            }
+        }
+        manifest.insert(QLatin1String(table.countKey), count);
+    }
+
+    writer.addFile(kManifestName, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
+    writer.close();
+    if (writer.status() != QZipWriter::NoError) {
+        qWarning("BackupService: writing the archive failed");
+        return QByteArray();
+    }
+    QByteArray zip = buffer.data();
+    BackupArchive::addZip64End(zip);
+    return zip;
+}
+
+BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, BackupImportMode mode)
+{
+    BackupImportResult result;
+    const BackupArchive archive(zipBytes);
+    if (!archive.isValid()) {
+        result.errors.append(tr("Failed to open ZIP archive"));
+        return result;
+    }
+
+    // Refuse a bomb before anything is inflated; sizes a header may lie about
+    // are bounded by what deflate can produce from the stored bytes.
+    qint64 declaredTotal = 0;
+    for (const BackupArchive::Entry &entry : archive.entries()) {
+        if (!isExtracted(entry.path))
+            continue;
+        if (BackupArchive::inflatedSizeBound(entry) > kMaxEntryBytes) {
+            result.errors.append(tr("Backup refused: %1 would expand to more than %2 MB.")
+                                     .arg(entry.path, QString::number(kMaxEntryBytes / (1024 * 1024))));
+            return result;
+        }
+        declaredTotal += entry.size;
+        if (declaredTotal > kMaxTotalBytes) {
+            result.errors.append(tr("Backup refused: its contents would expand to more than %1 MB.")
+                                     .arg(kMaxTotalBytes / (1024 * 1024)));
+            return result;
+        }
+    }
+
+    const BackupArchive::Entry *manifestEntry = archive.find(kManifestName);
+    const std::optional<QByteArray> manifestBytes =
+        manifestEntry ? archive.read(*manifestEntry) : std::optional<QByteArray>();
+    if (!manifestBytes || manifestBytes->isEmpty() || manifestBytes->size() != manifestEntry->size) {
+        result.errors.append(tr("Invalid backup: missing manifest.json"));
+        return result;
+    }
+    const QJsonObject manifest = QJsonDocument::fromJson(*manifestBytes).object();
+    const qint64 version = manifest.value(u"version"_s).toInteger(0);
+    if (version != kBackupVersion) {
+        result.errors.append(tr("Unsupported backup version: %1").arg(version));
+        return result;
+    }
+
+    // One database transaction keeps a large restore fast; a refused row only
+    // fails its own statement, so every other row is still kept. Those
+    // per-statement journals go to a temporary file by default, which doubles
+    // the time of a large restore; keep them in memory while it runs.
+    QSqlDatabase db = m_database->connection();
+    const QVariant tempStore = pragmaValue(db, u"temp_store"_s);
+    QSqlQuery(db).exec(u"PRAGMA temp_store = MEMORY"_s);
+    const auto restoreTempStore = qScopeGuard([&] {
+        if (tempStore.isValid())
+            QSqlQuery(db).exec(u"PRAGMA temp_store = %1"_s.arg(tempStore.toInt()));
+    });
+    const bool inTransaction = db.transaction();
+    RowWriter writer(db, mode);
+    qint64 extracted = 0;
+    QList<QJsonObject> retry;
+    for (const BackupTable &table : kTables) {
+        for (const BackupArchive::Entry &entry : archive.entries()) {
+            if (!isRowEntry(entry.path, table))
+                continue;
+            const std::optional<QByteArray> bytes = archive.read(entry);
+            extracted += bytes ? bytes->size() : 0;
+            if (extracted > kMaxTotalBytes) {
+                // Headers that understated their sizes: give up on the archive.
+                if (inTransaction && db.rollback())
+                    result = BackupImportResult();
+                result.errors.append(tr("Backup refused: its contents would expand to more than %1 MB.")
+                                         .arg(kMaxTotalBytes / (1024 * 1024)));
+                return result;
+            }
+            if (!bytes || bytes->size() != entry.size) {
+                result.errors.append(tr("%1: unexpected error").arg(entry.path));
+                continue;
+            }
+            const QJsonDocument document = QJsonDocument::fromJson(*bytes);
+            if (!document.isObject() || document.object().isEmpty()) {
+                result.errors.append(tr("%1: invalid JSON").arg(entry.path));
+                continue;
+            }
+            const Outcome outcome = writer.upsert(table, document.object());
+            if (outcome == Outcome::Written)
+                ++(result.*table.imported);
+            else if (outcome == Outcome::Failed && table.selfReferencing)
+                retry.append(document.object());
+            else
+                ++(result.*table.skipped);
+        }
+        // A child category may come before its parent in the file: try the
+        // refused rows again for as long as that lets more of them in.
+        while (!retry.isEmpty()) {
+            QList<QJsonObject> stillRefused;
+            for (const QJsonObject &row : std::as_const(retry)) {
+                if (writer.upsert(table, row) == Outcome::Written)
+                    ++(result.*table.imported);
+                else
+                    stillRefused.append(row);
+            }
+            const bool progress = stillRefused.size() < retry.size();
+            retry = stillRefused;
+            if (!progress)
+                break;
+        }
+        result.*table.skipped += int(retry.size());
+        retry.clear();
+    }
+
+    if (inTransaction && !db.commit()) {
+        const QString reason = db.lastError().text();
+        qWarning().noquote() << "BackupService import commit failed:" << reason;
+        db.rollback();
+        for (const BackupTable &table : kTables) {
+            result.*table.skipped += result.*table.imported;
+            result.*table.imported = 0;
+        }
+        result.errors.append(tr("The restored data could not be saved: %1").arg(reason));
+    }
+    return result;
+}

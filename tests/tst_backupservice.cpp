@@ -1,0 +1,776 @@
+#include "testsupport.h"
+
+#include "services/backuparchive.h"
+#include "services/backupservice.h"
+#include "storage/database.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QtEndian>
+
+namespace {
+
+// A hand-made archive, so tests can state sizes that differ from the data.
+struct ZipEntry
+{
+    QString path;
+    QByteArray data;
+    bool deflate = true;
+    qint64 declaredSize = -1; // -1: the real size
+};
+
+quint32 crc32(const QByteArray &data)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : data) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// qCompress gives a size prefix and a zlib wrapper around raw deflate data.
+QByteArray rawDeflate(const QByteArray &data)
+{
+    const QByteArray z = qCompress(data, 9);
+    return z.mid(6, z.size() - 10);
+}
+
+template<typename T>
+void put(QByteArray &out, T v)
+{
+    char b[sizeof(T)];
+    qToLittleEndian(v, b);
+    out.append(b, sizeof(T));
+}
+
+QByteArray buildZip(const QList<ZipEntry> &entries)
+{
+    QByteArray out;
+    QByteArray directory;
+    for (const ZipEntry &e : entries) {
+        const bool deflate = e.deflate && !e.data.isEmpty();
+        const QByteArray payload = deflate ? rawDeflate(e.data) : e.data;
+        const QByteArray name = e.path.toUtf8();
+        const quint32 offset = quint32(out.size());
+        // Fields shared by the local header and the directory record, from
+        // the flags (UTF-8 names) to the extra field length.
+        QByteArray common;
+        for (quint16 v : {quint16(0x0800), quint16(deflate ? 8 : 0), quint16(0), quint16(0x21)})
+            put(common, v);
+        put(common, crc32(e.data));
+        put(common, quint32(payload.size()));
+        put(common, quint32(e.declaredSize >= 0 ? e.declaredSize : e.data.size()));
+        put(common, quint16(name.size()));
+        put(common, quint16(0));
+
+        put(out, quint32(0x04034b50));
+        put(out, quint16(20));
+        out += common + name + payload;
+
+        put(directory, quint32(0x02014b50));
+        put(directory, quint32(0x00140014)); // versions made by and needed
+        directory += common;
+        directory += QByteArray(10, '\0');    // comment, disk, attributes
+        put(directory, offset);
+        directory += name;
+    }
+    const quint32 directoryOffset = quint32(out.size());
+    out += directory;
+    put(out, quint32(0x06054b50));
+    put(out, quint32(0));
+    put(out, quint16(entries.size()));
+    put(out, quint16(entries.size()));
+    put(out, quint32(directory.size()));
+    put(out, directoryOffset);
+    put(out, quint16(0));
+    return out;
+}
+
+QByteArray json(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+ZipEntry manifestEntry(const QJsonValue &version = 1)
+{
+    return {u"manifest.json"_s, json(QJsonObject{{u"version"_s, version}})};
+}
+
+QJsonObject accountRow(const QString &id, const QString &name, const QString &updatedAt)
+{
+    return QJsonObject{{u"id"_s, id},
+                       {u"name"_s, name},
+                       {u"account_type"_s, u"checking"_s},
+                       {u"currency"_s, u"USD"_s},
+                       {u"starting_balance"_s, 0},
+                       {u"sort_order"_s, 0},
+                       {u"is_shared"_s, 0},
+                       {u"version"_s, 4},
+                       {u"sync_status"_s, u"synced"_s},
+                       {u"server_id"_s, QString(u"srv-"_s + id)},
+                       {u"created_at"_s, u"2024-01-01T00:00:00Z"_s},
+                       {u"updated_at"_s, updatedAt},
+                       {u"deleted_at"_s, QJsonValue(QJsonValue::Null)}};
+}
+
+QJsonObject transactionRow(const QString &id, const QString &accountId, const QString &categoryId = QString())
+{
+    return QJsonObject{{u"id"_s, id},
+                       {u"account_id"_s, accountId},
+                       {u"date"_s, u"2024-03-05"_s},
+                       {u"payee"_s, u"Grocer"_s},
+                       {u"amount"_s, -1234},
+                       {u"category_id"_s, categoryId.isEmpty() ? QJsonValue(QJsonValue::Null) : categoryId},
+                       {u"created_at"_s, u"2024-03-05T10:00:00Z"_s},
+                       {u"updated_at"_s, u"2024-03-05T10:00:00Z"_s}};
+}
+
+ZipEntry rowEntry(const QString &folder, const QJsonObject &row)
+{
+    return {folder + u'/' + row.value(u"id"_s).toString() + u".json"_s, json(row)};
+}
+
+const QStringList kDataTables = {u"accounts"_s,    u"categories"_s,
+                                 u"transactions"_s, u"split_lines"_s,
+                                 u"recurring_transactions"_s, u"reconciliations"_s};
+
+// Every row of a table with each value as an SQL literal, so type and value
+// both take part in comparisons.
+QStringList dumpTable(const TestDatabase &db, const QString &table)
+{
+    QStringList columns;
+    {
+        QSqlQuery q(db.database->connection());
+        q.exec(u"PRAGMA table_info(%1)"_s.arg(table));
+        while (q.next())
+            columns.append(q.value(1).toString());
+    }
+    QStringList quoted;
+    for (const QString &c : columns)
+        quoted.append(u"quote(%1)"_s.arg(c));
+    QSqlQuery q(db.database->connection());
+    q.exec(u"SELECT %1 FROM %2 ORDER BY id"_s.arg(quoted.join(u", "_s), table));
+    QStringList rows;
+    while (q.next()) {
+        QStringList cells;
+        for (int i = 0; i < columns.size(); ++i)
+            cells.append(columns.at(i) + u'=' + q.value(i).toString());
+        rows.append(cells.join(u" | "_s));
+    }
+    return rows;
+}
+
+QMap<QString, QStringList> dumpAll(const TestDatabase &db)
+{
+    QMap<QString, QStringList> out;
+    for (const QString &table : kDataTables)
+        out.insert(table, dumpTable(db, table));
+    return out;
+}
+
+int rowCount(const TestDatabase &db, const QString &table)
+{
+    return db.scalar(u"SELECT COUNT(*) FROM %1"_s.arg(table)).toInt();
+}
+
+// Rows in every table, with the values that are easy to lose on the way:
+// NULLs, extreme amounts, non-ASCII text, soft deletes, server bookkeeping.
+bool populate(TestDatabase &db)
+{
+    const QStringList statements = {
+        u"INSERT INTO accounts VALUES ('acc-1', 'Everyday Chequing', 'checking', 'USD', 'First Bank', '1234', "
+        "150000, 0, 0, 7, 'synced', 'srv-acc-1', '2023-01-01T08:00:00Z', '2024-02-01T09:30:00Z', NULL)"_s,
+        u"INSERT INTO accounts VALUES ('acc-2', 'Old Savings ünïcødé', 'savings', 'JPY', NULL, NULL, "
+        "-9223372036854775808, 1, 1, 3, 'conflict', NULL, '2022-05-05T05:05:05Z', '2023-06-06T06:06:06Z', "
+        "'2023-06-06T06:06:06Z')"_s,
+        u"INSERT INTO categories VALUES ('cat-1', 'Housing', 'expense', NULL, 0, NULL, 'home', '#aa0000', 1, "
+        "NULL, 2, 'synced', 'srv-cat-1', '2023-01-01T08:00:00Z', '2023-01-01T08:00:00Z', NULL)"_s,
+        u"INSERT INTO categories VALUES ('cat-2', 'Rent', 'expense', 'cat-1', 1, 'rent_line', NULL, NULL, 0, "
+        "'acc-1', 1, 'pending', NULL, '2023-01-02T08:00:00Z', '2023-01-02T08:00:00Z', '2024-01-01T00:00:00Z')"_s,
+        u"INSERT INTO transactions VALUES ('tx-1', 'acc-1', '2024-01-15', 'Landlord \"Ltd\" & Sons', 'Jan; rent', "
+        "9223372036854775807, 'cat-2', '1001', 1, 1, NULL, NULL, 1, NULL, 5, 'synced', 'srv-tx-1', "
+        "'2024-01-15T12:00:00Z', '2024-01-16T12:00:00Z', NULL)"_s,
+        u"INSERT INTO transactions VALUES ('tx-2', 'acc-1', '2024-01-20', 'Transfer', NULL, -5000, NULL, '', 0, "
+        "0, 'tx-3', 'acc-2', 0, 'rec-1', 1, 'pending', NULL, '2024-01-20T12:00:00Z', '2024-01-20T12:00:00Z', "
+        "'2024-01-21T00:00:00Z')"_s,
+        u"INSERT INTO transactions VALUES ('tx-3', 'acc-2', '2024-01-20', 'Transfer', '日本語', 5000, NULL, NULL, "
+        "0, 0, 'tx-2', 'acc-1', 0, NULL, 1, 'pending', NULL, '2024-01-20T12:00:00Z', '2024-01-20T12:00:00Z', "
+        "NULL)"_s,
+        u"INSERT INTO split_lines VALUES ('sp-1', 'tx-1', 'cat-2', 9223372036854775000, 'most', "
+        "'2024-01-15T12:00:00Z', '2024-01-15T12:00:00Z')"_s,
+        u"INSERT INTO split_lines VALUES ('sp-2', 'tx-1', 'cat-1', 807, NULL, '2024-01-15T12:00:00Z', "
+        "'2024-01-15T12:00:00Z')"_s,
+        u"INSERT INTO recurring_transactions VALUES ('rec-1', 'acc-1', 'Landlord', 'monthly rent', -150000, "
+        "'cat-2', 'monthly', '2024-01-31', NULL, '2024-02-29', 1, 1, NULL, 9, 'synced', 'srv-rec-1', "
+        "'2024-01-01T00:00:00Z', '2024-01-31T00:00:00Z', NULL)"_s,
+        u"INSERT INTO recurring_transactions VALUES ('rec-2', 'acc-2', 'Move', NULL, 100, NULL, 'weekly', "
+        "'2023-01-01', '2023-12-31', '2024-01-06', 0, 0, 'acc-1', 1, 'pending', NULL, "
+        "'2023-01-01T00:00:00Z', '2023-01-01T00:00:00Z', '2023-02-01T00:00:00Z')"_s,
+        u"INSERT INTO reconciliations VALUES ('recon-1', 'acc-1', '2024-01-31', 140000, 140000, "
+        "'2024-02-01T10:00:00Z', 2, 'synced', 'srv-recon-1', '2024-02-01T10:00:00Z', '2024-02-01T10:00:00Z', "
+        "NULL)"_s,
+    };
+    for (const QString &sql : statements) {
+        if (!db.execute(sql)) {
+            qWarning().noquote() << "populate failed:" << sql;
+            return false;
+        }
+    }
+    return true;
+}
+
+// What a restore must produce from the populated rows.
+void normaliseSyncColumns(TestDatabase &db)
+{
+    for (const QString &table : kDataTables) {
+        if (table != u"split_lines")
+            db.execute(u"UPDATE %1 SET sync_status = 'pending', server_id = NULL, version = 1"_s.arg(table));
+    }
+}
+
+QJsonObject readManifest(const BackupArchive &archive)
+{
+    const BackupArchive::Entry *entry = archive.find(u"manifest.json"_s);
+    return entry ? QJsonDocument::fromJson(archive.read(*entry).value_or(QByteArray())).object() : QJsonObject();
+}
+
+} // namespace
+
+class TestBackupService : public QObject
+{
+    Q_OBJECT
+private slots:
+    void exportEmptyDatabase();
+    void exportLayoutAndManifest();
+    void exportQueryFailureLeavesTableEmpty();
+    void roundTripEveryTable();
+    void restoreTwiceSkipsEverything();
+    void importModes_data();
+    void importModes();
+    void invalidEntries_data();
+    void invalidEntries();
+    void refusedArchives_data();
+    void refusedArchives();
+    void foreignKeysAndOrder();
+    void hostileMembers_data();
+    void hostileMembers();
+    void oversizedArchives_data();
+    void oversizedArchives();
+    void moreRowsThanZipCountField();
+};
+
+void TestBackupService::exportEmptyDatabase()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    BackupService service(db.database);
+    const BackupArchive archive(service.exportBackup());
+    QVERIFY(archive.isValid());
+    QCOMPARE(archive.entries().size(), 1);
+    QCOMPARE(archive.entries().first().path, u"manifest.json"_s);
+    const QJsonObject manifest = readManifest(archive);
+    QCOMPARE(manifest.value(u"version"_s).toInteger(), qint64(1));
+    for (const char *key : {"accountCount", "categoryCount", "transactionCount", "splitLineCount", "recurringCount",
+                            "reconciliationCount"}) {
+        QVERIFY2(manifest.value(QLatin1String(key)).isDouble(), key);
+        QCOMPARE(manifest.value(QLatin1String(key)).toInteger(-1), qint64(0));
+    }
+}
+
+void TestBackupService::exportLayoutAndManifest()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QVERIFY(populate(db));
+    BackupService service(db.database);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
+    const BackupArchive archive(service.exportBackup());
+    QVERIFY(archive.isValid());
+
+    QStringList paths;
+    for (const BackupArchive::Entry &e : archive.entries())
+        paths.append(e.path);
+    // Folder order is the restore order; row order inside a folder is free.
+    const QStringList folders = {u"accounts"_s, u"categories"_s, u"transactions"_s, u"split_lines"_s, u"recurring"_s,
+                                 u"reconciliations"_s};
+    QStringList seenFolders;
+    for (const QString &path : std::as_const(paths)) {
+        const QString folder = path.section(u'/', 0, 0);
+        if (path != u"manifest.json" && (seenFolders.isEmpty() || seenFolders.last() != folder))
+            seenFolders.append(folder);
+    }
+    QCOMPARE(seenFolders, folders);
+    QCOMPARE(paths.last(), u"manifest.json"_s);
+    QVERIFY(paths.contains(u"recurring/rec-2.json"_s));
+    QVERIFY(paths.contains(u"accounts/acc-2.json"_s)); // soft-deleted rows too
+
+    const QJsonObject manifest = readManifest(archive);
+    QCOMPARE(int(manifest.value(u"accountCount"_s).toInteger()), rowCount(db, u"accounts"_s));
+    QCOMPARE(int(manifest.value(u"categoryCount"_s).toInteger()), rowCount(db, u"categories"_s));
+    QCOMPARE(int(manifest.value(u"transactionCount"_s).toInteger()), rowCount(db, u"transactions"_s));
+    QCOMPARE(int(manifest.value(u"splitLineCount"_s).toInteger()), rowCount(db, u"split_lines"_s));
+    QCOMPARE(int(manifest.value(u"recurringCount"_s).toInteger()), rowCount(db, u"recurring_transactions"_s));
+    QCOMPARE(int(manifest.value(u"reconciliationCount"_s).toInteger()), rowCount(db, u"reconciliations"_s));
+    const QString exportedAt = manifest.value(u"exportedAt"_s).toString();
+    QVERIFY2(QRegularExpression(u"^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"_s).match(exportedAt).hasMatch(),
+             qPrintable(exportedAt));
+    const QDateTime stamp = QDateTime::fromString(exportedAt, Qt::ISODate);
+    QVERIFY(stamp >= before && stamp <= QDateTime::currentDateTimeUtc().addSecs(1));
+
+    // One member per column, typed by the stored value.
+    const BackupArchive::Entry *entry = archive.find(u"transactions/tx-2.json"_s);
+    QVERIFY(entry);
+    const QJsonObject row = QJsonDocument::fromJson(archive.read(*entry).value_or(QByteArray())).object();
+    QCOMPARE(row.size(), 20);
+    QCOMPARE(row.value(u"amount"_s), QJsonValue(-5000));
+    QVERIFY(row.value(u"memo"_s).isNull());
+    QCOMPARE(row.value(u"check_number"_s), QJsonValue(u""_s));
+    QCOMPARE(row.value(u"deleted_at"_s), QJsonValue(u"2024-01-21T00:00:00Z"_s));
+    QCOMPARE(row.value(u"sync_status"_s), QJsonValue(u"pending"_s));
+}
+
+void TestBackupService::exportQueryFailureLeavesTableEmpty()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QVERIFY(populate(db));
+    QVERIFY(db.execute(u"DROP TABLE reconciliations"_s));
+    BackupService service(db.database);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^BackupService export query failed:"_s));
+    const BackupArchive archive(service.exportBackup());
+    const QJsonObject manifest = readManifest(archive);
+    QCOMPARE(manifest.value(u"reconciliationCount"_s).toInteger(-1), qint64(0));
+    QCOMPARE(manifest.value(u"accountCount"_s).toInteger(), qint64(2));
+}
+
+void TestBackupService::roundTripEveryTable()
+{
+    QByteArray zip;
+    QMap<QString, QStringList> expected;
+    {
+        TestDatabase source;
+        QVERIFY(source.isReady());
+        QVERIFY(populate(source));
+        zip = BackupService(source.database).exportBackup();
+        normaliseSyncColumns(source);
+        expected = dumpAll(source);
+    }
+    TestDatabase target;
+    QVERIFY(target.isReady());
+    BackupService service(target.database);
+    const BackupImportResult result = service.importBackup(zip, BackupImportMode::Replace);
+    QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(u'\n')));
+    QCOMPARE(result.accountsImported, 2);
+    QCOMPARE(result.categoriesImported, 2);
+    QCOMPARE(result.transactionsImported, 3);
+    QCOMPARE(result.splitLinesImported, 2);
+    QCOMPARE(result.recurringImported, 2);
+    QCOMPARE(result.reconciliationsImported, 1);
+    QCOMPARE(result.skippedTotal(), 0);
+
+    const QMap<QString, QStringList> actual = dumpAll(target);
+    for (const QString &table : kDataTables)
+        QCOMPARE(actual.value(table), expected.value(table));
+    // The soft-deleted account stays deleted, and restored rows are searchable.
+    QCOMPARE(target.scalar(u"SELECT deleted_at FROM accounts WHERE id = 'acc-2'"_s).toString(),
+             u"2023-06-06T06:06:06Z"_s);
+    QCOMPARE(target.scalar(u"SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Landlord'"_s).toInt(),
+             1);
+}
+
+void TestBackupService::restoreTwiceSkipsEverything()
+{
+    QByteArray zip;
+    {
+        TestDatabase source;
+        QVERIFY(populate(source));
+        zip = BackupService(source.database).exportBackup();
+    }
+    TestDatabase target;
+    BackupService service(target.database);
+    const BackupImportResult first = service.importBackup(zip, BackupImportMode::SkipExisting);
+    QCOMPARE(first.importedTotal(), 12);
+    QCOMPARE(first.skippedTotal(), 0);
+    const QMap<QString, QStringList> afterFirst = dumpAll(target);
+
+    const BackupImportResult second = service.importBackup(zip, BackupImportMode::SkipExisting);
+    QCOMPARE(second.importedTotal(), 0);
+    QCOMPARE(second.accountsSkipped, 2);
+    QCOMPARE(second.categoriesSkipped, 2);
+    QCOMPARE(second.transactionsSkipped, 3);
+    QCOMPARE(second.splitLinesSkipped, 2);
+    QCOMPARE(second.recurringSkipped, 2);
+    QCOMPARE(second.reconciliationsSkipped, 1);
+    QVERIFY(second.errors.isEmpty());
+    QCOMPARE(dumpAll(target), afterFirst);
+}
+
+void TestBackupService::importModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("backupUpdatedAt");
+    QTest::addColumn<bool>("overwritten");
+
+    const QString local = u"2024-05-01T10:00:00Z"_s;
+    const QString later = u"2024-05-01T10:00:01Z"_s;
+    const QString earlier = u"2024-04-30T23:59:59Z"_s;
+    const int skip = int(BackupImportMode::SkipExisting);
+    const int replace = int(BackupImportMode::Replace);
+    const int newer = int(BackupImportMode::KeepNewer);
+    QTest::newRow("skip existing, backup newer") << skip << later << false;
+    QTest::newRow("skip existing, backup older") << skip << earlier << false;
+    QTest::newRow("replace, backup older") << replace << earlier << true;
+    QTest::newRow("replace, backup equal") << replace << local << true;
+    QTest::newRow("keep newer, backup later by a second") << newer << later << true;
+    QTest::newRow("keep newer, backup equal") << newer << local << false;
+    QTest::newRow("keep newer, backup older") << newer << earlier << false;
+    QTest::newRow("keep newer, backup undated") << newer << QString() << false;
+    QTest::newRow("keep newer, next year") << newer << u"2025-01-01T00:00:00Z"_s << true;
+}
+
+void TestBackupService::importModes()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, backupUpdatedAt);
+    QFETCH(bool, overwritten);
+
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QVERIFY(db.execute(u"INSERT INTO accounts (id, name, version, sync_status, server_id, created_at, updated_at) "
+                       "VALUES ('acc-1', 'Local name', 3, 'synced', 'srv-9', '2024-01-01T00:00:00Z', "
+                       "'2024-05-01T10:00:00Z')"_s));
+    const ZipEntry existing = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"Backup name"_s, backupUpdatedAt));
+    const ZipEntry fresh = rowEntry(u"accounts"_s, accountRow(u"acc-new"_s, u"New"_s, u"2020-01-01T00:00:00Z"_s));
+    const QByteArray zip = buildZip({existing, fresh, manifestEntry()});
+
+    BackupService service(db.database);
+    const BackupImportResult result = service.importBackup(zip, BackupImportMode(mode));
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(result.accountsImported, overwritten ? 2 : 1);
+    QCOMPARE(result.accountsSkipped, overwritten ? 0 : 1);
+    QCOMPARE(db.scalar(u"SELECT name FROM accounts WHERE id = 'acc-1'"_s).toString(),
+             overwritten ? u"Backup name"_s : u"Local name"_s);
+
+    // Written rows are new to the server; a row left alone keeps its state.
+    const QString syncState = u"SELECT sync_status || '/' || IFNULL(server_id, 'NULL') || '/' || version "
+                              "FROM accounts WHERE id = ?"_s;
+    QCOMPARE(db.scalar(syncState, {u"acc-new"_s}).toString(), u"pending/NULL/1"_s);
+    QCOMPARE(db.scalar(syncState, {u"acc-1"_s}).toString(), overwritten ? u"pending/NULL/1"_s : u"synced/srv-9/3"_s);
+}
+
+void TestBackupService::invalidEntries_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("not JSON") << QByteArray("this is not json");
+    QTest::newRow("truncated object") << QByteArray("{\"id\": \"acc-x\", \"name\": ");
+    QTest::newRow("array") << QByteArray("[{\"id\": \"acc-x\"}]");
+    QTest::newRow("empty object") << QByteArray("{}");
+    QTest::newRow("string") << QByteArray("\"acc-x\"");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("binary") << QByteArray("\x00\xff\xfe{\x01", 5);
+}
+
+void TestBackupService::invalidEntries()
+{
+    QFETCH(QByteArray, content);
+    TestDatabase db;
+    const ZipEntry good = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"Good"_s, u"2024-01-01T00:00:00Z"_s));
+    const ZipEntry bad{u"accounts/broken.json"_s, content};
+    // Entries outside the folders, or not ending in ".json", are not rows.
+    const ZipEntry notes{u"accounts/readme.txt"_s, QByteArray("garbage")};
+    const ZipEntry upper{u"Accounts/other.json"_s, json(accountRow(u"acc-2"_s, u"X"_s, u"2024-01-01T00:00:00Z"_s))};
+    const QByteArray zip = buildZip({bad, good, notes, upper, manifestEntry()});
+
+    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
+    QCOMPARE(result.errors, QStringList{u"accounts/broken.json: invalid JSON"_s});
+    QCOMPARE(result.accountsImported, 1);
+    QCOMPARE(result.accountsSkipped, 0);
+    QCOMPARE(rowCount(db, u"accounts"_s), 1);
+}
+
+void TestBackupService::refusedArchives_data()
+{
+    QTest::addColumn<QByteArray>("zip");
+    QTest::addColumn<QString>("error");
+
+    const ZipEntry row = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"A"_s, u"2024-01-01T00:00:00Z"_s));
+    QTest::newRow("version 2") << buildZip({row, manifestEntry(2)}) << u"Unsupported backup version: 2"_s;
+    QTest::newRow("version 0") << buildZip({row, manifestEntry(0)}) << u"Unsupported backup version: 0"_s;
+    QTest::newRow("version as text") << buildZip({row, manifestEntry(u"1"_s)}) << u"Unsupported backup version: 0"_s;
+    QTest::newRow("version fractional") << buildZip({row, manifestEntry(1.5)}) << u"Unsupported backup version: 0"_s;
+    QTest::newRow("version absent") << buildZip({row, {u"manifest.json"_s, "{\"accountCount\": 1}"}})
+                                    << u"Unsupported backup version: 0"_s;
+    QTest::newRow("manifest not JSON") << buildZip({row, {u"manifest.json"_s, "version=1"}})
+                                       << u"Unsupported backup version: 0"_s;
+    QTest::newRow("manifest an array") << buildZip({row, {u"manifest.json"_s, "[1]"}})
+                                       << u"Unsupported backup version: 0"_s;
+    QTest::newRow("no manifest") << buildZip({row}) << u"Invalid backup: missing manifest.json"_s;
+    QTest::newRow("manifest in a folder") << buildZip({row, {u"backup/manifest.json"_s, json({{u"version"_s, 1}})}})
+                                          << u"Invalid backup: missing manifest.json"_s;
+    QTest::newRow("empty manifest") << buildZip({row, {u"manifest.json"_s, QByteArray()}})
+                                    << u"Invalid backup: missing manifest.json"_s;
+    QTest::newRow("empty bytes") << QByteArray() << u"Failed to open ZIP archive"_s;
+    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 but nothing else follows") << u"Failed to open ZIP archive"_s;
+    QByteArray truncated = buildZip({row, manifestEntry()});
+    truncated.chop(30);
+    QTest::newRow("truncated zip") << truncated << u"Failed to open ZIP archive"_s;
+    QByteArray badDirectory = buildZip({row, manifestEntry()});
+    qToLittleEndian<quint32>(0x7fffffff, badDirectory.data() + badDirectory.size() - 6); // directory offset
+    QTest::newRow("directory outside the file") << badDirectory << u"Failed to open ZIP archive"_s;
+}
+
+void TestBackupService::refusedArchives()
+{
+    QFETCH(QByteArray, zip);
+    QFETCH(QString, error);
+    TestDatabase db;
+    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
+    QCOMPARE(result.errors, QStringList{error});
+    QCOMPARE(result.importedTotal() + result.skippedTotal(), 0);
+    QCOMPARE(rowCount(db, u"accounts"_s), 0);
+}
+
+void TestBackupService::foreignKeysAndOrder()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QJsonObject category{{u"id"_s, u"cat-1"_s},
+                         {u"name"_s, u"Food"_s},
+                         {u"created_at"_s, u"2024-01-01T00:00:00Z"_s},
+                         {u"updated_at"_s, u"2024-01-01T00:00:00Z"_s}};
+    QJsonObject split{{u"id"_s, u"sp-orphan"_s},
+                      {u"transaction_id"_s, u"tx-missing"_s},
+                      {u"category_id"_s, u"cat-1"_s},
+                      {u"amount"_s, 5},
+                      {u"created_at"_s, u"2024-01-01T00:00:00Z"_s},
+                      {u"updated_at"_s, u"2024-01-01T00:00:00Z"_s}};
+    // Categories refer to categories: a child may come before its parent,
+    // even through a chain of them.
+    auto child = [&](const QString &id, const QString &parent) {
+        QJsonObject c = category;
+        c.insert(u"id"_s, id);
+        c.insert(u"parent_id"_s, parent);
+        return rowEntry(u"categories"_s, c);
+    };
+    QJsonObject goodSplit = split;
+    goodSplit.insert(u"id"_s, u"sp-good"_s);
+    goodSplit.insert(u"transaction_id"_s, u"tx-good"_s);
+    // Children come first in the file; the restore still writes parents first.
+    const QByteArray zip = buildZip({
+        rowEntry(u"split_lines"_s, split),
+        rowEntry(u"split_lines"_s, goodSplit),
+        rowEntry(u"transactions"_s, transactionRow(u"tx-good"_s, u"acc-1"_s, u"cat-1"_s)),
+        rowEntry(u"transactions"_s, transactionRow(u"tx-no-account"_s, u"acc-missing"_s)),
+        rowEntry(u"transactions"_s, transactionRow(u"tx-no-category"_s, u"acc-1"_s, u"cat-missing"_s)),
+        child(u"cat-grandchild"_s, u"cat-child"_s),
+        child(u"cat-child"_s, u"cat-1"_s),
+        child(u"cat-orphan"_s, u"cat-missing"_s),
+        rowEntry(u"categories"_s, category),
+        rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"A"_s, u"2024-01-01T00:00:00Z"_s)),
+        manifestEntry(),
+    });
+    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(result.accountsImported, 1);
+    QCOMPARE(result.categoriesImported, 3);
+    QCOMPARE(result.categoriesSkipped, 1);
+    QCOMPARE(db.scalar(u"SELECT group_concat(id) FROM (SELECT id FROM categories ORDER BY id)"_s).toString(),
+             u"cat-1,cat-child,cat-grandchild"_s);
+    QCOMPARE(result.transactionsImported, 1);
+    QCOMPARE(result.transactionsSkipped, 2);
+    QCOMPARE(result.splitLinesImported, 1);
+    QCOMPARE(result.splitLinesSkipped, 1);
+    QCOMPARE(db.scalar(u"SELECT group_concat(id) FROM transactions"_s).toString(), u"tx-good"_s);
+    QCOMPARE(db.scalar(u"SELECT group_concat(id) FROM split_lines"_s).toString(), u"sp-good"_s);
+    // Split lines keep their members as they are: no sync bookkeeping added.
+    QCOMPARE(db.scalar(u"SELECT amount FROM split_lines WHERE id = 'sp-good'"_s).toLongLong(), qint64(5));
+}
+
+void TestBackupService::hostileMembers_data()
+{
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<bool>("existing"); // update path instead of insert path
+
+    const QList<QPair<const char *, QString>> names = {
+        {"statement injection", u"id) VALUES ('x'); DROP TABLE accounts; --"_s},
+        {"assignment injection", u"name = 'pwned', institution"_s},
+        {"quoted column", u"\"name\""_s},
+        {"comment", u"name -- "_s},
+        {"unknown column", u"nickname"_s},
+        {"different case", u"Name"_s},
+        {"column of another table", u"payee"_s},
+        {"empty name", QString()},
+    };
+    for (const auto &[label, member] : names) {
+        QTest::addRow("%s, insert", label) << member << QJsonValue(u"x"_s) << false;
+        QTest::addRow("%s, update", label) << member << QJsonValue(u"x"_s) << true;
+    }
+    QTest::newRow("array value") << u"institution"_s << QJsonValue(QJsonArray{1, 2}) << false;
+    QTest::newRow("object value, update") << u"institution"_s << QJsonValue(QJsonObject{{u"a"_s, 1}}) << true;
+}
+
+void TestBackupService::hostileMembers()
+{
+    QFETCH(QString, member);
+    QFETCH(QJsonValue, value);
+    QFETCH(bool, existing);
+
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QVERIFY(db.execute(u"INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                       "('acc-1', 'Untouched', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"_s));
+    const QString id = existing ? u"acc-1"_s : u"acc-2"_s;
+    QJsonObject hostile = accountRow(id, u"pwned"_s, u"2030-01-01T00:00:00Z"_s);
+    hostile.insert(member, value);
+    // A hostile id is only ever a bound value.
+    const QJsonObject oddId = accountRow(u"x'); DROP TABLE accounts; --"_s, u"Odd"_s, u"2024-01-01T00:00:00Z"_s);
+    const QByteArray zip = buildZip({{u"accounts/h.json"_s, json(hostile)}, rowEntry(u"accounts"_s, oddId),
+                                     manifestEntry()});
+
+    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(result.accountsSkipped, 1);
+    QCOMPARE(result.accountsImported, 1);
+    QCOMPARE(db.scalar(u"SELECT group_concat(name, ',') FROM (SELECT name FROM accounts ORDER BY name)"_s).toString(),
+             u"Odd,Untouched"_s);
+    QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM accounts WHERE name = 'pwned' OR institution IS NOT NULL"_s).toInt(),
+             0);
+}
+
+void TestBackupService::oversizedArchives_data()
+{
+    QTest::addColumn<QByteArray>("zip");
+    QTest::addColumn<QString>("error");      // prefix of the only error
+    QTest::addColumn<int>("accounts");       // rows restored
+
+    const ZipEntry good = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"A"_s, u"2024-01-01T00:00:00Z"_s));
+    const QByteArray padded = json(accountRow(u"acc-2"_s, u"B"_s, u"2024-01-01T00:00:00Z"_s));
+
+    // Honest bomb: 100 MiB of white space after a valid row deflates to ~100 KiB.
+    ZipEntry bomb{u"accounts/bomb.json"_s, padded + QByteArray(100 * 1024 * 1024, ' ')};
+    QTest::newRow("highly compressible entry") << buildZip({good, bomb, manifestEntry()})
+                                               << u"Backup refused: accounts/bomb.json"_s << 0;
+
+    ZipEntry declaredHuge{u"accounts/huge.json"_s, padded, true, 0xC0000000LL};
+    QTest::newRow("entry declaring 3 GiB") << buildZip({good, declaredHuge, manifestEntry()})
+                                           << u"Backup refused: accounts/huge.json"_s << 0;
+
+    ZipEntry storedHuge{u"accounts/stored.json"_s, padded, false, 0xFFFFFFFFLL};
+    QTest::newRow("stored entry declaring 4 GiB") << buildZip({good, storedHuge, manifestEntry()})
+                                                  << u"Backup refused: accounts/stored.json"_s << 0;
+
+    ZipEntry hugeManifest = manifestEntry();
+    hugeManifest.declaredSize = 0x80000000LL;
+    QTest::newRow("manifest declaring 2 GiB") << buildZip({good, hugeManifest})
+                                              << u"Backup refused: manifest.json"_s << 0;
+
+    // Each entry is acceptable; together they claim more than the total limit.
+    QList<ZipEntry> many{good};
+    for (int i = 0; i < 40; ++i)
+        many.append({u"transactions/t%1.json"_s.arg(i), "{}", true, 60LL * 1024 * 1024});
+    many.append(manifestEntry());
+    QTest::newRow("total of many entries") << buildZip(many) << u"Backup refused: its contents"_s << 0;
+
+    // A header that understates the size: caught by what deflate could
+    // produce from the stored bytes before anything is inflated...
+    QByteArray noise(200 * 1024, Qt::Uninitialized);
+    QRandomGenerator rng(7);
+    for (char &c : noise)
+        c = char(rng.bounded(256));
+    ZipEntry understatedNoise{u"accounts/noise.json"_s, noise, true, 100};
+    QTest::newRow("understated incompressible entry") << buildZip({good, understatedNoise, manifestEntry()})
+                                                      << u"Backup refused: accounts/noise.json"_s << 0;
+
+    // ...or, within that bound, by the size actually extracted.
+    ZipEntry understated{u"accounts/liar.json"_s, padded + QByteArray(20 * 1024 * 1024, ' '), true, padded.size()};
+    QTest::newRow("understated compressible entry") << buildZip({good, understated, manifestEntry()})
+                                                    << u"accounts/liar.json: unexpected error"_s << 1;
+
+    // Entries a restore never reads do not count.
+    ZipEntry unrelated{u"notes/huge.bin"_s, "x", true, 0xF0000000LL};
+    QTest::newRow("unrelated huge entry") << buildZip({good, unrelated, manifestEntry()}) << QString() << 1;
+}
+
+void TestBackupService::oversizedArchives()
+{
+    QFETCH(QByteArray, zip);
+    QFETCH(QString, error);
+    QFETCH(int, accounts);
+
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QVERIFY(zip.size() < 1024 * 1024);
+    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
+    if (error.isEmpty()) {
+        QVERIFY(result.errors.isEmpty());
+    } else {
+        QCOMPARE(result.errors.size(), 1);
+        QVERIFY2(result.errors.first().startsWith(error), qPrintable(result.errors.first()));
+    }
+    QCOMPARE(result.accountsImported, accounts);
+    QCOMPARE(rowCount(db, u"accounts"_s), accounts);
+}
+
+void TestBackupService::moreRowsThanZipCountField()
+{
+    // The classic ZIP directory counts entries in 16 bits; a large register
+    // must still come back whole.
+    const int transactions = 65'600;
+    QByteArray zip;
+    {
+        TestDatabase source;
+        QVERIFY(source.isReady());
+        const Account account = source.addAccount(u"Main"_s);
+        QSqlDatabase connection = source.database->connection();
+        QVERIFY(connection.transaction());
+        QSqlQuery insert(connection);
+        QVERIFY(insert.prepare(u"INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                               "updated_at) VALUES (?, ?, '2024-01-01', ?, ?, '2024-01-01T00:00:00Z', "
+                               "'2024-01-01T00:00:00Z')"_s));
+        for (int i = 0; i < transactions; ++i) {
+            insert.bindValue(0, u"tx-%1"_s.arg(i));
+            insert.bindValue(1, account.id);
+            insert.bindValue(2, u"Payee %1"_s.arg(i % 97));
+            insert.bindValue(3, qint64(i) - 30000);
+            QVERIFY(insert.exec());
+        }
+        QVERIFY(connection.commit());
+        QElapsedTimer timer;
+        timer.start();
+        zip = BackupService(source.database).exportBackup();
+        qInfo("exported %d transactions in %lld ms (%lld bytes)", transactions, timer.elapsed(),
+              qint64(zip.size()));
+    }
+    // Other tools need the ZIP64 end records to see past 65535 entries.
+    const qint64 end = zip.size() - 22;
+    QCOMPARE(qFromLittleEndian<quint16>(zip.constData() + end + 10), quint16(0xFFFF));
+    QCOMPARE(qFromLittleEndian<quint32>(zip.constData() + end - 20), quint32(0x07064b50));
+    const quint64 zip64End = qFromLittleEndian<quint64>(zip.constData() + end - 12);
+    QCOMPARE(qFromLittleEndian<quint32>(zip.constData() + zip64End), quint32(0x06064b50));
+    QCOMPARE(qFromLittleEndian<quint64>(zip.constData() + zip64End + 32), quint64(transactions + 2));
+
+    TestDatabase target;
+    QVERIFY(target.isReady());
+    const QVariant tempStore = target.scalar(u"PRAGMA temp_store"_s);
+    QElapsedTimer timer;
+    timer.start();
+    const BackupImportResult result = BackupService(target.database).importBackup(zip, BackupImportMode::Replace);
+    qInfo("imported in %lld ms", timer.elapsed());
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(target.scalar(u"PRAGMA temp_store"_s), tempStore);
+    QCOMPARE(result.accountsImported, 1);
+    QCOMPARE(result.transactionsImported, transactions);
+    QCOMPARE(rowCount(target, u"transactions"_s), transactions);
+    QCOMPARE(target.scalar(u"SELECT SUM(amount) FROM transactions"_s).toLongLong(),
+             qint64(transactions) * (transactions - 1) / 2 - qint64(transactions) * 30000);
+}
+
+PENWICK_TEST_MAIN(TestBackupService)
+#include "tst_backupservice.moc"
