@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QHash>
-#include <QScopeGuard>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
@@ -73,14 +72,6 @@ bool isExtracted(const QString &path)
             return true;
     }
     return false;
-}
-
-QVariant pragmaValue(const QSqlDatabase &db, const QString &name)
-{
-    QSqlQuery q(db);
-    if (q.exec(u"PRAGMA "_s + name) && q.next())
-        return q.value(0);
-    return QVariant();
 }
 
 QJsonValue jsonFromSql(const QVariant &value)
@@ -380,16 +371,8 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     }
 
     // One database transaction keeps a large restore fast; a refused row only
-    // fails its own statement, so every other row is still kept. Those
-    // per-statement journals go to a temporary file by default, which doubles
-    // the time of a large restore; keep them in memory while it runs.
+    // fails its own statement, so every other row is still kept.
     QSqlDatabase db = m_database->connection();
-    const QVariant tempStore = pragmaValue(db, u"temp_store"_s);
-    QSqlQuery(db).exec(u"PRAGMA temp_store = MEMORY"_s);
-    const auto restoreTempStore = qScopeGuard([&] {
-        if (tempStore.isValid())
-            QSqlQuery(db).exec(u"PRAGMA temp_store = %1"_s.arg(tempStore.toInt()));
-    });
     const bool inTransaction = db.transaction();
     RowWriter writer(db, mode);
     qint64 extracted = 0;

@@ -129,37 +129,6 @@ AccountContext loadAccountContext(const QString &accountId, bool withCandidates)
     return context;
 }
 
-// Inserts into `transactions` fire the full-text trigger, whose statement
-// journals SQLite keeps in temporary storage; in memory instead of temporary
-// files a large import runs about twice as fast. The setting belongs to the
-// connection, not the file, and is put back when the import ends.
-class TemporaryStorageInMemory final
-{
-public:
-    TemporaryStorageInMemory()
-    {
-        QSqlQuery q(connection());
-        if (!q.exec(u"PRAGMA temp_store"_s) || !q.next())
-            return;
-        m_previous = q.value(0).toInt();
-        q.finish();
-        if (m_previous != kMemory && !q.exec(u"PRAGMA temp_store = MEMORY"_s))
-            m_previous = kMemory;
-    }
-    ~TemporaryStorageInMemory()
-    {
-        if (m_previous == kMemory)
-            return;
-        QSqlQuery q(connection());
-        q.exec(u"PRAGMA temp_store = %1"_s.arg(m_previous));
-    }
-    Q_DISABLE_COPY_MOVE(TemporaryStorageInMemory)
-
-private:
-    static constexpr int kMemory = 2;
-    int m_previous = kMemory;
-};
-
 QHash<QString, QString> liveCategoryIds(CategoryRepository *categories)
 {
     QHash<QString, QString> ids;
@@ -566,7 +535,6 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
     emit m_service->importStarted(total);
     const auto finish = qScopeGuard([&] { emit m_service->importProgress(total, total); });
 
-    const TemporaryStorageInMemory fastJournals;
     QSqlDatabase db = connection();
     if (!db.transaction()) {
         // Not ours to roll back: another transaction may be open.
@@ -709,7 +677,6 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
     emit importStarted(total);
     const auto finish = qScopeGuard([&] { emit importProgress(total, total); });
 
-    const TemporaryStorageInMemory fastJournals;
     QSqlDatabase db = connection();
     if (!db.transaction()) {
         qWarning().noquote() << "CSV import aborted: cannot begin a transaction:" << db.lastError().text();
