@@ -106,7 +106,8 @@ void TestStartup::initializeBuildsEverything()
     QVERIFY(state.database() && state.accountRepository() && state.transactionRepository()
             && state.categoryRepository() && state.preferencesRepository() && state.splitLineRepository()
             && state.recurringRepository() && state.reconciliationRepository() && state.categoryService()
-            && state.themeManager());
+            && state.recurringService() && state.reportService() && state.importService()
+            && state.backupService() && state.themeManager());
     QCOMPARE(state.categoryRepository()->count(), 56);
     QCOMPARE(state.preferencesRepository()->value(u"theme"_s), u"system"_s);
     QVERIFY(state.currentAccountId().isEmpty());

@@ -1,7 +1,11 @@
 #include "appstate.h"
 
 #include "appconfig.h"
+#include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/importservice.h"
+#include "services/recurringservice.h"
+#include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -38,6 +42,10 @@ bool AppState::initialize()
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
     m_categoryService = new CategoryService(m_categories, this);
+    m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
+    m_reportService = new ReportService(m_database, this);
+    m_importService = new ImportService(m_transactions, m_categories, m_splitLines, this);
+    m_backupService = new BackupService(m_database, this);
     m_themeManager = new ThemeManager(m_preferences, this);
 
     m_themeManager->setTheme(m_preferences->value(u"theme"_s, u"system"_s));

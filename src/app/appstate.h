@@ -4,12 +4,16 @@
 #include <QString>
 
 class AccountRepository;
+class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class RecurringService;
+class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
@@ -34,6 +38,10 @@ public:
     RecurringRepository *recurringRepository() const { return m_recurring; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliations; }
     CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
+    ReportService *reportService() const { return m_reportService; }
+    ImportService *importService() const { return m_importService; }
+    BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
     QString currentAccountId() const { return m_currentAccountId; }
 
@@ -53,6 +61,10 @@ private:
     RecurringRepository *m_recurring = nullptr;
     ReconciliationRepository *m_reconciliations = nullptr;
     CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
+    ReportService *m_reportService = nullptr;
+    ImportService *m_importService = nullptr;
+    BackupService *m_backupService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };
