@@ -44,6 +44,7 @@ private slots:
     void changeSignalsCarryTheAccount();
     void accountBalancesMatchRegister();
     void splitLineInsert();
+    void insertManyWritesTheSameRows();
 
     // Search
     void search_data();
@@ -471,6 +472,57 @@ void TestAccountAndTransactionRepositories::splitLineInsert()
     s.category_id = u"no-such"_s;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^SplitLineRepository::insert failed:"_s));
     QVERIFY(!t.splitLines->insert(s));
+}
+
+void TestAccountAndTransactionRepositories::insertManyWritesTheSameRows()
+{
+    TestDatabase t;
+    const Account a = t.addAccount(u"A"_s);
+    const Account b = t.addAccount(u"B"_s);
+    const Category c = t.addCategory(u"C"_s);
+    // 150 rows: two full statements and a short one.
+    QList<Transaction> rows;
+    for (int i = 0; i < 150; ++i) {
+        Transaction x;
+        x.id = newId();
+        x.account_id = i % 3 ? a.id : b.id;
+        x.date = QDate(2024, 1, 1).addDays(i);
+        x.payee = u"Bulk %1"_s.arg(i);
+        x.amount = -i;
+        x.category_id = i % 2 ? c.id : QString();
+        x.cleared = i % 5 == 0;
+        x.created_at = x.updated_at = QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC).addSecs(i);
+        rows << x;
+    }
+    Transaction single = rows.takeLast();
+    QSignalSpy changed(t.transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(t.database->connection().transaction());
+    QVERIFY(t.transactions->insertMany(rows));
+    QVERIFY(t.database->connection().commit());
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(t.transactions->insert(single));
+
+    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions"_s).toInt(), 150);
+    const auto back = t.transactions->findById(rows.at(101).id);
+    QVERIFY(back);
+    QCOMPARE(back->payee, u"Bulk 101"_s);
+    QCOMPARE(back->category_id, c.id);
+    QCOMPARE(back->created_at, rows.at(101).created_at);
+    QVERIFY(t.scalar(u"SELECT category_id IS NULL FROM transactions WHERE id = ?"_s, {rows.at(100).id}).toBool());
+    // Rows written in bulk are searchable like any other.
+    QCOMPARE(t.transactions->search(u"\"bulk 148\""_s, {}).size(), 1);
+    QCOMPARE(t.transactions->search(u"\"bulk 149\""_s, {}).size(), 1);
+    QCOMPARE(t.transactions->registerRows(a.id).last().running_balance,
+             t.scalar(u"SELECT SUM(amount) FROM transactions WHERE account_id = ?"_s, {a.id}).toLongLong());
+
+    Transaction orphan = single;
+    orphan.id = newId();
+    orphan.account_id = u"missing"_s;
+    changed.clear();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^TransactionRepository::insert failed:"_s));
+    QVERIFY(!t.transactions->insertMany({orphan}));
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(t.transactions->insertMany({}));
 }
 
 void TestAccountAndTransactionRepositories::search_data()

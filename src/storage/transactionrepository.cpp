@@ -4,6 +4,7 @@
 #include "sqlcodec.h"
 
 #include <QDebug>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -265,6 +266,60 @@ bool TransactionRepository::insertPrepared(QSqlQuery &query, const Transaction &
     if (!ok)
         qWarning().noquote() << "TransactionRepository::insert failed:" << query.lastError().text();
     return ok;
+}
+
+bool TransactionRepository::insertMany(const QList<Transaction> &transactions)
+{
+    // The full-text index flushes its pending terms at every statement
+    // boundary, so one statement per row makes bulk writes several times
+    // slower than the rows themselves. Many rows per statement avoid that.
+    constexpr qsizetype kRowsPerStatement = 64;
+    const QString rowMarks = u"(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s;
+    const QString head = kInsertSql.left(kInsertSql.indexOf(u"VALUES"_s) + 7);
+    auto statementFor = [&](qsizetype rows) -> QString {
+        QStringList marks(rows, rowMarks);
+        return head + marks.join(u", "_s);
+    };
+
+    QSqlDatabase db = m_db->connection();
+    QSqlQuery full(db);
+    bool fullPrepared = false;
+    QStringList accounts;
+    QSet<QString> seenAccounts;
+    for (qsizetype start = 0; start < transactions.size(); start += kRowsPerStatement) {
+        const qsizetype rows = std::min(kRowsPerStatement, transactions.size() - start);
+        QSqlQuery partial(db);
+        QSqlQuery *q = &full;
+        if (rows == kRowsPerStatement) {
+            if (!fullPrepared && !(fullPrepared = full.prepare(statementFor(rows)))) {
+                qWarning().noquote() << "TransactionRepository::insert failed:" << full.lastError().text();
+                return false;
+            }
+        } else {
+            q = &partial;
+            if (!partial.prepare(statementFor(rows))) {
+                qWarning().noquote() << "TransactionRepository::insert failed:" << partial.lastError().text();
+                return false;
+            }
+        }
+        int index = 0;
+        for (qsizetype i = start; i < start + rows; ++i) {
+            const Transaction &t = transactions.at(i);
+            for (const QVariant &v : insertValues(t))
+                q->bindValue(index++, v);
+            if (!seenAccounts.contains(t.account_id)) {
+                seenAccounts.insert(t.account_id);
+                accounts.append(t.account_id);
+            }
+        }
+        if (!q->exec()) {
+            qWarning().noquote() << "TransactionRepository::insert failed:" << q->lastError().text();
+            return false;
+        }
+    }
+    for (const QString &account : std::as_const(accounts))
+        emit transactionsChanged(account);
+    return true;
 }
 
 void TransactionRepository::notifyChanged(const QString &accountId)

@@ -34,6 +34,10 @@ public:
     QHash<QString, qint64> accountBalances() const;
 
     bool insert(const Transaction &transaction);
+    // Inserts many rows with multi-row statements, the same row values as
+    // insert(). Not atomic by itself: callers wrap it in a transaction.
+    // Emits transactionsChanged once per account touched.
+    bool insertMany(const QList<Transaction> &transactions);
     bool update(const Transaction &transaction);
 
     // Bulk path for imports: the same row as insert(), on a statement the
