@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QIcon>
+
+class QAction;
+class QCalendarWidget;
+class QKeyEvent;
+class QLineEdit;
+class QPalette;
+
+// The calendar button and popup shared by the date fields.
+class CalendarPopup final
+{
+    Q_DECLARE_TR_FUNCTIONS(CalendarPopup)
+public:
+    CalendarPopup() = delete;
+
+    // F4, or Down with Alt.
+    static bool isOpenKey(const QKeyEvent *event);
+    // The trailing button; the caller connects its triggered() to its popup slot.
+    static QAction *addButton(QLineEdit *field);
+    static QIcon icon(const QPalette &palette, qreal devicePixelRatio);
+    // Opens a calendar below the field; it deletes itself when closed.
+    static QCalendarWidget *open(QLineEdit *field, const QDate &selected);
+};

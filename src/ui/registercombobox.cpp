@@ -1,0 +1,6 @@
+#include "registercombobox.h"
+
+RegisterComboBox::RegisterComboBox(QWidget *parent)
+    : QComboBox(parent)
+{
+}
