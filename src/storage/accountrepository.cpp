@@ -43,14 +43,7 @@ Account AccountRepository::fromRow(const QSqlQuery &q)
 
 QList<Account> AccountRepository::readList(const QString &sql, const QVariantList &values) const
 {
-    QList<Account> out;
-    QSqlQuery q(m_db->connection());
-    q.setForwardOnly(true);
-    if (!exec(q, sql.arg(kColumns), values))
-        return out;
-    while (q.next())
-        out.append(fromRow(q));
-    return out;
+    return readRecords<Account>(m_db->connection(), sql.arg(kColumns), values, &AccountRepository::fromRow);
 }
 
 QList<Account> AccountRepository::findAll() const
@@ -60,10 +53,7 @@ QList<Account> AccountRepository::findAll() const
 
 std::optional<Account> AccountRepository::findById(const QString &id) const
 {
-    const auto list = readList(u"SELECT %1 FROM accounts WHERE id = ?"_s, {id});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+    return firstOf(readList(u"SELECT %1 FROM accounts WHERE id = ?"_s, {id}));
 }
 
 QList<Account> AccountRepository::findDeleted() const
@@ -163,11 +153,10 @@ bool AccountRepository::markSynced(const QString &id, const QString &serverId)
 
 int AccountRepository::markAllPendingForResync()
 {
-    QSqlQuery q(m_db->connection());
-    if (!exec(q, u"UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"_s,
-              {}, "AccountRepository::markAllPendingForResync failed:"))
-        return 0;
-    const int n = q.numRowsAffected();
+    const int n = execCount(m_db->connection(),
+                            u"UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL "
+                            "AND sync_status != 'pending'"_s,
+                            {}, "AccountRepository::markAllPendingForResync failed:");
     if (n > 0)
         emit accountsChanged();
     return n;

@@ -44,14 +44,7 @@ Category CategoryRepository::fromRow(const QSqlQuery &q)
 
 QList<Category> CategoryRepository::readList(const QString &sql, const QVariantList &values) const
 {
-    QList<Category> out;
-    QSqlQuery q(m_db->connection());
-    q.setForwardOnly(true);
-    if (!exec(q, sql.arg(kColumns), values))
-        return out;
-    while (q.next())
-        out.append(fromRow(q));
-    return out;
+    return readRecords<Category>(m_db->connection(), sql.arg(kColumns), values, &CategoryRepository::fromRow);
 }
 
 QList<Category> CategoryRepository::findAll() const
@@ -61,18 +54,12 @@ QList<Category> CategoryRepository::findAll() const
 
 std::optional<Category> CategoryRepository::findById(const QString &id) const
 {
-    const auto list = readList(u"SELECT %1 FROM categories WHERE id = ?"_s, {id});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+    return firstOf(readList(u"SELECT %1 FROM categories WHERE id = ?"_s, {id}));
 }
 
 std::optional<Category> CategoryRepository::findByName(const QString &name) const
 {
-    const auto list = readList(u"SELECT %1 FROM categories WHERE name = ? AND deleted_at IS NULL"_s, {name});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+    return firstOf(readList(u"SELECT %1 FROM categories WHERE name = ? AND deleted_at IS NULL"_s, {name}));
 }
 
 int CategoryRepository::count() const
@@ -144,11 +131,10 @@ bool CategoryRepository::markSynced(const QString &id, const QString &serverId)
 
 int CategoryRepository::markAllPendingForResync()
 {
-    QSqlQuery q(m_db->connection());
-    if (!exec(q, u"UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"_s,
-              {}, "CategoryRepository::markAllPendingForResync failed:"))
-        return 0;
-    const int n = q.numRowsAffected();
+    const int n = execCount(m_db->connection(),
+                            u"UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL "
+                            "AND sync_status != 'pending'"_s,
+                            {}, "CategoryRepository::markAllPendingForResync failed:");
     if (n > 0)
         emit categoriesChanged();
     return n;

@@ -39,14 +39,8 @@ Reconciliation ReconciliationRepository::fromRow(const QSqlQuery &q)
 
 QList<Reconciliation> ReconciliationRepository::readList(const QString &sql, const QVariantList &values) const
 {
-    QList<Reconciliation> out;
-    QSqlQuery q(m_db->connection());
-    q.setForwardOnly(true);
-    if (!exec(q, sql.arg(kColumns), values))
-        return out;
-    while (q.next())
-        out.append(fromRow(q));
-    return out;
+    return readRecords<Reconciliation>(m_db->connection(), sql.arg(kColumns), values,
+                                       &ReconciliationRepository::fromRow);
 }
 
 QList<Reconciliation> ReconciliationRepository::findByAccount(const QString &accountId) const
@@ -57,19 +51,13 @@ QList<Reconciliation> ReconciliationRepository::findByAccount(const QString &acc
 
 std::optional<Reconciliation> ReconciliationRepository::findLatest(const QString &accountId) const
 {
-    const auto list = readList(u"SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL "
-                               "ORDER BY statement_date DESC LIMIT 1"_s, {accountId});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+    return firstOf(readList(u"SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL "
+                               "ORDER BY statement_date DESC LIMIT 1"_s, {accountId}));
 }
 
 std::optional<Reconciliation> ReconciliationRepository::findById(const QString &id) const
 {
-    const auto list = readList(u"SELECT %1 FROM reconciliations WHERE id = ?"_s, {id});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+    return firstOf(readList(u"SELECT %1 FROM reconciliations WHERE id = ?"_s, {id}));
 }
 
 QList<Reconciliation> ReconciliationRepository::findPending() const
@@ -114,10 +102,7 @@ bool ReconciliationRepository::update(const Reconciliation &r)
 
 int ReconciliationRepository::updateMany(const QString &sql, const QVariantList &values, const char *failureLog)
 {
-    QSqlQuery q(m_db->connection());
-    if (!exec(q, sql, values, failureLog))
-        return 0;
-    const int n = q.numRowsAffected();
+    const int n = execCount(m_db->connection(), sql, values, failureLog);
     if (n > 0)
         emit reconciliationsChanged();
     return n;

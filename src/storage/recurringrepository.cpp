@@ -47,14 +47,8 @@ RecurringTransaction RecurringRepository::fromRow(const QSqlQuery &q)
 
 QList<RecurringTransaction> RecurringRepository::readList(const QString &sql, const QVariantList &values) const
 {
-    QList<RecurringTransaction> out;
-    QSqlQuery q(m_db->connection());
-    q.setForwardOnly(true);
-    if (!exec(q, sql.arg(kColumns), values))
-        return out;
-    while (q.next())
-        out.append(fromRow(q));
-    return out;
+    return readRecords<RecurringTransaction>(m_db->connection(), sql.arg(kColumns), values,
+                                             &RecurringRepository::fromRow);
 }
 
 QList<RecurringTransaction> RecurringRepository::findAll() const
@@ -64,10 +58,7 @@ QList<RecurringTransaction> RecurringRepository::findAll() const
 
 std::optional<RecurringTransaction> RecurringRepository::findById(const QString &id) const
 {
-    const auto list = readList(u"SELECT %1 FROM recurring_transactions WHERE id = ?"_s, {id});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+    return firstOf(readList(u"SELECT %1 FROM recurring_transactions WHERE id = ?"_s, {id}));
 }
 
 QList<RecurringTransaction> RecurringRepository::findDue() const
@@ -159,10 +150,7 @@ bool RecurringRepository::softDelete(const QString &id)
 
 int RecurringRepository::updateMany(const QString &sql, const QVariantList &values, const char *failureLog)
 {
-    QSqlQuery q(m_db->connection());
-    if (!exec(q, sql, values, failureLog))
-        return 0;
-    const int n = q.numRowsAffected();
+    const int n = execCount(m_db->connection(), sql, values, failureLog);
     if (n > 0)
         emit recurringChanged();
     return n;

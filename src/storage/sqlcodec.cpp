@@ -143,4 +143,12 @@ bool exec(QSqlQuery &query, const QString &sql, const QVariantList &values, cons
     return ok;
 }
 
+int execCount(const QSqlDatabase &db, const QString &sql, const QVariantList &values, const char *failureLog)
+{
+    QSqlQuery q(db);
+    if (!exec(q, sql, values, failureLog))
+        return 0;
+    return q.numRowsAffected();
+}
+
 } // namespace SqlCodec

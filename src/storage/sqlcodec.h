@@ -2,12 +2,12 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <optional>
-
-class QSqlQuery;
-class QSqlDatabase;
 
 // The value encodings every writer of the database shares, and the small
 // prepare/bind/exec helper the repositories are built on.
@@ -33,5 +33,33 @@ QVariant flag(bool value);
 // On failure logs "<failureLog> <driver error>" unless failureLog is null.
 bool exec(QSqlQuery &query, const QString &sql, const QVariantList &values,
           const char *failureLog = nullptr);
+
+// Runs a write and returns the number of rows it changed; 0 when it failed
+// (logged as for exec).
+int execCount(const QSqlDatabase &db, const QString &sql, const QVariantList &values, const char *failureLog);
+
+// Runs a read and converts every row in the order the database returns them.
+// Reads never log; a failure reads as an empty list.
+template<typename Record>
+QList<Record> readRecords(const QSqlDatabase &db, const QString &sql, const QVariantList &values,
+                          Record (*convert)(const QSqlQuery &))
+{
+    QList<Record> out;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!exec(q, sql, values))
+        return out;
+    while (q.next())
+        out.append(convert(q));
+    return out;
+}
+
+template<typename Record>
+std::optional<Record> firstOf(const QList<Record> &list)
+{
+    if (list.isEmpty())
+        return std::nullopt;
+    return list.first();
+}
 
 } // namespace SqlCodec

@@ -58,14 +58,8 @@ Transaction TransactionRepository::fromRow(const QSqlQuery &q, int o)
 
 QList<Transaction> TransactionRepository::readList(const QString &sql, const QVariantList &values) const
 {
-    QList<Transaction> out;
-    QSqlQuery q(m_db->connection());
-    q.setForwardOnly(true);
-    if (!exec(q, sql.arg(kColumns), values))
-        return out;
-    while (q.next())
-        out.append(fromRow(q));
-    return out;
+    return readRecords<Transaction>(m_db->connection(), sql.arg(kColumns), values,
+                                    +[](const QSqlQuery &q) { return fromRow(q); });
 }
 
 void TransactionRepository::readRegisterRows(QList<RegisterRow> &out, const QString &sql,
@@ -88,10 +82,7 @@ void TransactionRepository::readRegisterRows(QList<RegisterRow> &out, const QStr
 
 std::optional<Transaction> TransactionRepository::findById(const QString &id) const
 {
-    const auto list = readList(u"SELECT %1 FROM transactions t WHERE t.id = ?"_s, {id});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+    return firstOf(readList(u"SELECT %1 FROM transactions t WHERE t.id = ?"_s, {id}));
 }
 
 QList<Transaction> TransactionRepository::findByAccount(const QString &accountId) const
@@ -202,12 +193,9 @@ QStringList TransactionRepository::distinctPayees() const
 
 std::optional<Transaction> TransactionRepository::findLastByPayee(const QString &payee, const QString &accountId) const
 {
-    const auto list = readList(u"SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? "
+    return firstOf(readList(u"SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? "
                                "AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1"_s,
-                               {payee, accountId});
-    if (list.isEmpty())
-        return std::nullopt;
-    return list.first();
+                               {payee, accountId}));
 }
 
 QHash<QString, qint64> TransactionRepository::accountBalances() const
@@ -361,10 +349,7 @@ bool TransactionRepository::softDelete(const QString &id)
 int TransactionRepository::updateByAccount(const QString &sql, const QVariantList &values,
                                            const QString &accountId, const char *failureLog)
 {
-    QSqlQuery q(m_db->connection());
-    if (!exec(q, sql, values, failureLog))
-        return 0;
-    const int n = q.numRowsAffected();
+    const int n = execCount(m_db->connection(), sql, values, failureLog);
     if (n > 0)
         emit transactionsChanged(accountId);
     return n;
