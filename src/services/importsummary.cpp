@@ -1,0 +1,55 @@
+#include "importsummary.h"
+
+#include "importservice.h"
+
+#include <QCoreApplication>
+
+// The import window owns these texts: translating under its name lets the
+// window and the command-line tool share one catalogue entry.
+
+QStringList ImportSummary::lines(const ImportResult &result)
+{
+    if (result.failed) {
+        return {QCoreApplication::translate("ImportScreen", "Import failed."), QString(),
+                QCoreApplication::translate("ImportScreen", "A database error stopped the import and all changes "
+                                                            "were rolled back. No transactions were added.")};
+    }
+
+    // The window shows the imported count even when it is zero.
+    QStringList out{QCoreApplication::translate("ImportScreen", "Import complete!"), QString(),
+                    QCoreApplication::translate("ImportScreen", "%n transaction(s) imported", nullptr,
+                                                result.imported)};
+    if (result.transfersLinked > 0) {
+        out << QCoreApplication::translate("ImportScreen", "%n transfer(s) linked across accounts", nullptr,
+                                           result.transfersLinked);
+        if (result.linkedToPrevious > 0) {
+            out << QCoreApplication::translate("ImportScreen",
+                                               "  (including %n linked to previously imported row(s))", nullptr,
+                                               result.linkedToPrevious);
+        }
+    }
+    if (result.duplicates > 0)
+        out << QCoreApplication::translate("ImportScreen", "%n duplicate(s) skipped", nullptr, result.duplicates);
+    if (result.unparseable > 0) {
+        out << QCoreApplication::translate("ImportScreen", "%n record(s) skipped (unparseable)", nullptr,
+                                           result.unparseable);
+    }
+    if (result.metadata > 0) {
+        out << QCoreApplication::translate("ImportScreen", "%n metadata record(s) skipped", nullptr,
+                                           result.metadata);
+    }
+    if (result.unmapped > 0) {
+        out << QCoreApplication::translate("ImportScreen", "%n record(s) skipped (unmapped source account)",
+                                           nullptr, result.unmapped);
+    }
+    if (result.databaseErrors > 0) {
+        out << QCoreApplication::translate("ImportScreen", "%n record(s) skipped (database error — see log)",
+                                           nullptr, result.databaseErrors);
+    }
+    return out;
+}
+
+QString ImportSummary::text(const ImportResult &result)
+{
+    return lines(result).join(u'\n');
+}
