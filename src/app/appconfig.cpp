@@ -1,9 +1,13 @@
 #include "appconfig.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTranslator>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -56,4 +60,64 @@ int &weekStartDay()
 {
     static int day = static_cast<int>(QLocale::system().firstDayOfWeek());
     return day;
+}
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setOrganizationName(u"Velmora"_s);
+    QCoreApplication::setOrganizationDomain(u"velmora.example"_s);
+    QCoreApplication::setApplicationName(u"Penwick"_s);
+    QCoreApplication::setApplicationVersion(u"1.0.8"_s);
+}
+
+namespace {
+
+void quietMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    switch (type) {
+    case QtDebugMsg:
+    case QtInfoMsg:
+        return;
+    case QtWarningMsg:
+        std::fprintf(stderr, "WARN: %s\n", message.toLocal8Bit().constData());
+        break;
+    default:
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        break;
+    }
+}
+
+QTranslator *installIfLoaded(QTranslator *translator, bool loaded, QCoreApplication *app)
+{
+    if (!loaded) {
+        delete translator;
+        return nullptr;
+    }
+    app->installTranslator(translator);
+    return translator;
+}
+
+} // namespace
+
+void installQuietMessageHandlerUnlessVerbose()
+{
+    if (environmentValue("PENWICK_VERBOSE").isEmpty())
+        qInstallMessageHandler(quietMessageHandler);
+}
+
+QTranslator *installFrameworkTranslator(const QString &language, QCoreApplication *app)
+{
+    if (language == u"en")
+        return nullptr;
+    auto *translator = new QTranslator(app);
+    const bool loaded = translator->load(QLocale(language), u"qtbase"_s, u"_"_s,
+                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return installIfLoaded(translator, loaded, app);
+}
+
+QTranslator *installAppTranslator(const QString &language, QCoreApplication *app)
+{
+    auto *translator = new QTranslator(app);
+    const bool loaded = translator->load(u":/i18n/penwick_%1.qm"_s.arg(language));
+    return installIfLoaded(translator, loaded, app);
 }

@@ -21,3 +21,19 @@ int &weekStartDay();
 
 // Reads an environment variable that counts only when present and not empty.
 QString environmentValue(const char *name);
+
+class QCoreApplication;
+class QTranslator;
+
+// The program's identity: organisation, application name and version, which
+// also decide where settings live. Shared by the app and the command line.
+void setApplicationIdentity();
+
+// Without PENWICK_VERBOSE only warnings ("WARN: ...") and worse reach
+// standard error.
+void installQuietMessageHandlerUnlessVerbose();
+
+// Loads and installs the framework's catalogue (not for English) and the
+// program's own for `language`; each result is null when it did not load.
+QTranslator *installFrameworkTranslator(const QString &language, QCoreApplication *app);
+QTranslator *installAppTranslator(const QString &language, QCoreApplication *app);
