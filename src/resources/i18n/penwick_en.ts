@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -13,6 +112,107 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupCommands</name>
+    <message>
+        <source>Write every row of the database to a backup ZIP file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ZIP file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge a backup ZIP file into the database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ZIP file to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How rows that exist already are treated: replace (take the backup&apos;s), newer (take the backup&apos;s when its updated_at is later) or skip (keep ours).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup saved to: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing option: --%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid --mode &quot;%1&quot; (expected replace, newer or skip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>Skip existing items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup refused: %1 would expand to more than %2 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup refused: its contents would expand to more than %1 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restored data could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarPopup</name>
+    <message>
+        <source>Open calendar (F4)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -240,9 +440,1068 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CliRunner</name>
+    <message>
+        <source>Use the database in DIR instead of PENWICK_DATA_DIR or the default data directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print JSON instead of CSV or text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 COMMAND --help&quot; for the options of a command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 SUBCOMMAND [options]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subcommands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 %2 SUBCOMMAND --help&quot; for the options of a subcommand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the list of commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Works on the Penwick register from the command line: the same database, migrations and rules as the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command to run (see below).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing subcommand for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 %2 --help&quot; for the options of this command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--data-dir needs a directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliSession</name>
+    <message>
+        <source>Failed to initialize the database at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown account: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name &quot;%1&quot; is ambiguous; use the account id.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown category: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category name &quot;%1&quot; is ambiguous; use &quot;Parent &gt; Child&quot; or the category id.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing option: --%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid date for --%1: &quot;%2&quot; (expected yyyy-MM-dd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid number for --%1: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommands</name>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import QIF files, mapping each source account to a local account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF files to import together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the source account SOURCE (or a transfer target named in the files) to the existing account ACCOUNT (name or id). Repeatable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip the transactions of the source account SOURCE. Repeatable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sources without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account named after the source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a CSV file into one account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target account (name or id).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the date, counted from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the payee, counted from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the amount, counted from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the memo, counted from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the category name, counted from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How dates are written: %1 (default %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row holds data, not column titles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid --map &quot;%1&quot; (expected SOURCE=ACCOUNT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source &quot;%1&quot; is mapped twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No source account &quot;%1&quot; in the files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source &quot;%1&quot; is both mapped and skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing option: --%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid --date-format &quot;%1&quot; (expected one of %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation><numerusform>%n transaction imported</numerusform><numerusform>%n transactions imported</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation><numerusform>%n transfer linked across accounts</numerusform><numerusform>%n transfers linked across accounts</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation><numerusform>  (including %n linked to previously imported row)</numerusform><numerusform>  (including %n linked to previously imported rows)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation><numerusform>%n duplicate skipped</numerusform><numerusform>%n duplicates skipped</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation><numerusform>%n record skipped (unparseable)</numerusform><numerusform>%n records skipped (unparseable)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation><numerusform>%n metadata record skipped</numerusform><numerusform>%n metadata records skipped</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation><numerusform>%n record skipped (unmapped source account)</numerusform><numerusform>%n records skipped (unmapped source account)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation><numerusform>%n record skipped (database error — see log)</numerusform><numerusform>%n records skipped (database error — see log)</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LedgerCommands</name>
+    <message>
+        <source>List the live accounts with type, currency and balance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the transactions of an account with running balances.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name or id.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-text search over payee, memo and check number (newest 200 rows).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search expression: all words must occur, &quot;quoted phrases&quot; and prefix* terms work; &quot;&quot; lists by the filters alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this account (name or id).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this category (name, &quot;Parent &gt; Child&quot; or id).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earliest date, yyyy-MM-dd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest date, yyyy-MM-dd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only cleared transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Velmora Penwick</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringCommands</name>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post the due auto-post entries, catching up missed dates, as the program does at start-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the recurring entries by next due date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation><numerusform>Auto-posted %n recurring transaction</numerusform><numerusform>Auto-posted %n recurring transactions</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due entry(s) still waiting for confirmation</source>
+        <translation><numerusform>%n due entry still waiting for confirmation</numerusform><numerusform>%n due entries still waiting for confirmation</numerusform></translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer To</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>Run one of the eight reports and print it as CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day of the period, yyyy-MM-dd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day of the period, yyyy-MM-dd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this account (name or id); not for tax_report and account_summary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year_over_year: first day of the earlier period (default: --from one year earlier).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year_over_year: last day of the earlier period (default: --to one year earlier).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to FILE instead of standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from and --to are required except for account_summary, which has no period. year_over_year compares --from..--to with the earlier period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown report &quot;%1&quot; (expected one of %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--compare-from and --compare-to belong to year_over_year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report &quot;%1&quot; covers every account; --account does not apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPresenter</name>
+    <message>
+        <source>Category Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPresets</name>
+    <message>
+        <source>This Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SampleCommands</name>
+    <message>
+        <source>Add the sample household (three accounts, two months, three recurring entries).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove every sample row again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded; nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared completely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation><numerusform>%n account</numerusform><numerusform>%n accounts</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation><numerusform>  •  %n recurring due</numerusform><numerusform>  •  %n recurring due</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
