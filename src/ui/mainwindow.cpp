@@ -1,11 +1,584 @@
 #include "mainwindow.h"
 
+#include "accountformdialog.h"
+#include "accountlistwidget.h"
+#include "accountsidebar.h"
+#include "app/appconfig.h"
 #include "app/appstate.h"
+#include "app/thememanager.h"
+#include "iconfont.h"
+#include "registerscreen.h"
+#include "screens/recurringscreen.h"
+#include "services/recurringservice.h"
+#include "services/sampledataservice.h"
+#include "statusbar.h"
+#include "storage/accountrepository.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "welcomescreen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QUuid>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kGeometryKey = u"mainwindow/geometry"_s;
+const QString kSplitterKey = u"mainwindow/splitter"_s;
+constexpr int kShortMessageMs = 3000;
+constexpr int kLongMessageMs = 5000;
+
+QString nativeKeys(const QString &portable)
+{
+    return QKeySequence(portable, QKeySequence::PortableText).toString(QKeySequence::NativeText).toHtmlEscaped();
+}
+
+} // namespace
 
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
 {
     setWindowTitle(tr("Velmora Penwick"));
-    resize(1100, 720);
+
+    QSettings settings;
+    const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(1280, 900);
+
+    setupMenuBar();
+
+    m_registerScreen = new RegisterScreen(m_state, this);
+    m_registerScreen->setObjectName(u"registerScreen"_s);
+    m_welcomeScreen = new WelcomeScreen(this);
+    m_welcomeScreen->setObjectName(u"welcomeScreen"_s);
+
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(u"pageStack"_s);
+    m_pages->addWidget(m_welcomeScreen);
+    m_pages->addWidget(new QWidget(m_pages)); // keeps the page indexes stable; never shown
+    m_pages->addWidget(m_registerScreen);
+    m_pages->addWidget(createEmptyStatePage());
+
+    m_sidebar = new AccountSidebar(this);
+    m_sidebar->setObjectName(u"accountSidebar"_s);
+    m_accountList = m_sidebar->list();
+    m_accountList->setObjectName(u"accountList"_s);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(u"mainSplitter"_s);
+    m_splitter->addWidget(m_sidebar);
+    m_splitter->addWidget(m_pages);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setCollapsible(1, false);
+    if (!settings.contains(kSplitterKey) || !m_splitter->restoreState(settings.value(kSplitterKey).toByteArray()))
+        m_splitter->setSizes({280, 1000});
+    connect(m_splitter, &QSplitter::splitterMoved, m_accountList, &AccountListWidget::fitRowsToViewport);
+    setCentralWidget(m_splitter);
+
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+    m_statusBar->applyThemeColors();
+
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
+            [this](const QString &text) { m_statusBar->showStatusMessage(text, kLongMessageMs); });
+    // The register follows its own two display switches; these two change how it formats.
+    connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
+        if (key == u"weekStartDay" || key == u"theme")
+            reloadRegister();
+    });
+    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    connect(m_accountList, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
+    connect(m_accountList, &AccountListWidget::orderChanged, this,
+            [this](const QList<QPair<QString, int>> &positions) {
+                m_state->accountRepository()->updateSortOrders(positions);
+            });
+    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            &MainWindow::scheduleAccountsRefresh);
+    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
+            &MainWindow::scheduleAccountsRefresh);
+    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::signInRequested);
+    if (ThemeManager *theme = m_state->themeManager())
+        connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyThemeColors);
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this,
+            &MainWindow::updateRecurringDueCount);
+    connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
+            &MainWindow::updateRecurringDueCount);
+
+    updateAuthUI();
+    onAccountsChanged();
+
+    const int posted = m_state->recurringService()->processAutoPost();
+    if (posted > 0) {
+        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), kLongMessageMs);
+        onAccountsChanged();
+    }
+    updateRecurringDueCount();
+    runInitialSelection();
+}
+
+int MainWindow::currentPage() const
+{
+    return m_pages->currentIndex();
+}
+
+void MainWindow::onAccountClicked(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString id = item->data(Qt::UserRole).toString();
+    if (!id.isEmpty())
+        selectAccount(id);
+}
+
+void MainWindow::onAccountsChanged()
+{
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    // One aggregate query instead of every register row of every account.
+    const QHash<QString, qint64> balances = m_state->transactionRepository()->accountBalances();
+    m_sidebar->setAccounts(accounts, balances);
+
+    m_statusBar->setAccountCount(static_cast<int>(accounts.size()));
+    rebuildAccountShortcuts();
+
+    const int row = m_accountList->rowOfAccount(m_state->currentAccountId());
+    if (row >= 0)
+        m_accountList->setCurrentRow(row);
+}
+
+void MainWindow::selectAccount(const QString &accountId)
+{
+    if (accountId.isEmpty())
+        return;
+    m_state->setCurrentAccountId(accountId);
+    m_registerScreen->setAccount(accountId);
+    m_pages->setCurrentIndex(RegisterPage);
+    const int row = m_accountList->rowOfAccount(accountId);
+    if (row >= 0)
+        m_accountList->setCurrentRow(row);
+}
+
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    Account account = dialog.account();
+    if (account.name.isEmpty())
+        return;
+
+    // The opening balance lives in a transaction of its own, so the register
+    // shows it and reconciliation can tick it off.
+    const qint64 openingBalance = account.starting_balance;
+    account.starting_balance = 0;
+    if (!m_state->accountRepository()->insert(account))
+        return;
+
+    if (openingBalance != 0) {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        Transaction opening;
+        opening.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        opening.account_id = account.id;
+        opening.date = dialog.asOfDate();
+        opening.payee = tr("Opening Balance");
+        opening.amount = openingBalance;
+        opening.cleared = true;
+        opening.reconciled = true;
+        opening.created_at = now;
+        opening.updated_at = now;
+        m_state->transactionRepository()->insert(opening);
+    }
+    onAccountsChanged(); // the new row must exist before it can become current
+    selectAccount(account.id);
+}
+
+void MainWindow::showEditAccountDialog()
+{
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
+        showSelectAccountFirst();
+        return;
+    }
+    const auto account = m_state->accountRepository()->findById(id);
+    if (!account)
+        return;
+    AccountFormDialog dialog(*account, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_state->accountRepository()->update(dialog.account());
+    reloadRegister();
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringScreen) {
+        m_recurringScreen = new RecurringScreen(m_state, m_state->recurringService(), this);
+        m_recurringScreen->setObjectName(u"recurringScreen"_s);
+        m_recurringScreen->setWindowFlag(Qt::Window);
+        m_recurringScreen->resize(700, 500);
+        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, [this] {
+            reloadRegister();
+            onAccountsChanged();
+        });
+        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen,
+                [this] {
+                    if (m_recurringScreen->isVisible())
+                        m_recurringScreen->reload();
+                });
+    }
+    m_recurringScreen->setWindowTitle(tr("Recurring Transactions"));
+    m_recurringScreen->reload();
+    if (m_recurringScreen->isMinimized())
+        m_recurringScreen->showNormal();
+    if (m_recurringScreen->isHidden())
+        m_recurringScreen->show();
+    m_recurringScreen->raise();
+    m_recurringScreen->activateWindow();
+}
+
+void MainWindow::onAccountContextMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    menu.addAction(tr("New Account..."), this, &MainWindow::showNewAccountDialog);
+
+    const QListWidgetItem *item = m_accountList->itemAt(pos);
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    if (account) {
+        menu.addSeparator();
+        menu.addAction(tr("Edit \"%1\"...").arg(account->name), this, [this, id] {
+            selectAccount(id);
+            showEditAccountDialog();
+        });
+        menu.addSeparator();
+        menu.addAction(tr("Delete \"%1\"").arg(account->name), this, [this, id] { deleteAccount(id); });
+    }
+    menu.exec(m_accountList->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::deleteAccount(const QString &accountId)
+{
+    const auto account = m_state->accountRepository()->findById(accountId);
+    if (!account || account->deleted_at)
+        return;
+
+    QMessageBox box(QMessageBox::Warning, tr("Delete Account"),
+                    tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for "
+                       "this account will be removed. You can restore it from Preferences → Data & Sync.")
+                        .arg(account->name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes)
+        return;
+
+    const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
+    const int recurring = m_state->recurringRepository()->softDeleteByAccount(accountId);
+    const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
+    m_state->accountRepository()->softDelete(accountId);
+    qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
+                      << "recurrings:" << recurring << "reconciliations:" << reconciliations;
+
+    if (m_state->currentAccountId() == accountId) {
+        m_state->setCurrentAccountId(QString());
+        showNoAccountPage();
+    }
+    onAccountsChanged();
+}
+
+void MainWindow::deleteCurrentAccount()
+{
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
+        showSelectAccountFirst();
+        return;
+    }
+    deleteAccount(id);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kSplitterKey, m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::setupMenuBar()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *newTransaction = file->addAction(tr("&New Transaction"), this, &MainWindow::startNewTransaction);
+    newTransaction->setShortcut(QKeySequence(u"Ctrl+N"_s));
+    QAction *newAccount = file->addAction(tr("New &Account"), this, &MainWindow::showNewAccountDialog);
+    newAccount->setShortcut(QKeySequence(u"Ctrl+Shift+N"_s));
+    file->addSeparator();
+    QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu *account = menuBar()->addMenu(tr("&Account"));
+    account->addAction(tr("&Edit..."), this, &MainWindow::showEditAccountDialog);
+    account->addSeparator();
+    account->addAction(tr("&Delete"), this, &MainWindow::deleteCurrentAccount);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    QAction *recurring = view->addAction(tr("Re&curring Transactions"), this, &MainWindow::showRecurringWindow);
+    recurring->setShortcut(QKeySequence(u"Ctrl+3"_s));
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QAction *about = help->addAction(tr("&About Velmora Penwick"), this, &MainWindow::showAboutBox);
+    about->setMenuRole(QAction::AboutRole);
+    help->addSeparator();
+    help->addAction(tr("&Keyboard Shortcuts"), this, &MainWindow::showKeyboardShortcuts);
+    if (!environmentValue("PENWICK_DEV").isEmpty()) {
+        help->addSeparator();
+        help->addAction(tr("Load &Sample Data"), this, &MainWindow::loadSampleData);
+        help->addAction(tr("&Clear Sample Data"), this, &MainWindow::clearSampleData);
+    }
+}
+
+void MainWindow::updateAuthUI()
+{
+    if (!isSignedIn())
+        m_statusBar->setSyncText(tr("Not signed in"));
+}
+
+QWidget *MainWindow::createEmptyStatePage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(u"emptyStatePage"_s);
+    const int basePoint = QApplication::font().pointSize();
+
+    auto *icon = new QLabel(materialIconGlyph(0xE850), page);
+    icon->setFont(materialIconFont(96));
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setStyleSheet(u"color: #4DB6AC;"_s);
+
+    auto *title = new QLabel(tr("Welcome to Velmora Penwick"), page);
+    QFont titleFont = QApplication::font();
+    titleFont.setPointSize(basePoint + 8);
+    titleFont.setWeight(QFont::DemiBold);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+
+    auto *line = new QLabel(tr("Create your first account to get started."), page);
+    QFont lineFont = QApplication::font();
+    lineFont.setPointSize(basePoint + 1);
+    lineFont.setWeight(QFont::Medium);
+    line->setFont(lineFont);
+    line->setAlignment(Qt::AlignCenter);
+    line->setStyleSheet(u"color: #6E8A7E;"_s);
+
+    auto *button = new QPushButton(tr("Create Account"), page);
+    button->setObjectName(u"emptyStateCreateButton"_s);
+    button->setStyleSheet(
+        u"QPushButton {  background-color: %1;  color: white;  border: none;  border-radius: 4px;  "
+        "padding: 6px 16px;  font-weight: 600;  min-width: 80px;}QPushButton:hover {  background-color: #00796B;}"
+        "QPushButton:pressed {  background-color: #004D40;}"_s.arg(u"#00897B"_s));
+    button->setMinimumHeight(40);
+    button->setMinimumWidth(180);
+    button->setCursor(Qt::PointingHandCursor);
+    connect(button, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
+
+    auto *hint = new QLabel(tr("You can also import transactions from a CSV file via File › Import."), page);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setMaximumWidth(480);
+    hint->setStyleSheet(u"color: #6E8A7E;"_s);
+    QFont hintFont = QApplication::font();
+    hintFont.setPointSize(qMax(7, basePoint - 2));
+    hint->setFont(hintFont);
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(button);
+    buttonRow->addStretch();
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setAlignment(Qt::AlignCenter);
+    layout->setSpacing(12);
+    layout->addWidget(icon);
+    layout->addSpacing(8);
+    layout->addWidget(title);
+    layout->addWidget(line);
+    layout->addSpacing(16);
+    layout->addLayout(buttonRow);
+    layout->addSpacing(12);
+    // Centred by stretches rather than alignment, so the wrapped hint gets the height it needs.
+    auto *hintRow = new QHBoxLayout;
+    hintRow->addStretch();
+    hintRow->addWidget(hint, 1);
+    hintRow->addStretch();
+    layout->addLayout(hintRow);
+    return page;
+}
+
+void MainWindow::scheduleAccountsRefresh()
+{
+    // A transfer or a cascade delete announces several changes in a row; the
+    // sidebar is rebuilt once after them.
+    if (m_accountsRefreshPending)
+        return;
+    m_accountsRefreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_accountsRefreshPending = false;
+        onAccountsChanged();
+    });
+}
+
+void MainWindow::rebuildAccountShortcuts()
+{
+    qDeleteAll(m_accountShortcuts);
+    m_accountShortcuts.clear();
+    const int count = qMin(10, m_accountList->count());
+    for (int row = 0; row < count; ++row) {
+        const QString id = m_accountList->accountIdAt(row);
+        if (id.isEmpty())
+            continue;
+        const int digit = (row + 1) % 10; // the tenth row is on Alt+0
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + digit)), this);
+        shortcut->setObjectName(u"accountShortcut%1"_s.arg(digit));
+        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
+        m_accountShortcuts.append(shortcut);
+    }
+}
+
+void MainWindow::runInitialSelection()
+{
+    const QString stored = m_state->currentAccountId();
+    if (!stored.isEmpty() && m_accountList->rowOfAccount(stored) >= 0) {
+        selectAccount(stored);
+        return;
+    }
+    if (m_accountList->count() > 0) {
+        selectAccount(m_accountList->accountIdAt(0));
+        return;
+    }
+    showNoAccountPage();
+}
+
+void MainWindow::showNoAccountPage()
+{
+    m_pages->setCurrentIndex(isSignedIn() ? EmptyStatePage : WelcomePage);
+}
+
+void MainWindow::showSelectAccountFirst()
+{
+    m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+}
+
+void MainWindow::startNewTransaction()
+{
+    if (m_state->currentAccountId().isEmpty()) {
+        showSelectAccountFirst();
+        return;
+    }
+    m_registerScreen->startNewTransaction();
+}
+
+void MainWindow::reloadRegister()
+{
+    m_registerScreen->reload();
+}
+
+void MainWindow::updateRecurringDueCount()
+{
+    m_statusBar->setRecurringDueCount(m_state->recurringService()->pendingCount());
+}
+
+void MainWindow::showAboutBox()
+{
+    const QString text =
+        tr("<h3>Velmora Penwick</h3>"
+           "<p>Version %1</p>"
+           "<p>A cheque-book register for keeping your household accounts.</p>"
+           "<p>Built with the Qt framework, used under the GNU LGPL version 3 "
+           "(<a href=\"https://www.qt.io/\">qt.io</a>, "
+           "<a href=\"https://code.qt.io/\">source code</a>).</p>"
+           "<p><a href=\"https://velmora.example/penwick\">velmora.example/penwick</a></p>")
+            .arg(QCoreApplication::applicationVersion().toHtmlEscaped());
+    QMessageBox::about(this, tr("About Velmora Penwick"), text);
+}
+
+void MainWindow::showKeyboardShortcuts()
+{
+    const QString text =
+        tr("<h3>Register</h3><table cellspacing='6'><tr><td><b>%1</b></td><td>Save transaction</td></tr>"
+           "<tr><td><b>%2</b></td><td>Insert new transaction</td></tr><tr><td><b>%3</b></td><td>Delete current "
+           "transaction</td></tr><tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr><tr><td>"
+           "<b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table><h3>Date Field</h3>"
+           "<table cellspacing='6'><tr><td><b>t</b></td><td>Today</td></tr><tr><td><b>+ / -</b></td><td>Next / "
+           "previous day</td></tr><tr><td><b>m / h</b></td><td>First / last day of month</td></tr><tr><td><b>y / "
+           "r</b></td><td>First / last day of year</td></tr><tr><td><b>w / k</b></td><td>First / last day of "
+           "week</td></tr></table><h3>General</h3><table cellspacing='6'><tr><td><b>%4</b></td><td>New "
+           "transaction</td></tr><tr><td><b>%5</b></td><td>New account</td></tr><tr><td><b>%6</b></td><td>"
+           "Reconcile account</td></tr><tr><td><b>%7</b></td><td>Search transactions</td></tr><tr><td><b>%8</b>"
+           "</td><td>Import</td></tr><tr><td><b>%9</b></td><td>Reports</td></tr><tr><td><b>%10</b></td><td>"
+           "Recurring transactions</td></tr><tr><td><b>%11</b></td><td>Categories</td></tr></table><h3>Accounts"
+           "</h3><table cellspacing='6'><tr><td><b>%12 &ndash; %13</b></td><td>Switch to account 1&ndash;9</td>"
+           "</tr><tr><td><b>%14</b></td><td>Switch to account 10</td></tr></table>")
+            .arg(nativeKeys(u"Ctrl+Return"_s), nativeKeys(u"Ctrl+I"_s), nativeKeys(u"Ctrl+D"_s),
+                 nativeKeys(u"Ctrl+N"_s), nativeKeys(u"Ctrl+Shift+N"_s), nativeKeys(u"Ctrl+R"_s),
+                 nativeKeys(u"Ctrl+F"_s), nativeKeys(u"Ctrl+I"_s), nativeKeys(u"Ctrl+2"_s),
+                 nativeKeys(u"Ctrl+3"_s), nativeKeys(u"Ctrl+4"_s), nativeKeys(u"Alt+1"_s), nativeKeys(u"Alt+9"_s),
+                 nativeKeys(u"Alt+0"_s));
+    QMessageBox::information(this, tr("Keyboard Shortcuts"), text);
+}
+
+void MainWindow::loadSampleData()
+{
+    SampleDataService samples(m_state->database());
+    if (samples.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    samples.loadSampleData();
+    onAccountsChanged();
+    updateRecurringDueCount();
+    m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
+}
+
+void MainWindow::clearSampleData()
+{
+    SampleDataService samples(m_state->database());
+    if (!samples.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    samples.clearSampleData();
+    // Only a selection that pointed at a sample account goes; the user's own
+    // accounts stay selectable.
+    const QString current = m_state->currentAccountId();
+    const auto currentAccount = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    if (!currentAccount || currentAccount->deleted_at) {
+        m_state->setCurrentAccountId(QString());
+        showNoAccountPage();
+    }
+    onAccountsChanged();
+    updateRecurringDueCount();
+    m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+}
+
+bool MainWindow::isSignedIn() const
+{
+    // Nobody can be signed in before the account client exists.
+    return false;
 }

@@ -1,16 +1,80 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 
+class AccountListWidget;
+class AccountSidebar;
 class AppState;
+class QAction;
+class QListWidgetItem;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class RecurringScreen;
+class RegisterScreen;
+class StatusBar;
+class WelcomeScreen;
 
+// The application's only top-level window: the account sidebar, the page
+// stack with the register, the menus, and the account workflows that touch
+// several tables at once.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 public:
+    enum Page { WelcomePage = 0, ReservedPage = 1, RegisterPage = 2, EmptyStatePage = 3 };
+
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(MainWindow)
 
+    int currentPage() const;
+
+public slots:
+    void onAccountClicked(QListWidgetItem *item);
+    void onAccountsChanged();
+    void selectAccount(const QString &accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void showRecurringWindow();
+    void onAccountContextMenu(const QPoint &pos);
+    void deleteAccount(const QString &accountId);
+    void deleteCurrentAccount();
+
+signals:
+    // The welcome page's sign-in button; the account client answers it.
+    void signInRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void setupMenuBar();
+    void updateAuthUI();
+    QWidget *createEmptyStatePage();
+    void scheduleAccountsRefresh();
+    void rebuildAccountShortcuts();
+    void runInitialSelection();
+    void showNoAccountPage();
+    void showSelectAccountFirst();
+    void startNewTransaction();
+    void reloadRegister();
+    void updateRecurringDueCount();
+    void showAboutBox();
+    void showKeyboardShortcuts();
+    void loadSampleData();
+    void clearSampleData();
+    bool isSignedIn() const;
+
     AppState *m_state;
+    AccountSidebar *m_sidebar = nullptr;
+    AccountListWidget *m_accountList = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    RegisterScreen *m_registerScreen = nullptr;
+    WelcomeScreen *m_welcomeScreen = nullptr;
+    StatusBar *m_statusBar = nullptr;
+    RecurringScreen *m_recurringScreen = nullptr;
+    QList<QShortcut *> m_accountShortcuts;
+    bool m_accountsRefreshPending = false;
 };
