@@ -21,20 +21,6 @@ QVariantList dateAndAccount(const ReportFilter &filter, QString &sql)
     return values;
 }
 
-// Stored dates are "yyyy-MM-dd"; reading them by hand keeps long lists cheap.
-QDate isoDate(const QString &text)
-{
-    if (text.size() == 10 && text.at(4) == u'-' && text.at(7) == u'-') {
-        bool okYear = false, okMonth = false, okDay = false;
-        const int year = QStringView(text).left(4).toInt(&okYear);
-        const int month = QStringView(text).mid(5, 2).toInt(&okMonth);
-        const int day = QStringView(text).mid(8, 2).toInt(&okDay);
-        if (okYear && okMonth && okDay)
-            return QDate(year, month, day);
-    }
-    return text.isEmpty() ? QDate() : QDate::fromString(text, Qt::ISODate);
-}
-
 QString quoted(const QString &field)
 {
     QString out;
@@ -263,7 +249,7 @@ QList<TransactionListRow> ReportService::transactionList(const ReportFilter &fil
     if (!run(q, sql, values, "ReportService::transactionList failed:"))
         return rows;
     while (q.next()) {
-        rows.append({isoDate(q.value(0).toString()), q.value(1).toString(), q.value(2).toString(),
+        rows.append({SqlCodec::toDate(q.value(0)), q.value(1).toString(), q.value(2).toString(),
                      q.value(3).toString(), q.value(4).toString(), q.value(5).toLongLong()});
     }
     return rows;

@@ -64,7 +64,8 @@ QAction *CalendarPopup::addButton(QLineEdit *field)
     return action;
 }
 
-QCalendarWidget *CalendarPopup::open(QLineEdit *field, const QDate &selected)
+QCalendarWidget *CalendarPopup::open(QLineEdit *field, const QDate &selected,
+                                     const std::function<void(const QDate &)> &pick)
 {
     auto *calendar = new QCalendarWidget(field);
     calendar->setWindowFlags(Qt::Popup);
@@ -76,5 +77,11 @@ QCalendarWidget *CalendarPopup::open(QLineEdit *field, const QDate &selected)
     calendar->move(field->mapToGlobal(field->rect().bottomLeft()));
     calendar->show();
     calendar->setFocus(Qt::PopupFocusReason);
+    auto choose = [calendar, pick](const QDate &picked) {
+        pick(picked);
+        calendar->close();
+    };
+    QObject::connect(calendar, &QCalendarWidget::clicked, field, choose);
+    QObject::connect(calendar, &QCalendarWidget::activated, field, choose);
     return calendar;
 }

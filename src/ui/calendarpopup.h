@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QIcon>
+#include <functional>
 
 class QAction;
 class QCalendarWidget;
@@ -22,6 +23,8 @@ public:
     // The trailing button; the caller connects its triggered() to its popup slot.
     static QAction *addButton(QLineEdit *field);
     static QIcon icon(const QPalette &palette, qreal devicePixelRatio);
-    // Opens a calendar below the field; it deletes itself when closed.
-    static QCalendarWidget *open(QLineEdit *field, const QDate &selected);
+    // Opens a calendar below the field; a click or Enter on a day hands the
+    // date to `pick` and closes it. It deletes itself when closed.
+    static QCalendarWidget *open(QLineEdit *field, const QDate &selected,
+                                 const std::function<void(const QDate &)> &pick);
 };

@@ -3,7 +3,6 @@
 #include "calendarpopup.h"
 
 #include <QAction>
-#include <QCalendarWidget>
 #include <QKeyEvent>
 
 DateField::DateField(QWidget *parent)
@@ -40,13 +39,7 @@ void DateField::setTodayFunction(TodayFunction today)
 
 void DateField::openCalendarPopup()
 {
-    QCalendarWidget *calendar = CalendarPopup::open(this, date());
-    auto pick = [this, calendar](const QDate &picked) {
-        setDate(picked);
-        calendar->close();
-    };
-    connect(calendar, &QCalendarWidget::clicked, this, pick);
-    connect(calendar, &QCalendarWidget::activated, this, pick);
+    CalendarPopup::open(this, date(), [this](const QDate &picked) { setDate(picked); });
 }
 
 void DateField::keyPressEvent(QKeyEvent *event)

@@ -3,7 +3,6 @@
 #include "calendarpopup.h"
 
 #include <QAction>
-#include <QCalendarWidget>
 #include <QKeyEvent>
 
 SmartDateEdit::SmartDateEdit(QWidget *parent)
@@ -37,13 +36,7 @@ void SmartDateEdit::setTodayFunction(TodayFunction today)
 
 void SmartDateEdit::openCalendarPopup()
 {
-    QCalendarWidget *calendar = CalendarPopup::open(this, date());
-    auto pick = [this, calendar](const QDate &picked) {
-        setDate(picked);
-        calendar->close();
-    };
-    connect(calendar, &QCalendarWidget::clicked, this, pick);
-    connect(calendar, &QCalendarWidget::activated, this, pick);
+    CalendarPopup::open(this, date(), [this](const QDate &picked) { setDate(picked); });
 }
 
 void SmartDateEdit::keyPressEvent(QKeyEvent *event)
