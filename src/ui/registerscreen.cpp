@@ -631,14 +631,8 @@ void RegisterScreen::commitCurrentRow()
 
     TransactionRepository *transactions = m_state->transactionRepository();
     const QDateTime now = QDateTime::currentDateTimeUtc();
-
-    if (!isNew) {
-        const RegisterRow *source = m_model->rowAt(editRow);
-        if (!source)
-            return;
-        Transaction t = transactions->findById(source->transaction.id).value_or(source->transaction);
-        const qint64 oldAmount = t.amount;
-        const QDate oldDate = t.date;
+    // What the entry row holds, for a new row and an edited one alike.
+    auto fillFromEntry = [&](Transaction &t) {
         t.date = date;
         t.payee = payee;
         t.check_number = buffer.checkNumber.trimmed();
@@ -647,6 +641,16 @@ void RegisterScreen::commitCurrentRow()
         t.category_id = categoryId;
         t.cleared = cleared;
         t.reconciled = reconciled;
+    };
+
+    if (!isNew) {
+        const RegisterRow *source = m_model->rowAt(editRow);
+        if (!source)
+            return;
+        Transaction t = transactions->findById(source->transaction.id).value_or(source->transaction);
+        const qint64 oldAmount = t.amount;
+        const QDate oldDate = t.date;
+        fillFromEntry(t);
         t.version += 1;
         t.updated_at = now;
         t.sync_status = SyncStatus::Pending;
@@ -679,14 +683,7 @@ void RegisterScreen::commitCurrentRow()
     Transaction t;
     t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     t.account_id = m_accountId;
-    t.date = date;
-    t.payee = payee;
-    t.check_number = buffer.checkNumber.trimmed();
-    t.memo = buffer.memo.trimmed();
-    t.amount = amount;
-    t.category_id = categoryId;
-    t.cleared = cleared;
-    t.reconciled = reconciled;
+    fillFromEntry(t);
     t.created_at = now;
     t.updated_at = now;
 
