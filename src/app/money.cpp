@@ -112,3 +112,48 @@ qint64 parseAmount(const QString &input, int currency)
     }
     return negative ? -value : value;
 }
+
+std::optional<qint64> parseAmountStrict(const QString &input, int currency, AmountError *error)
+{
+    auto fail = [error](AmountError reason) -> std::optional<qint64> {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    };
+    if (error)
+        *error = AmountError::None;
+    QString text = input;
+    text.remove(currencySymbol(currency), Qt::CaseSensitive);
+    text = text.trimmed();
+    if (text.isEmpty())
+        return fail(AmountError::Empty);
+    // Optional sign, digits with or without proper thousands groups, and an
+    // optional fraction: nothing else is an amount a person means.
+    static const QRegularExpression shape(
+        u"^([-+]?)\\s*((?:[0-9]{1,3}(?:,[0-9]{3})+)|[0-9]*)(?:\\.([0-9]*))?$"_s);
+    const auto m = shape.match(text);
+    if (!m.hasMatch() || (m.capturedLength(2) == 0 && m.capturedLength(3) == 0))
+        return fail(AmountError::NotANumber);
+    QString whole = m.captured(2);
+    whole.remove(u',');
+    const QString fraction = m.captured(3);
+    const bool negative = m.captured(1) == u"-";
+    // Leading zeros never make a value large; strip them before the length test.
+    while (whole.size() > 1 && whole.startsWith(u'0'))
+        whole.remove(0, 1);
+    if (whole.size() > 12)
+        return fail(AmountError::OutOfRange);
+    qint64 value = whole.isEmpty() ? 0 : whole.toLongLong();
+    if (currency == kJpy) {
+        for (const QChar c : fraction) {
+            if (c != u'0')
+                return fail(AmountError::FractionNotAllowed);
+        }
+    } else {
+        const auto cents = parsePlainDecimal(u"0."_s + fraction);
+        value = value * 100 + (cents ? *cents : 0);
+    }
+    if (value > kMaxAmountMinorUnits)
+        return fail(AmountError::OutOfRange);
+    return negative ? -value : value;
+}
