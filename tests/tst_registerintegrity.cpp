@@ -4,6 +4,7 @@
 #include "app/money.h"
 #include "app/thememanager.h"
 #include "services/accountservice.h"
+#include "services/recurringservice.h"
 #include "services/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -16,6 +17,7 @@
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/registertableview.h"
+#include "ui/screens/recurringscreen.h"
 #include "ui/statusbar.h"
 #include "ui/transactionformdialog.h"
 
@@ -26,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSqlRecord>
+#include <QTableView>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -419,6 +422,7 @@ void TestRegisterIntegrity::failedWritesAreShown_data()
     QTest::newRow("register: edit a transfer leg") << u"edit"_s;
     QTest::newRow("register: delete a transfer") << u"delete"_s;
     QTest::newRow("main window: delete the account") << u"delete account"_s;
+    QTest::newRow("recurring window: delete an entry") << u"delete recurring"_s;
 }
 
 void TestRegisterIntegrity::failedWritesAreShown()
@@ -427,11 +431,36 @@ void TestRegisterIntegrity::failedWritesAreShown()
     const Account checking = addAccount(u"Checking"_s);
     const Account savings = addAccount(u"Savings"_s);
     const auto [out, in] = addTransfer(checking, savings, 5500);
+    RecurringTransaction rent;
+    rent.id = newId();
+    rent.account_id = checking.id;
+    rent.payee = u"Rent"_s;
+    rent.amount = -100000;
+    rent.start_date = rent.next_due_date = kToday;
+    rent.created_at = rent.updated_at = QDateTime::currentDateTimeUtc();
+    QVERIFY(m_state->recurringRepository()->insert(rent));
     const QString before = snapshot(db());
-    QVERIFY(failWrites(db(), u"UPDATE"_s, action == u"delete account" ? u"accounts"_s : u"transactions"_s,
-                       action == u"delete account" ? QString() : u"OLD.id = '%1'"_s.arg(in.id)));
+    const QString table = action == u"delete account" ? u"accounts"_s
+        : action == u"delete recurring"               ? u"recurring_transactions"_s
+                                                      : u"transactions"_s;
+    QVERIFY(failWrites(db(), u"UPDATE"_s, table, table == u"transactions" ? u"OLD.id = '%1'"_s.arg(in.id) : QString()));
 
-    if (action == u"delete account") {
+    if (action == u"delete recurring") {
+        RecurringScreen screen(m_state.get(), m_state->recurringService());
+        screen.reload();
+        auto *view = screen.findChild<QTableView *>(u"recurringView"_s);
+        view->selectRow(0);
+        QString warning;
+        whenShown<QMessageBox>([&warning](QMessageBox *box) {
+            box->button(QMessageBox::Yes)->click();
+            whenShown<QMessageBox>([&warning](QMessageBox *failure) {
+                warning = failure->text();
+                failure->accept();
+            });
+        });
+        screen.deleteSelected();
+        QCOMPARE(warning, u"The recurring entry could not be deleted. Nothing was changed."_s);
+    } else if (action == u"delete account") {
         m_state->setCurrentAccountId(checking.id);
         MainWindow window(m_state.get());
         window.show();
