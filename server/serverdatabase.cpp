@@ -162,12 +162,20 @@ bool ServerDatabase::migrate(QString *error)
 bool ServerDatabase::prepareAndExec(QSqlQuery &query, const QString &sql, const QVariantList &args)
 {
     query.setForwardOnly(true);
+    // PostgreSQL cannot prepare DDL; statements without values run directly.
+    if (args.isEmpty()) {
+        if (query.exec(sql))
+            return true;
+        qCWarning(lcDb).noquote() << "statement failed:" << query.lastError().text() << sql.left(120);
+        return false;
+    }
     if (!query.prepare(sql)) {
         qCWarning(lcDb).noquote() << "prepare failed:" << query.lastError().text() << sql.left(120);
         return false;
     }
+    // A null QString would bind as SQL NULL; every text column is NOT NULL ''.
     for (const QVariant &arg : args)
-        query.addBindValue(arg);
+        query.addBindValue(arg.typeId() == QMetaType::QString && arg.toString().isNull() ? QVariant(QLatin1String("")) : arg);
     if (!query.exec()) {
         qCWarning(lcDb).noquote() << "statement failed:" << query.lastError().text() << sql.left(120);
         return false;
