@@ -112,6 +112,7 @@ private slots:
     void deletions();
     void perRecordErrors();
     void sharing();
+    void testHooks();
 };
 
 ServerOptions TestServer::defaults() const
@@ -686,6 +687,27 @@ void TestServer::sharing()
     QCOMPARE(pullAll(member, 10, &cursor), list("acc:shared- tra:t1- tra:t3- rec:r1-"));
     QCOMPARE(m_client->send("DELETE", kSync + QStringLiteral("/accounts/shared/share/") + member.id, {}, owner.access).status, 404);
     QCOMPARE(pullAll(owner, 50, &ownerCursor), QStringList());
+}
+
+void TestServer::testHooks()
+{
+    const QString hooks = QStringLiteral("/__test/hooks");
+    QCOMPARE(m_client->call("POST", hooks, {{QStringLiteral("page_cut"), 1}}, QString()).status, 404);
+    ServerOptions options = defaults();
+    options.testHooks = true;
+    start(options);
+    const User ann = newUser(QStringLiteral("ann@example.org"));
+    QCOMPARE(m_client->call("POST", hooks, QJsonObject{{QStringLiteral("page_cut"), 1}, {QStringLiteral("reject_ids"), QJsonArray{QStringLiteral("a2")}}},
+                            QString()).status, 200);
+    const auto pushed = push(ann, {change(QStringLiteral("account"), QStringLiteral("a1"), 1), change(QStringLiteral("account"), QStringLiteral("a2"), 1),
+                                   change(QStringLiteral("account"), QStringLiteral("a3"), 1)});
+    QCOMPARE(pushed.json[QStringLiteral("results")][1][QStringLiteral("status")].toString(), QStringLiteral("error"));
+    const auto page = pull(ann, QString(), 10);
+    QCOMPARE(pageIds(page.json), list("acc:a1"));
+    QVERIFY(page.json[QStringLiteral("has_more")].toBool());
+    QCOMPARE(m_client->call("POST", hooks, QJsonObject{{QStringLiteral("fail_path"), QString(kSync + QStringLiteral("/sync/pull"))}, {QStringLiteral("fail_status"), 503}},
+                            QString()).status, 200);
+    QCOMPARE(pull(ann, QString(), 10).status, 503);
 }
 
 QTEST_GUILESS_MAIN(TestServer)
