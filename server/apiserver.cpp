@@ -64,6 +64,8 @@ void ApiServer::addRoute(const QByteArray &method, const QString &pattern, Acces
 bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
 {
     const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    // Answers go out in several writes; without this they wait for delayed ACKs.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     ApiRequest api;
     api.method = methodName(request.method());
     api.path = request.url().path(QUrl::FullyEncoded);

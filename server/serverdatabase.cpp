@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QUuid>
 
+#include <memory>
+
 Q_LOGGING_CATEGORY(lcDb, "penwick.server.db")
 
 namespace {
@@ -71,6 +73,8 @@ ServerDatabase::ServerDatabase()
 
 ServerDatabase::~ServerDatabase()
 {
+    qDeleteAll(m_statements);
+    m_statements.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         if (db.isOpen())
@@ -159,37 +163,55 @@ bool ServerDatabase::migrate(QString *error)
     return true;
 }
 
-bool ServerDatabase::prepareAndExec(QSqlQuery &query, const QString &sql, const QVariantList &args)
+QSqlQuery *ServerDatabase::prepared(const QString &sql)
 {
-    query.setForwardOnly(true);
+    if (QSqlQuery *query = m_statements.value(sql))
+        return query;
+    auto query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_name, false));
+    query->setForwardOnly(true);
+    if (!query->prepare(sql)) {
+        qCWarning(lcDb).noquote() << "prepare failed:" << query->lastError().text() << sql.left(120);
+        return nullptr;
+    }
+    return m_statements[sql] = query.release();
+}
+
+std::optional<QList<QVariantMap>> ServerDatabase::execute(const QString &sql, const QVariantList &args)
+{
+    QSqlQuery direct(QSqlDatabase::database(m_name, false));
     // PostgreSQL cannot prepare DDL; statements without values run directly.
-    if (args.isEmpty()) {
-        if (query.exec(sql))
-            return true;
-        qCWarning(lcDb).noquote() << "statement failed:" << query.lastError().text() << sql.left(120);
-        return false;
-    }
-    if (!query.prepare(sql)) {
-        qCWarning(lcDb).noquote() << "prepare failed:" << query.lastError().text() << sql.left(120);
-        return false;
-    }
+    QSqlQuery *query = args.isEmpty() ? &direct : prepared(sql);
+    if (!query)
+        return std::nullopt;
     // A null QString would bind as SQL NULL; every text column is NOT NULL ''.
-    for (const QVariant &arg : args)
-        query.addBindValue(arg.typeId() == QMetaType::QString && arg.toString().isNull() ? QVariant(QLatin1String("")) : arg);
-    if (!query.exec()) {
-        qCWarning(lcDb).noquote() << "statement failed:" << query.lastError().text() << sql.left(120);
-        return false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QVariant &arg = args.at(i);
+        query->bindValue(i, arg.typeId() == QMetaType::QString && arg.toString().isNull() ? QVariant(QLatin1String("")) : arg);
     }
-    return true;
+    const bool ok = args.isEmpty() ? query->exec(sql) : query->exec();
+    if (!ok) {
+        qCWarning(lcDb).noquote() << "statement failed:" << query->lastError().text() << sql.left(120);
+        query->finish();
+        return std::nullopt;
+    }
+    m_changed = query->numRowsAffected();
+    QList<QVariantMap> rows;
+    if (query->isSelect()) {
+        const QSqlRecord record = query->record();
+        while (query->next()) {
+            QVariantMap row;
+            for (int i = 0; i < record.count(); ++i)
+                row.insert(record.fieldName(i), query->value(i));
+            rows.append(row);
+        }
+    }
+    query->finish();
+    return rows;
 }
 
 bool ServerDatabase::run(const QString &sql, const QVariantList &args)
 {
-    QSqlQuery query(QSqlDatabase::database(m_name, false));
-    if (!prepareAndExec(query, sql, args))
-        return false;
-    m_changed = query.numRowsAffected();
-    return true;
+    return execute(sql, args).has_value();
 }
 
 std::optional<QVariantMap> ServerDatabase::one(const QString &sql, const QVariantList &args)
@@ -202,18 +224,7 @@ std::optional<QVariantMap> ServerDatabase::one(const QString &sql, const QVarian
 
 QList<QVariantMap> ServerDatabase::all(const QString &sql, const QVariantList &args)
 {
-    QList<QVariantMap> rows;
-    QSqlQuery query(QSqlDatabase::database(m_name, false));
-    if (!prepareAndExec(query, sql, args))
-        return rows;
-    const QSqlRecord record = query.record();
-    while (query.next()) {
-        QVariantMap row;
-        for (int i = 0; i < record.count(); ++i)
-            row.insert(record.fieldName(i), query.value(i));
-        rows.append(row);
-    }
-    return rows;
+    return execute(sql, args).value_or(QList<QVariantMap>());
 }
 
 bool ServerDatabase::begin()

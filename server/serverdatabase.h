@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -38,9 +40,13 @@ public:
     qint64 reserveSequence(int count);
 
 private:
-    bool prepareAndExec(class QSqlQuery &query, const QString &sql, const QVariantList &args);
+    // Rows of a query (empty for other statements); nullopt on failure.
+    std::optional<QList<QVariantMap>> execute(const QString &sql, const QVariantList &args);
+    // The statement ready to run, prepared once per connection.
+    QSqlQuery *prepared(const QString &sql);
 
     QString m_name;
+    QHash<QString, QSqlQuery *> m_statements;
     bool m_postgres = false;
     int m_changed = 0;
 };

@@ -103,12 +103,13 @@ void SyncService::registerRoutes(ApiServer &server, const QString &basePath)
     server.addRoute("DELETE", basePath + QStringLiteral("/accounts/{}/share/{}"), A::User, [this](ApiRequest &r) { return unshare(r); });
 }
 
-std::optional<QVariantMap> SyncService::visibleRow(const QString &userId, const QString &type, const QString &clientId)
+std::optional<QVariantMap> SyncService::visibleRow(const QString &userId, const QString &type, const QString &clientId,
+                                                   bool throughShares)
 {
     if (auto own = m_db.one(QStringLiteral("SELECT * FROM records WHERE owner_id = ? AND entity_type = ? AND client_id = ?"),
                             {userId, type, clientId}))
         return own;
-    if (type == QLatin1String("category"))
+    if (type == QLatin1String("category") || !throughShares)
         return std::nullopt;
     return m_db.one(QStringLiteral("SELECT r.* FROM records r JOIN shares s ON s.owner_id = r.owner_id "
                                    "AND s.account_client_id = r.account_key AND s.member_id = ? AND s.active = 1 "
@@ -133,6 +134,8 @@ ApiResponse SyncService::push(ApiRequest &request)
         return databaseFailure();
     const qint64 first = m_db.reserveSequence(int(list.size()));
     bool ok = first > 0;
+    m_pusherIsMember = m_db.one(QStringLiteral("SELECT member_id FROM shares WHERE member_id = ? AND active = 1"),
+                                {request.userId}).has_value();
     for (int i = 0; ok && i < list.size(); ++i) {
         QJsonObject result;
         ok = applyChange(request.userId, list.at(i), first + i, &result);
@@ -182,9 +185,9 @@ bool SyncService::applyChange(const QString &userId, const QJsonValue &change, q
     const bool isAccount = type == QLatin1String("account");
     const bool isCategory = type == QLatin1String("category");
     const QString accountKey = isAccount ? entityId : isCategory ? QString() : accountValue.toString();
-    const auto existing = visibleRow(userId, type, entityId);
+    const auto existing = visibleRow(userId, type, entityId, m_pusherIsMember);
     QString ownerId = existing ? text(*existing, "owner_id") : userId;
-    if (!existing && !isAccount && !isCategory && !accountKey.isEmpty()
+    if (!existing && m_pusherIsMember && !isAccount && !isCategory && !accountKey.isEmpty()
         && !m_db.one(QStringLiteral("SELECT id FROM records WHERE owner_id = ? AND entity_type = 'account' AND client_id = ?"),
                      {userId, accountKey})) {
         // A new row in an account shared with this user belongs to the account's owner.
