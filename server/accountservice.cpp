@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kMaxSeats = 6;
 constexpr int kInvitationDays = 7;
+constexpr int kDeletionGraceDays = 30;
 
 QString nowText()
 {
@@ -150,7 +151,7 @@ ApiResponse AccountService::deleteProfile(ApiRequest &request)
     m_auth.revokeAllSessions(request.userId);
     return ApiResponse::json({{QStringLiteral("status"), QStringLiteral("pending_deletion")},
                               {QStringLiteral("delete_after"),
-                               QDateTime::currentDateTimeUtc().addDays(30).toString(Qt::ISODate)}});
+                               QDateTime::currentDateTimeUtc().addDays(kDeletionGraceDays).toString(Qt::ISODate)}});
 }
 
 ApiResponse AccountService::devices(ApiRequest &request)
@@ -388,4 +389,31 @@ ApiResponse AccountService::revokeInvitation(ApiRequest &request)
     if (m_db.changedRows() == 0)
         return notFound(QStringLiteral("No such pending invitation."));
     return ApiResponse::json({});
+}
+
+int AccountService::purgeDeletedAccounts()
+{
+    const QString cutoff = QDateTime::currentDateTimeUtc().addDays(-kDeletionGraceDays).toString(Qt::ISODate);
+    const auto users = m_db.all(QStringLiteral("SELECT id FROM users WHERE delete_requested_at <> '' AND delete_requested_at <= ?"),
+                                {cutoff});
+    int purged = 0;
+    for (const QVariantMap &row : users) {
+        const QString id = text(row, "id");
+        if (!m_db.begin())
+            break;
+        bool ok = m_sync.revokeSharesOf(id);
+        for (const char *sql : {"DELETE FROM records WHERE owner_id = ?", "DELETE FROM tombstones WHERE user_id = ?",
+                                "DELETE FROM shares WHERE owner_id = ? OR member_id = ?", "DELETE FROM devices WHERE user_id = ?",
+                                "DELETE FROM refresh_tokens WHERE session_id IN (SELECT id FROM sessions WHERE user_id = ?)",
+                                "DELETE FROM sessions WHERE user_id = ?", "DELETE FROM users WHERE id = ?"}) {
+            const QString statement = QLatin1String(sql);
+            ok = ok && m_db.run(statement, statement.count(u'?') == 2 ? QVariantList{id, id} : QVariantList{id});
+        }
+        if (!ok || !m_db.commit()) {
+            m_db.rollback();
+            continue;
+        }
+        ++purged;
+    }
+    return purged;
 }

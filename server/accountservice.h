@@ -22,6 +22,9 @@ public:
     AccountService(ServerDatabase &db, AuthService &auth, SyncService &sync);
 
     void registerRoutes(ApiServer &server, const QString &basePath);
+    // Erases the accounts whose deletion was asked for 30 or more days ago,
+    // with everything they own; returns how many.
+    int purgeDeletedAccounts();
 
 private:
     ApiResponse profile(ApiRequest &request);

@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QSslCertificate>
 #include <QSslKey>
+#include <QTimer>
 
 PenwickServer::PenwickServer(const ServerOptions &options, QObject *parent)
     : QObject(parent)
@@ -115,6 +116,12 @@ bool PenwickServer::start(QString *error)
         }
         m_http->sslSetup(certificate, key);
     }
+    // Accounts past their deletion grace period go at start and then hourly.
+    m_account->purgeDeletedAccounts();
+    auto *purge = new QTimer(this);
+    connect(purge, &QTimer::timeout, this, [this] { m_account->purgeDeletedAccounts(); });
+    purge->start(3600 * 1000);
+
     m_port = m_http->listen(m_options.address, m_options.port);
     if (m_port == 0) {
         *error = QStringLiteral("Cannot listen on %1:%2.").arg(m_options.address.toString()).arg(m_options.port);
