@@ -117,7 +117,11 @@ bool ServerDatabase::open(const QString &sqliteFile, const QString &postgresUrl,
         *error = db.lastError().text();
         return false;
     }
-    if (!m_postgres) {
+    if (m_postgres) {
+        // Statements are prepared once; a generic plan made while the tables
+        // were empty would scan them whole for ever after.
+        run(QStringLiteral("SET plan_cache_mode = force_custom_plan"));
+    } else {
         run(QStringLiteral("PRAGMA journal_mode=WAL"));
         run(QStringLiteral("PRAGMA synchronous=NORMAL"));
         run(QStringLiteral("PRAGMA busy_timeout=5000"));

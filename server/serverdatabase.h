@@ -25,6 +25,8 @@ public:
     bool isPostgres() const { return m_postgres; }
 
     bool run(const QString &sql, const QVariantList &args = {});
+    // Rows of a query (empty for other statements); nullopt on failure.
+    std::optional<QList<QVariantMap>> execute(const QString &sql, const QVariantList &args = {});
     std::optional<QVariantMap> one(const QString &sql, const QVariantList &args = {});
     QList<QVariantMap> all(const QString &sql, const QVariantList &args = {});
     // Rows changed by the last successful run().
@@ -40,8 +42,6 @@ public:
     qint64 reserveSequence(int count);
 
 private:
-    // Rows of a query (empty for other statements); nullopt on failure.
-    std::optional<QList<QVariantMap>> execute(const QString &sql, const QVariantList &args);
     // The statement ready to run, prepared once per connection.
     QSqlQuery *prepared(const QString &sql);
 

@@ -103,13 +103,12 @@ void SyncService::registerRoutes(ApiServer &server, const QString &basePath)
     server.addRoute("DELETE", basePath + QStringLiteral("/accounts/{}/share/{}"), A::User, [this](ApiRequest &r) { return unshare(r); });
 }
 
-std::optional<QVariantMap> SyncService::visibleRow(const QString &userId, const QString &type, const QString &clientId,
-                                                   bool throughShares)
+std::optional<QVariantMap> SyncService::visibleRow(const QString &userId, const QString &type, const QString &clientId)
 {
     if (auto own = m_db.one(QStringLiteral("SELECT * FROM records WHERE owner_id = ? AND entity_type = ? AND client_id = ?"),
                             {userId, type, clientId}))
         return own;
-    if (type == QLatin1String("category") || !throughShares)
+    if (type == QLatin1String("category"))
         return std::nullopt;
     return m_db.one(QStringLiteral("SELECT r.* FROM records r JOIN shares s ON s.owner_id = r.owner_id "
                                    "AND s.account_client_id = r.account_key AND s.member_id = ? AND s.active = 1 "
@@ -136,6 +135,25 @@ ApiResponse SyncService::push(ApiRequest &request)
     bool ok = first > 0;
     m_pusherIsMember = m_db.one(QStringLiteral("SELECT member_id FROM shares WHERE member_id = ? AND active = 1"),
                                 {request.userId}).has_value();
+    // The pusher's existing rows in a few queries instead of one per change.
+    m_ownRows.clear();
+    QHash<QString, QStringList> idsByType;
+    for (const QJsonValue &c : list)
+        idsByType[c[QStringLiteral("entity_type")].toString()].append(c[QStringLiteral("entity_id")].toString());
+    for (auto it = idsByType.cbegin(); ok && it != idsByType.cend(); ++it) {
+        for (int from = 0; from < it.value().size(); from += 100) {
+            const QStringList ids = it.value().mid(from, 100);
+            QVariantList args{request.userId, it.key()};
+            for (const QString &id : ids)
+                args.append(id);
+            QStringList marks(ids.size(), QStringLiteral("?"));
+            const auto found = m_db.execute(QStringLiteral("SELECT * FROM records WHERE owner_id = ? AND entity_type = ? AND client_id IN (%1)")
+                                                .arg(marks.join(u',')), args);
+            ok = found.has_value();
+            for (const QVariantMap &row : found.value_or(QList<QVariantMap>()))
+                m_ownRows.insert(it.key() + u'|' + text(row, "client_id"), row);
+        }
+    }
     for (int i = 0; ok && i < list.size(); ++i) {
         QJsonObject result;
         ok = applyChange(request.userId, list.at(i), first + i, &result);
@@ -185,7 +203,10 @@ bool SyncService::applyChange(const QString &userId, const QJsonValue &change, q
     const bool isAccount = type == QLatin1String("account");
     const bool isCategory = type == QLatin1String("category");
     const QString accountKey = isAccount ? entityId : isCategory ? QString() : accountValue.toString();
-    const auto existing = visibleRow(userId, type, entityId, m_pusherIsMember);
+    const QString key = type + u'|' + entityId;
+    const auto existing = m_ownRows.contains(key) ? std::optional<QVariantMap>(m_ownRows.value(key))
+        : m_pusherIsMember                        ? visibleRow(userId, type, entityId)
+                                                  : std::nullopt;
     QString ownerId = existing ? text(*existing, "owner_id") : userId;
     if (!existing && m_pusherIsMember && !isAccount && !isCategory && !accountKey.isEmpty()
         && !m_db.one(QStringLiteral("SELECT id FROM records WHERE owner_id = ? AND entity_type = 'account' AND client_id = ?"),
@@ -243,6 +264,12 @@ bool SyncService::applyChange(const QString &userId, const QJsonValue &change, q
                            {serverId, seq, ownerId, type, entityId, accountKey, newVersion, stored, deletedAt,
                             createdAt, updatedAt});
     }
+    if (ownerId == userId)
+        m_ownRows.insert(key, {{QStringLiteral("id"), serverId}, {QStringLiteral("seq"), seq}, {QStringLiteral("owner_id"), ownerId},
+                               {QStringLiteral("entity_type"), type}, {QStringLiteral("client_id"), entityId},
+                               {QStringLiteral("account_key"), accountKey}, {QStringLiteral("version"), newVersion},
+                               {QStringLiteral("payload"), stored}, {QStringLiteral("deleted_at"), deletedAt},
+                               {QStringLiteral("created_at"), createdAt}, {QStringLiteral("updated_at"), updatedAt}});
     *result = recordResult(QStringLiteral("ok"), type, entityId, serverId);
     result->insert(QStringLiteral("version"), newVersion);
     return written;
@@ -264,9 +291,15 @@ ApiResponse SyncService::pull(ApiRequest &request)
         limit = qMin(limit, m_hooks.pageCut);
     const QString &user = request.userId;
 
-    // One snapshot for the whole page.
+    // One snapshot for the whole page: with several server processes on
+    // PostgreSQL, read committed would let the three queries below see
+    // different sets of committed rows.
     if (!m_db.begin())
         return databaseFailure();
+    if (m_db.isPostgres() && !m_db.run(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ"))) {
+        m_db.rollback();
+        return databaseFailure();
+    }
     QList<PageRow> rows;
     const auto collect = [&rows](const QList<QVariantMap> &found, const char *seqKey, const char *tombKey) {
         for (const QVariantMap &row : found)

@@ -2,6 +2,7 @@
 
 #include "apirequest.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QSet>
 #include <QString>
@@ -41,12 +42,12 @@ private:
 
     // One change record; false only when the database failed.
     bool applyChange(const QString &userId, const QJsonValue &change, qint64 seq, QJsonObject *result);
-    std::optional<QVariantMap> visibleRow(const QString &userId, const QString &type, const QString &clientId,
-                                          bool throughShares = true);
+    std::optional<QVariantMap> visibleRow(const QString &userId, const QString &type, const QString &clientId);
     bool revokeShare(const QString &ownerId, const QString &accountId, const QString &memberId);
     QJsonObject memberJson(const QString &userId, const QString &role, const QString &createdAt);
 
     ServerDatabase &m_db;
     TestHooks m_hooks;
     bool m_pusherIsMember = false; // accounts are shared with the user of the current push
+    QHash<QString, QVariantMap> m_ownRows; // the pusher's rows of the current push, by "type|client id"
 };
