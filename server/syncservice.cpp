@@ -79,6 +79,13 @@ ApiResponse databaseFailure()
     return ApiResponse::error(500, QStringLiteral("server_error"), QStringLiteral("The change could not be stored; nothing was changed."));
 }
 
+// The app shows a refused share's "error" text to the person as it is, so
+// there it carries the sentence rather than a code.
+ApiResponse shareRefusal(int status, const QString &, const QString &message)
+{
+    return ApiResponse::json({{QStringLiteral("error"), message}, {QStringLiteral("message"), message}}, status);
+}
+
 struct PageRow
 {
     qint64 seq;
@@ -440,27 +447,27 @@ ApiResponse SyncService::share(ApiRequest &request)
     const QString accountId = request.args.value(0);
     const auto account = visibleRow(request.userId, QStringLiteral("account"), accountId);
     if (!account || !text(*account, "deleted_at").isEmpty())
-        return ApiResponse::error(404, QStringLiteral("not_found"), QStringLiteral("No such account."));
+        return shareRefusal(404, QStringLiteral("not_found"), QStringLiteral("No such account."));
     if (text(*account, "owner_id") != request.userId)
-        return ApiResponse::error(403, QStringLiteral("not_owner"), QStringLiteral("Only the account's owner can share it."));
+        return shareRefusal(403, QStringLiteral("not_owner"), QStringLiteral("Only the account's owner can share it."));
     const QJsonValue idValue = request.json.value(QStringLiteral("user_id"));
     const QJsonValue roleValue = request.json.value(QStringLiteral("role"));
     if (!idValue.isString() || idValue.toString().isEmpty() || (!roleValue.isUndefined() && !roleValue.isString()))
-        return ApiResponse::error(400, QStringLiteral("invalid_request"), QStringLiteral("\"user_id\" is required."));
+        return shareRefusal(400, QStringLiteral("invalid_request"), QStringLiteral("\"user_id\" is required."));
     const QString role = roleValue.toString().isEmpty() ? QStringLiteral("member") : roleValue.toString();
     if (role != QLatin1String("member") && role != QLatin1String("viewer") && role != QLatin1String("editor"))
-        return ApiResponse::error(400, QStringLiteral("invalid_role"), QStringLiteral("The role must be member, viewer or editor."));
+        return shareRefusal(400, QStringLiteral("invalid_role"), QStringLiteral("The role must be member, viewer or editor."));
     const QString id = idValue.toString();
     const auto target = id.contains(u'@')
         ? m_db.one(QStringLiteral("SELECT id, group_id FROM users WHERE email = ?"), {id.trimmed().toLower()})
         : m_db.one(QStringLiteral("SELECT id, group_id FROM users WHERE id = ?"), {id});
     const auto self = m_db.one(QStringLiteral("SELECT group_id FROM users WHERE id = ?"), {request.userId});
     if (!target || !self || text(*self, "group_id").isEmpty() || text(*target, "group_id") != text(*self, "group_id"))
-        return ApiResponse::error(403, QStringLiteral("not_in_group"),
+        return shareRefusal(403, QStringLiteral("not_in_group"),
                                   QStringLiteral("Accounts can only be shared with members of your family group."));
     const QString memberId = text(*target, "id");
     if (memberId == request.userId)
-        return ApiResponse::error(400, QStringLiteral("invalid_request"), QStringLiteral("You already own this account."));
+        return shareRefusal(400, QStringLiteral("invalid_request"), QStringLiteral("You already own this account."));
 
     const auto existing = m_db.one(QStringLiteral("SELECT active, created_at FROM shares WHERE owner_id = ? AND "
                                                   "account_client_id = ? AND member_id = ?"),

@@ -659,7 +659,9 @@ void TestServer::sharing()
     QCOMPARE(pullAll(member, 10, &cursor), QStringList());
 
     const QString share = kSync + QStringLiteral("/accounts/shared/share");
-    QCOMPARE(m_client->call("POST", share, {{QStringLiteral("user_id"), outsider.id}}, owner.access).status, 403);
+    const auto refused = m_client->call("POST", share, {{QStringLiteral("user_id"), outsider.id}}, owner.access);
+    QCOMPARE(refused.status, 403);
+    QVERIFY(refused.json[QStringLiteral("error")].toString().contains(u' ')); // a sentence the app shows as it is
     QCOMPARE(m_client->call("POST", kSync + QStringLiteral("/accounts/nope/share"), {{QStringLiteral("user_id"), member.id}}, owner.access).status, 404);
     QCOMPARE(m_client->call("POST", share, {{QStringLiteral("user_id"), QStringLiteral("mem@example.org")}}, owner.access).status, 201);
     QCOMPARE(m_client->call("POST", share, {{QStringLiteral("user_id"), owner.id}}, member.access).status, 403);
