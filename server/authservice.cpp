@@ -97,9 +97,9 @@ ApiResponse AuthService::loginPage(ApiRequest &request)
     f.redirectUri = request.query.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded);
     f.state = request.query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
     if (f.clientId != m_options.clientId)
-        return htmlPage(LoginPage::refusal(QStringLiteral("Unknown client.")), 400);
+        return htmlPage(LoginPage::refusal(LoginPage::tr("Unknown client.")), 400);
     if (!acceptableRedirect(f.redirectUri))
-        return htmlPage(LoginPage::refusal(QStringLiteral("The redirect address is not allowed.")), 400);
+        return htmlPage(LoginPage::refusal(LoginPage::tr("The redirect address is not allowed.")), 400);
     return htmlPage(LoginPage::render(request.path, f, QString()), 200);
 }
 
@@ -120,9 +120,9 @@ ApiResponse AuthService::loginSubmit(ApiRequest &request)
     const QString mode = field("mode");
     const QString password = field("password");
     if (f.clientId != m_options.clientId)
-        return htmlPage(LoginPage::refusal(QStringLiteral("Unknown client.")), 400);
+        return htmlPage(LoginPage::refusal(LoginPage::tr("Unknown client.")), 400);
     if (!acceptableRedirect(f.redirectUri))
-        return htmlPage(LoginPage::refusal(QStringLiteral("The redirect address is not allowed.")), 400);
+        return htmlPage(LoginPage::refusal(LoginPage::tr("The redirect address is not allowed.")), 400);
     if (mode == QLatin1String("show-signup") || mode == QLatin1String("show-signin")) {
         f.signUp = mode == QLatin1String("show-signup");
         return htmlPage(LoginPage::render(request.path, f, QString()), 200);
@@ -132,28 +132,28 @@ ApiResponse AuthService::loginSubmit(ApiRequest &request)
         return htmlPage(LoginPage::render(request.path, f, text), status);
     };
     if (f.email.size() > 254 || !f.email.contains(u'@') || f.email.startsWith(u'@') || f.email.endsWith(u'@'))
-        return again(QStringLiteral("Enter a valid e-mail address."), 400);
+        return again(LoginPage::tr("Enter a valid e-mail address."), 400);
     if (password.size() > kMaxPassword)
-        return again(QStringLiteral("The password is too long."), 400);
+        return again(LoginPage::tr("The password is too long."), 400);
     if (f.displayName.size() > 100)
-        return again(QStringLiteral("The display name is too long."), 400);
+        return again(LoginPage::tr("The display name is too long."), 400);
 
     QString userId;
     if (f.signUp) {
         if (password.size() < kMinPassword)
-            return again(QStringLiteral("The password must have at least 8 characters."), 400);
+            return again(LoginPage::tr("The password must have at least 8 characters."), 400);
         if (m_db.one(QStringLiteral("SELECT id FROM users WHERE email = ?"), {f.email}))
-            return again(QStringLiteral("An account with this e-mail already exists. Sign in instead."), 409);
+            return again(LoginPage::tr("An account with this e-mail already exists. Sign in instead."), 409);
         const QString hash = m_hasher.hash(password);
         userId = newId();
         if (hash.isEmpty()
             || !m_db.run(QStringLiteral("INSERT INTO users (id, email, password_hash, display_name, created_at) "
                                         "VALUES (?, ?, ?, ?, ?)"),
                          {userId, f.email, hash, f.displayName, nowText()}))
-            return again(QStringLiteral("The account could not be created. Try again."), 500);
+            return again(LoginPage::tr("The account could not be created. Try again."), 500);
     } else {
         if (const qint64 wait = throttleWait(f.email); wait > 0)
-            return again(QStringLiteral("Too many failed sign-ins. Try again in %1 seconds.").arg(wait), 429);
+            return again(LoginPage::tr("Too many failed sign-ins. Try again in %n second(s).", nullptr, int(wait)), 429);
         const auto user = m_db.one(QStringLiteral("SELECT id, password_hash FROM users WHERE email = ?"), {f.email});
         // A missing user still costs a hash check, so timing does not tell which e-mails exist.
         if (m_dummyHash.isEmpty())
@@ -161,7 +161,7 @@ ApiResponse AuthService::loginSubmit(ApiRequest &request)
         const QString stored = user ? user->value(QStringLiteral("password_hash")).toString() : m_dummyHash;
         if (!m_hasher.verify(password, stored) || !user) {
             recordFailure(f.email);
-            return again(QStringLiteral("Wrong e-mail or password."), 401);
+            return again(LoginPage::tr("Wrong e-mail or password."), 401);
         }
         userId = user->value(QStringLiteral("id")).toString();
         m_db.run(QStringLiteral("DELETE FROM login_failures WHERE email = ?"), {f.email});
@@ -174,10 +174,10 @@ ApiResponse AuthService::loginSubmit(ApiRequest &request)
                                  "last_active_at, expires_at) VALUES (?, ?, ?, ?, ?, ?, ?)"),
                   {sessionId, userId, QString::fromUtf8(request.userAgent.left(512)), request.remoteAddress,
                    nowText(), nowText(), nowSeconds() + qint64(m_options.refreshTokenDays) * 86400}))
-        return again(QStringLiteral("The session could not be started. Try again."), 500);
+        return again(LoginPage::tr("The session could not be started. Try again."), 500);
     const QJsonObject tokens = issueTokens(userId, sessionId);
     if (tokens.isEmpty())
-        return again(QStringLiteral("The session could not be started. Try again."), 500);
+        return again(LoginPage::tr("The session could not be started. Try again."), 500);
 
     QUrl target(f.redirectUri);
     QUrlQuery query(target);

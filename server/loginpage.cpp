@@ -22,7 +22,7 @@ QString hidden(const char *name, const QString &value)
 
 QByteArray LoginPage::render(const QString &actionPath, const Fields &f, const QString &errorText)
 {
-    const QString title = f.signUp ? QStringLiteral("Create your account") : QStringLiteral("Sign in");
+    const QString title = f.signUp ? tr("Create your account") : tr("Sign in");
     QString html = QStringLiteral("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">"
                                   "<meta name=\"viewport\" content=\"width=device-width\"><title>%1</title><style>%2</style>"
                                   "</head><body><main><h1>%1</h1>")
@@ -32,33 +32,33 @@ QByteArray LoginPage::render(const QString &actionPath, const Fields &f, const Q
     html += QStringLiteral("<form method=\"post\" action=\"%1\">").arg(actionPath.toHtmlEscaped());
     html += hidden("client_id", f.clientId) + hidden("redirect_uri", f.redirectUri) + hidden("state", f.state)
         + hidden("mode", f.signUp ? QStringLiteral("signup") : QStringLiteral("signin"));
-    html += QStringLiteral("<label for=\"email\">E-mail</label><input id=\"email\" type=\"email\" name=\"email\" "
-                           "required autofocus value=\"%1\">")
-                .arg(f.email.toHtmlEscaped());
+    html += QStringLiteral("<label for=\"email\">%1</label><input id=\"email\" type=\"email\" name=\"email\" "
+                           "required autofocus value=\"%2\">")
+                .arg(tr("E-mail"), f.email.toHtmlEscaped());
     if (f.signUp)
-        html += QStringLiteral("<label for=\"display_name\">Display name</label><input id=\"display_name\" "
-                               "type=\"text\" name=\"display_name\" value=\"%1\">")
-                    .arg(f.displayName.toHtmlEscaped());
-    html += QStringLiteral("<label for=\"password\">Password%1</label><input id=\"password\" type=\"password\" "
+        html += QStringLiteral("<label for=\"display_name\">%1</label><input id=\"display_name\" "
+                               "type=\"text\" name=\"display_name\" value=\"%2\">")
+                    .arg(tr("Display name"), f.displayName.toHtmlEscaped());
+    html += QStringLiteral("<label for=\"password\">%1</label><input id=\"password\" type=\"password\" "
                            "name=\"password\" required%2>")
-                .arg(f.signUp ? QStringLiteral(" (at least 8 characters)") : QString(),
+                .arg(f.signUp ? tr("Password (at least 8 characters)") : tr("Password"),
                      f.signUp ? QStringLiteral(" minlength=\"8\"") : QString());
     html += QStringLiteral("<button type=\"submit\">%1</button></form>")
-                .arg(f.signUp ? QStringLiteral("Create account") : QStringLiteral("Sign in"));
+                .arg(f.signUp ? tr("Create account") : tr("Sign in"));
     html += QStringLiteral("<p class=\"switch\"><form method=\"post\" action=\"%1\">").arg(actionPath.toHtmlEscaped())
         + hidden("client_id", f.clientId) + hidden("redirect_uri", f.redirectUri) + hidden("state", f.state)
         + hidden("mode", f.signUp ? QStringLiteral("show-signin") : QStringLiteral("show-signup"))
         + QStringLiteral("<button type=\"submit\" style=\"background:#fff;color:#00897B\">%1</button></form></p>")
-              .arg(f.signUp ? QStringLiteral("I already have an account") : QStringLiteral("Create an account"));
+              .arg(f.signUp ? tr("I already have an account") : tr("Create an account"));
     html += QStringLiteral("</main></body></html>");
     return html.toUtf8();
 }
 
 QByteArray LoginPage::refusal(const QString &text)
 {
-    return QStringLiteral("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>Sign-in refused</title>"
-                          "<style>%1</style></head><body><main><h1>Sign-in refused</h1><p class=\"error\">%2</p>"
+    return QStringLiteral("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>%1</title>"
+                          "<style>%2</style></head><body><main><h1>%1</h1><p class=\"error\">%3</p>"
                           "</main></body></html>")
-        .arg(QLatin1String(kStyle), text.toHtmlEscaped())
+        .arg(tr("Sign-in refused"), QLatin1String(kStyle), text.toHtmlEscaped())
         .toUtf8();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // The browser sign-in page: one small form that signs in or creates an account.
 class LoginPage final
 {
+    Q_DECLARE_TR_FUNCTIONS(LoginPage)
+
 public:
     struct Fields
     {
