@@ -3,6 +3,8 @@
 #include "accountservice.h"
 #include "apiserver.h"
 #include "authservice.h"
+#include "guardedsslserver.h"
+#include "guardedtcpserver.h"
 #include "passwordhasher.h"
 #include "serverdatabase.h"
 #include "syncservice.h"
@@ -14,6 +16,7 @@
 #include <QJsonArray>
 #include <QSaveFile>
 #include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QSslKey>
 #include <QTimer>
 
@@ -98,6 +101,13 @@ bool PenwickServer::start(QString *error)
     if (m_options.testHooks)
         registerTestHooks();
 
+    // Accounts past their deletion grace period go at start and then hourly.
+    m_account->purgeDeletedAccounts();
+    auto *purge = new QTimer(this);
+    connect(purge, &QTimer::timeout, this, [this] { m_account->purgeDeletedAccounts(); });
+    purge->start(3600 * 1000);
+
+    QTcpServer *listener = nullptr;
     if (!m_options.certificateFile.isEmpty()) {
         QFile certFile(m_options.certificateFile);
         QFile keyFile(m_options.keyFile);
@@ -114,19 +124,22 @@ bool PenwickServer::start(QString *error)
             *error = QStringLiteral("The TLS certificate or key is not valid PEM.");
             return false;
         }
-        m_http->sslSetup(certificate, key);
+        auto *tls = new GuardedSslServer(m_options.maxBodyBytes, m_http);
+        QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+        configuration.setLocalCertificate(certificate);
+        configuration.setPrivateKey(key);
+        tls->setSslConfiguration(configuration);
+        listener = tls;
+    } else {
+        listener = new GuardedTcpServer(m_options.maxBodyBytes, m_http);
     }
-    // Accounts past their deletion grace period go at start and then hourly.
-    m_account->purgeDeletedAccounts();
-    auto *purge = new QTimer(this);
-    connect(purge, &QTimer::timeout, this, [this] { m_account->purgeDeletedAccounts(); });
-    purge->start(3600 * 1000);
-
-    m_port = m_http->listen(m_options.address, m_options.port);
-    if (m_port == 0) {
-        *error = QStringLiteral("Cannot listen on %1:%2.").arg(m_options.address.toString()).arg(m_options.port);
+    if (!listener->listen(m_options.address, m_options.port)) {
+        *error = QStringLiteral("Cannot listen on %1:%2: %3").arg(m_options.address.toString()).arg(m_options.port)
+                     .arg(listener->errorString());
         return false;
     }
+    m_http->bind(listener);
+    m_port = listener->serverPort();
     return true;
 }
 
