@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 
 ServerClient::ServerClient(const QUrl &base, QObject *parent)
     : QObject(parent)
@@ -23,6 +24,11 @@ ServerClient::Reply ServerClient::send(const QByteArray &method, const QString &
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    if (!m_caCertificates.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setCaCertificates(m_caCertificates);
+        request.setSslConfiguration(tls);
+    }
     if (!token.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + token.toLatin1());
     QNetworkReply *reply = m_network->sendCustomRequest(request, method, body);

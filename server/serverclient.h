@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
+#include <QSslCertificate>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -32,6 +34,8 @@ public:
     };
 
     explicit ServerClient(const QUrl &base, QObject *parent = nullptr);
+    // Trust exactly these certificates for HTTPS (a self-signed server).
+    void setCaCertificates(const QList<QSslCertificate> &certificates) { m_caCertificates = certificates; }
 
     Reply send(const QByteArray &method, const QString &path, const QByteArray &body = QByteArray(),
                const QString &token = QString(), const QByteArray &contentType = "application/json",
@@ -46,5 +50,6 @@ public:
 
 private:
     QUrl m_base;
+    QList<QSslCertificate> m_caCertificates;
     QNetworkAccessManager *m_network;
 };

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -113,6 +114,7 @@ private slots:
     void perRecordErrors();
     void sharing();
     void testHooks();
+    void https();
 };
 
 ServerOptions TestServer::defaults() const
@@ -710,6 +712,30 @@ void TestServer::testHooks()
     QCOMPARE(m_client->call("POST", hooks, QJsonObject{{QStringLiteral("fail_path"), QString(kSync + QStringLiteral("/sync/pull"))}, {QStringLiteral("fail_status"), 503}},
                             QString()).status, 200);
     QCOMPARE(pull(ann, QString(), 10).status, 503);
+}
+
+void TestServer::https()
+{
+    const QString cert = m_dir->filePath(QStringLiteral("cert.pem"));
+    const QString key = m_dir->filePath(QStringLiteral("key.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"), {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+                                              QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
+                                              QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"),
+                                              QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert});
+    if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+        QSKIP("openssl is needed to make a test certificate");
+    ServerOptions options = defaults();
+    options.certificateFile = cert;
+    options.keyFile = key;
+    start(options);
+    QCOMPARE(m_server->url().scheme(), QStringLiteral("https"));
+    QFile pem(cert);
+    QVERIFY(pem.open(QIODevice::ReadOnly));
+    m_client->setCaCertificates(QSslCertificate::fromDevice(&pem));
+    const User ann = newUser(QStringLiteral("ann@example.org"));
+    QCOMPARE(m_client->send("GET", kAuth + QStringLiteral("/users/me"), {}, ann.access).status, 200);
+    QCOMPARE(m_client->send("POST", kSync + QStringLiteral("/sync/push"), QByteArray(300 * 1024, ' '), ann.access).status, 413);
 }
 
 QTEST_GUILESS_MAIN(TestServer)
