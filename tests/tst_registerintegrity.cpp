@@ -68,6 +68,8 @@ void whenShown(std::function<void(T *)> action)
 {
     auto *timer = new QTimer;
     timer->setInterval(10);
+    // Gives up with the test: a dialog that never came must not be answered later.
+    QTimer::singleShot(5000, timer, &QObject::deleteLater);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
         if (T *target = qobject_cast<T *>(QApplication::activeModalWidget())) {
             timer->stop();
