@@ -112,3 +112,51 @@ qint64 parseAmount(const QString &input, int currency)
     }
     return negative ? -value : value;
 }
+
+std::optional<qint64> tryParseAmount(const QString &input, int currency)
+{
+    QString text = input.trimmed();
+    bool negative = false;
+    if (text.size() >= 2 && text.startsWith(u'(') && text.endsWith(u')')) {
+        negative = true;
+        text = text.mid(1, text.size() - 2).trimmed();
+    }
+    if (text.startsWith(u'-') || text.startsWith(u'+')) {
+        if (negative)
+            return std::nullopt;
+        negative = text.startsWith(u'-');
+        text.remove(0, 1);
+    }
+    const QString symbol = currencySymbol(currency);
+    if (text.startsWith(symbol))
+        text = text.mid(symbol.size()).trimmed();
+    if (!negative && text.startsWith(u'-')) { // "$-5" as well as "-$5"
+        negative = true;
+        text.remove(0, 1);
+    }
+
+    static const QRegularExpression number(u"^(\\d{1,3}(?:,\\d{3})+|\\d*)(?:\\.(\\d*))?$"_s);
+    const auto m = number.match(text);
+    if (!m.hasMatch() || (m.capturedLength(1) == 0 && m.capturedLength(2) == 0))
+        return std::nullopt;
+    if (currency == kJpy && m.capturedStart(2) >= 0 && m.capturedLength(2) > 0)
+        return std::nullopt;
+    QString whole = m.captured(1);
+    whole.remove(u',');
+    while (whole.size() > 1 && whole.startsWith(u'0'))
+        whole.remove(0, 1);
+    if (whole.size() > 12)
+        return std::nullopt;
+    qint64 value = 0;
+    if (currency == kJpy) {
+        value = whole.isEmpty() ? 0 : whole.toLongLong();
+    } else {
+        const auto exact = parsePlainDecimal(whole + u'.' + m.captured(2));
+        if (!exact)
+            return std::nullopt;
+        value = *exact;
+    }
+    if (value > kMaxAmountMinorUnits)
+        return std::nullopt;
+    return negative ? -value : value;
+}
