@@ -150,6 +150,14 @@ int ReportCommand::run(CliSession &session, const QCommandLineParser &parser)
             {u"headers"_s, QJsonArray::fromStringList(table.headers)},
             {u"rows"_s, rows},
             {u"total_row"_s, table.hasTotalRow},
+            {u"total_rows"_s, [&table] {
+                 QJsonArray rows;
+                 for (int row = 0; row < table.rows.size(); ++row) {
+                     if (table.isTotalRow(row))
+                         rows.append(row);
+                 }
+                 return rows;
+             }()},
         };
         if (dated) {
             object.insert(u"from"_s, filter.from.toString(Qt::ISODate));

@@ -37,6 +37,8 @@ public:
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
 private:
+    // Category totals keyed by currency code, char 31, category name.
+    QMap<QString, qint64> categoryTotalsByCurrency(const ReportFilter &filter) const;
     bool run(QSqlQuery &query, const QString &sql, const QVariantList &values, const char *failureLog) const;
 
     Database *m_database;
