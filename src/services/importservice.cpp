@@ -1001,7 +1001,7 @@ QList<QStringList> ImportService::parseCsv(const QString &text, QString *error)
     if (inQuotes) {
         // Everything after the quote would otherwise become one cell.
         if (error)
-            *error = tr("Unclosed quote starting on line %1").arg(quoteLine);
+            *error = tr("Unclosed quote starting on line %1.").arg(quoteLine);
         return {};
     }
     endRow();

@@ -4,7 +4,7 @@
 #include "reportfilter.h"
 #include "reportservice.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -257,10 +257,11 @@ bool ReportPresenter::exportCsv(const ReportTable &table, const QString &path)
 {
     if (table.isEmpty())
         return false;
-    QFile file(path);
+    // Written aside and renamed: a failed write never leaves half a file.
+    QSaveFile file(path);
     // Text mode gives the platform's line endings.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     const QByteArray bytes = table.toCsv().toUtf8();
-    return file.write(bytes) == bytes.size() && file.flush();
+    return file.write(bytes) == bytes.size() && file.commit();
 }

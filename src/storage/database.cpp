@@ -106,7 +106,7 @@ bool Database::beginWrite(const QSqlDatabase &db, QString *error)
         g_busySeen = true;
     if (error)
         *error = isBusyError(failure) ? busyMessage() : failure.text();
-    qWarning().noquote() << "Database: cannot begin a write:" << failure.text();
+    qInfo().noquote() << "Database: cannot begin a write:" << failure.text();
     return false;
 }
 
