@@ -1,7 +1,6 @@
 #include "backupservice.h"
 
 #include "backuparchive.h"
-#include "app/money.h"
 #include "storage/database.h"
 #include "storage/sqlcodec.h"
 
@@ -103,11 +102,6 @@ bool isFlagColumn(const QString &name)
     return name.startsWith(u"is_") || name == u"cleared" || name == u"reconciled" || name == u"auto_post";
 }
 
-bool isAmountColumn(const QString &name)
-{
-    return name == u"amount" || name.endsWith(u"_balance");
-}
-
 // The value a column of this name and declared type may hold, exactly as
 // the program itself stores it; nothing for anything else. SQLite would
 // keep a REAL or a text in an INTEGER column, and every sum would be wrong.
@@ -118,13 +112,19 @@ std::optional<QVariant> typedValue(const QString &name, const QString &declaredT
     if (declaredType == u"INTEGER") {
         if (!value.isDouble())
             return std::nullopt;
-        const double number = value.toDouble();
-        if (!(std::fabs(number) < 9.0e15) || std::floor(number) != number)
-            return std::nullopt;
-        const qint64 integer = qint64(number);
+        // JSON integers arrive as 64-bit integers, exactly as exported; a
+        // double is only accepted where it is a whole number held exactly.
+        const QVariant number = value.toVariant();
+        qint64 integer = 0;
+        if (number.typeId() == QMetaType::LongLong) {
+            integer = number.toLongLong();
+        } else {
+            const double real = value.toDouble();
+            if (!(std::fabs(real) < 9.0e15) || std::floor(real) != real)
+                return std::nullopt;
+            integer = qint64(real);
+        }
         if (isFlagColumn(name) && integer != 0 && integer != 1)
-            return std::nullopt;
-        if (isAmountColumn(name) && (integer > kMaxAmountMinorUnits || integer < -kMaxAmountMinorUnits))
             return std::nullopt;
         return QVariant(integer);
     }

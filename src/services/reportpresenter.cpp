@@ -102,9 +102,8 @@ QString ReportPresenter::accountTypeName(const QString &code)
     return tr("Other");
 }
 
-QString ReportPresenter::money(qint64 amount, Currency currency) const
+QString ReportPresenter::money(qint64 amount, Currency currency)
 {
-    Q_UNUSED(m_currency)
     return formatMoney(amount, currency);
 }
 

@@ -56,7 +56,7 @@ public:
     static bool exportCsv(const ReportTable &table, const QString &path);
 
 private:
-    QString money(qint64 amount, Currency currency) const;
+    static QString money(qint64 amount, Currency currency);
     template<typename Row>
     ReportTable monthlyTable(Tab tab, const QStringList &headers, const QList<Row> &rows) const;
 
