@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include "app/money.h"
+#include "services/backuparchive.h"
 #include "services/backupservice.h"
 #include "services/importservice.h"
 #include "services/importsummary.h"
@@ -20,8 +21,10 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QtEndian>
+#include <sqlite3.h>
 #include <zlib.h>
 
 namespace {
@@ -164,6 +167,7 @@ private slots:
     void restoreRefusesRow();
     void restoreRefusesArchive_data();
     void restoreRefusesArchive();
+    void exportIsOneSnapshot();
     void busyDatabase();
     void reportsKeepCurrenciesApart();
     void recurringNeverPosts_data();
@@ -375,6 +379,45 @@ void TestServiceIntegrity::restoreRefusesArchive()
     QVERIFY2(result.errors.first().contains(error), qPrintable(result.errors.first()));
     QCOMPARE(result.importedTotal(), 0);
     QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM accounts"_s).toInt(), 0);
+}
+
+// Another program adds an account and a transaction on it while the export
+// is between the two tables: neither may appear, or the archive would hold a
+// transaction whose account is missing.
+int writeBetweenTables(unsigned, void *context, void *statement, void *)
+{
+    auto *pending = static_cast<bool *>(context);
+    if (!*pending || !QByteArray(sqlite3_sql(static_cast<sqlite3_stmt *>(statement))).contains("FROM transactions"))
+        return 0;
+    *pending = false;
+    QSqlQuery q(QSqlDatabase::database(u"locker"_s));
+    q.exec(u"INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('late', 'Late', '', '')"_s);
+    q.exec(u"INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+           "VALUES ('late-t', 'late', '2024-01-01', 'Late', -100, '', '')"_s);
+    return 0;
+}
+
+void TestServiceIntegrity::exportIsOneSnapshot()
+{
+    TestDatabase db;
+    db.addTransaction(db.addAccount(u"Checking"_s).id, QDate(2024, 1, 1), u"Early"_s, -100);
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"locker"_s);
+        other.setDatabaseName(db.filePath());
+        QVERIFY(other.open());
+    }
+    const QVariant handle = db.database->connection().driver()->handle();
+    sqlite3 *export_ = *static_cast<sqlite3 *const *>(handle.data());
+    bool pending = true;
+    sqlite3_trace_v2(export_, SQLITE_TRACE_STMT, writeBetweenTables, &pending);
+    const QByteArray zip = BackupService(db.database).exportBackup();
+    sqlite3_trace_v2(export_, 0, nullptr, nullptr);
+    QSqlDatabase::removeDatabase(u"locker"_s);
+    QVERIFY(!pending);
+    QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM transactions"_s).toInt(), 2);
+    const BackupArchive archive(zip);
+    QVERIFY(!archive.find(u"transactions/late-t.json"_s));
+    QVERIFY(!archive.find(u"accounts/late.json"_s));
 }
 
 void TestServiceIntegrity::busyDatabase()
