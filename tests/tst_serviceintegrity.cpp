@@ -265,18 +265,22 @@ void TestServiceIntegrity::decoding()
 void TestServiceIntegrity::qifWritesNothing_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("binary garbage") << QByteArray("\x01\x02\xFF\xFE\x00\x00\x7F garbage", 16);
-    QTest::newRow("no usable record") << QByteArray("!Type:Bank\nDnot a date\nTabc\n^\n");
+    QTest::addColumn<bool>("insertFails");
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("binary garbage") << QByteArray("\x01\x02\xFF\xFE\x00\x00\x7F garbage", 16) << false;
+    QTest::newRow("no usable record") << QByteArray("!Type:Bank\nDnot a date\nTabc\n^\n") << false;
+    QTest::newRow("every insert fails") << QByteArray("!Type:Bank\nD01/02/2024\nT-1.00\nPShop\n^\n") << true;
 }
 
 void TestServiceIntegrity::qifWritesNothing()
 {
     QFETCH(QByteArray, content);
+    QFETCH(bool, insertFails);
     TestDatabase db;
     QTemporaryDir dir;
     ImportService service(db.transactions, db.categories, db.splitLines);
     service.setAccountRepository(db.accounts);
+    QVERIFY(!insertFails || failWritesTo(db, u"transactions"_s, u"INSERT"_s));
     const QString path = writeFile(dir, u"in.qif"_s, content);
     Account fresh;
     fresh.id = newId();

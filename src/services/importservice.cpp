@@ -238,7 +238,7 @@ private:
     ImportService *m_service;
     QHash<QString, QString> m_mapping;
     QHash<QString, Account> m_newAccounts; // not created yet
-    bool m_createdAccounts = false;
+    QStringList m_createdAccounts;
     QList<WorkItem> m_items;
     QList<QifCategoryEntry> m_categoryEntries;
     std::map<QString, AccountContext> m_contexts; // stable references while growing
@@ -405,7 +405,7 @@ bool ImportService::QifBatch::ensureAccount(const QString &accountId)
     }
     if (ok) {
         m_newAccounts.remove(accountId);
-        m_createdAccounts = true;
+        m_createdAccounts.append(accountId);
     }
     return ok;
 }
@@ -606,13 +606,23 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
 
     m_insertTransaction.finish();
     m_insertSplit.finish();
+    // An account made for a row whose insert then failed holds nothing.
+    for (const QString &accountId : std::as_const(m_createdAccounts)) {
+        if (m_touchedAccounts.contains(accountId))
+            continue;
+        QSqlQuery remove(db);
+        if (!SqlCodec::exec(remove, u"DELETE FROM accounts WHERE id = ?"_s, {accountId})) {
+            abort(u"cannot remove an account left empty"_s);
+            return m_result;
+        }
+    }
     if (!db.commit()) {
         qWarning().noquote() << "QIF import: commit failed, rolling back:" << db.lastError().text();
         db.rollback();
         m_result.failed = true;
         return m_result;
     }
-    if (m_createdAccounts)
+    if (!m_createdAccounts.isEmpty())
         emit m_service->m_accounts->accountsChanged();
     for (const QString &accountId : std::as_const(m_touchedAccounts))
         m_service->m_transactions->notifyChanged(accountId);
