@@ -363,9 +363,8 @@ void TestServiceIntegrity::restoreRefusesArchive_data()
     QTest::newRow("local method differs") << method << u"local header does not match"_s;
 
     QTest::newRow("rows missing") << backupOf(rows, {{u"transactionCount"_s, 2}}) << u"transactions"_s;
-    QTest::newRow("two manifests") << storedZip(Members(rows) << qMakePair(u"manifest.json"_s, json({{u"version"_s, 1}}))
-                                                              << qMakePair(u"manifest.json"_s, json({{u"version"_s, 1}})))
-                                   << u"more than once"_s;
+    const auto manifest = qMakePair(u"manifest.json"_s, json({{u"version"_s, 1}}));
+    QTest::newRow("two manifests") << storedZip(Members(rows) << manifest << manifest) << u"more than once"_s;
     QTest::newRow("parent folder") << backupOf(Members(rows) << qMakePair(u"accounts/../x.json"_s, json(kAccountRow)))
                                    << u"unsafe entry name"_s;
     QTest::newRow("absolute name") << backupOf(Members(rows) << qMakePair(u"/accounts/x.json"_s, json(kAccountRow)))
@@ -429,8 +428,8 @@ void TestServiceIntegrity::busyDatabase()
     TestDatabase db;
     QTemporaryDir dir;
     const Account account = db.addAccount(u"Checking"_s);
-    db.database->setBusyTimeout(100);
-    const auto restoreTimeout = qScopeGuard([&] { db.database->setBusyTimeout(Database::kDefaultBusyTimeoutMs); });
+    Database::setBusyTimeout(100);
+    const auto restoreTimeout = qScopeGuard([] { Database::setBusyTimeout(Database::kDefaultBusyTimeoutMs); });
     WriteLock lock(db.filePath());
     QVERIFY(lock.locked);
 

@@ -24,10 +24,13 @@ public:
     // Highest schema version this program knows.
     static int latestVersion();
 
-    // How long a statement waits for another program's write lock.
+    // How long a statement waits for another program's write lock; one
+    // setting for the process, as there is one connection.
     static constexpr int kDefaultBusyTimeoutMs = 5000;
-    void setBusyTimeout(int milliseconds);
-    // True once any statement gave up waiting for another program's lock.
+    static void setBusyTimeout(int milliseconds);
+    // True once any statement of the process gave up waiting for another
+    // program's lock: the command-line tool then reports that, not the
+    // failure it caused.
     static bool busySeen();
     static void clearBusySeen();
     static bool isBusyError(const QSqlError &error);
