@@ -423,8 +423,6 @@ void TestDialogs::newTransactionFromTypedFields_data()
                              << u"ZEPHYR C"_s << u"Zephyr Club"_s << qint64(123456) << u"$ 1,234.56"_s;
     QTest::newRow("cents jump") << false << false << u"7.05"_s << u"Parking"_s << QString() << QString() << false
                                 << QString() << u"(none)"_s << qint64(-705) << u"$ 7.05"_s;
-    QTest::newRow("zero payment") << false << false << u"0"_s << u"Nothing"_s << QString() << QString() << false
-                                  << QString() << u"(none)"_s << qint64(0) << u"$ 0.00"_s;
     QTest::newRow("yen payment") << true << false << u"1500"_s << u"Ramen Bar"_s << u"lunch"_s << QString() << true
                                  << u"orphan"_s << u"Orphan Fees"_s << qint64(-1500) << u"¥ 1,500"_s;
     QTest::newRow("yen deposit") << true << true << u"99999999"_s << u"Bonus"_s << QString() << QString() << false

@@ -9,6 +9,7 @@
 #include "storage/categoryrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "ui/dateinput.h"
 #include "ui/screens/recurringformdialog.h"
 #include "ui/screens/recurringmodel.h"
 #include "ui/screens/recurringscreen.h"
@@ -704,8 +705,8 @@ void TestRecurringScreen::modelColumns()
     QCOMPARE(cell(RecurringModel::AccountColumn), account.name);
     QCOMPARE(cell(RecurringModel::PayeeColumn), r.payee);
     QCOMPARE(cell(RecurringModel::AmountColumn), formatMoney(amount, currency));
-    QCOMPARE(cell(RecurringModel::FrequencyColumn), frequencyToString(frequency));
-    QCOMPARE(cell(RecurringModel::NextDueColumn), QLocale().toString(r.next_due_date, QLocale::ShortFormat));
+    QCOMPARE(cell(RecurringModel::FrequencyColumn), RecurringFormDialog::frequencyLabel(frequency));
+    QCOMPARE(cell(RecurringModel::NextDueColumn), DateInput::toText(r.next_due_date));
     QCOMPARE(cell(RecurringModel::AutoColumn), autoPost ? u"Yes"_s : u"No"_s);
     QCOMPARE(cell(RecurringModel::StatusColumn), active ? u"Active"_s : u"Inactive"_s);
     const auto alignment = model.index(0, RecurringModel::AmountColumn).data(Qt::TextAlignmentRole)
@@ -786,7 +787,7 @@ void TestRecurringScreen::confirmAndSkipThroughMenu()
     }
     QCOMPARE(due->text(), u"(%1 due)"_s.arg(active && expectedNext <= kToday ? 1 : 0));
     QCOMPARE(view->model()->index(0, RecurringModel::NextDueColumn).data().toString(),
-             QLocale().toString(expectedNext, QLocale::ShortFormat));
+             DateInput::toText(expectedNext));
     QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
 }
 

@@ -40,9 +40,9 @@ void TestTheme::palettesHoldTheirColours_data()
     QTest::newRow("light role") << active << int(QPalette::Light) << u"#ffffff"_s << u"#2a4038"_s;
     QTest::newRow("dark role") << active << int(QPalette::Dark) << u"#9bb0a3"_s << u"#0a1510"_s;
     QTest::newRow("text active") << active << int(QPalette::Text) << u"#1b2d26"_s << u"#d8e8df"_s;
-    QTest::newRow("text disabled") << disabled << int(QPalette::Text) << u"#a0b5a8"_s << u"#3a5a4a"_s;
-    QTest::newRow("window text disabled") << disabled << int(QPalette::WindowText) << u"#a0b5a8"_s << u"#3a5a4a"_s;
-    QTest::newRow("button text disabled") << disabled << int(QPalette::ButtonText) << u"#a0b5a8"_s << u"#3a5a4a"_s;
+    QTest::newRow("text disabled") << disabled << int(QPalette::Text) << u"#8a9e92"_s << u"#7f9a8e"_s;
+    QTest::newRow("window text disabled") << disabled << int(QPalette::WindowText) << u"#8a9e92"_s << u"#7f9a8e"_s;
+    QTest::newRow("button text disabled") << disabled << int(QPalette::ButtonText) << u"#8a9e92"_s << u"#7f9a8e"_s;
     QTest::newRow("base disabled stays") << disabled << int(QPalette::Base) << u"#ffffff"_s << u"#152420"_s;
 }
 

@@ -1,11 +1,13 @@
 #include "appstate.h"
 
 #include "appconfig.h"
+#include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -48,6 +50,8 @@ bool AppState::initialize()
     m_importService = new ImportService(m_transactions, m_categories, m_splitLines, this);
     m_importService->setAccountRepository(m_accounts);
     m_backupService = new BackupService(m_database, this);
+    m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
+    m_transactionService = new TransactionService(m_database, m_transactions, this);
     m_themeManager = new ThemeManager(m_preferences, this);
 
     m_themeManager->setTheme(m_preferences->value(u"theme"_s, u"system"_s));

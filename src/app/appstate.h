@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class AccountService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -17,6 +18,7 @@ class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class TransactionService;
 
 // Owns the database, every repository and service, and the id of the account
 // the user is looking at. Screens receive it instead of reaching for globals.
@@ -44,6 +46,8 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
+    AccountService *accountService() const { return m_accountService; }
+    TransactionService *transactionService() const { return m_transactionService; }
     ThemeManager *themeManager() const { return m_themeManager; }
     QString currentAccountId() const { return m_currentAccountId; }
 
@@ -68,6 +72,8 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
+    AccountService *m_accountService = nullptr;
+    TransactionService *m_transactionService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

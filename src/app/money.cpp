@@ -113,50 +113,47 @@ qint64 parseAmount(const QString &input, int currency)
     return negative ? -value : value;
 }
 
-std::optional<qint64> tryParseAmount(const QString &input, int currency)
+std::optional<qint64> parseAmountStrict(const QString &input, int currency, AmountError *error)
 {
-    QString text = input.trimmed();
-    bool negative = false;
-    if (text.size() >= 2 && text.startsWith(u'(') && text.endsWith(u')')) {
-        negative = true;
-        text = text.mid(1, text.size() - 2).trimmed();
-    }
-    if (text.startsWith(u'-') || text.startsWith(u'+')) {
-        if (negative)
-            return std::nullopt;
-        negative = text.startsWith(u'-');
-        text.remove(0, 1);
-    }
-    const QString symbol = currencySymbol(currency);
-    if (text.startsWith(symbol))
-        text = text.mid(symbol.size()).trimmed();
-    if (!negative && text.startsWith(u'-')) { // "$-5" as well as "-$5"
-        negative = true;
-        text.remove(0, 1);
-    }
-
-    static const QRegularExpression number(u"^(\\d{1,3}(?:,\\d{3})+|\\d*)(?:\\.(\\d*))?$"_s);
-    const auto m = number.match(text);
-    if (!m.hasMatch() || (m.capturedLength(1) == 0 && m.capturedLength(2) == 0))
+    auto fail = [error](AmountError reason) -> std::optional<qint64> {
+        if (error)
+            *error = reason;
         return std::nullopt;
-    if (currency == kJpy && m.capturedStart(2) >= 0 && m.capturedLength(2) > 0)
-        return std::nullopt;
-    QString whole = m.captured(1);
+    };
+    if (error)
+        *error = AmountError::None;
+    QString text = input;
+    text.remove(currencySymbol(currency), Qt::CaseSensitive);
+    text = text.trimmed();
+    if (text.isEmpty())
+        return fail(AmountError::Empty);
+    // Optional sign, digits with or without proper thousands groups, and an
+    // optional fraction: nothing else is an amount a person means.
+    static const QRegularExpression shape(
+        u"^([-+]?)\\s*((?:[0-9]{1,3}(?:,[0-9]{3})+)|[0-9]*)(?:\\.([0-9]*))?$"_s);
+    const auto m = shape.match(text);
+    if (!m.hasMatch() || (m.capturedLength(2) == 0 && m.capturedLength(3) == 0))
+        return fail(AmountError::NotANumber);
+    QString whole = m.captured(2);
     whole.remove(u',');
+    const QString fraction = m.captured(3);
+    const bool negative = m.captured(1) == u"-";
+    // Leading zeros never make a value large; strip them before the length test.
     while (whole.size() > 1 && whole.startsWith(u'0'))
         whole.remove(0, 1);
     if (whole.size() > 12)
-        return std::nullopt;
-    qint64 value = 0;
+        return fail(AmountError::OutOfRange);
+    qint64 value = whole.isEmpty() ? 0 : whole.toLongLong();
     if (currency == kJpy) {
-        value = whole.isEmpty() ? 0 : whole.toLongLong();
+        for (const QChar c : fraction) {
+            if (c != u'0')
+                return fail(AmountError::FractionNotAllowed);
+        }
     } else {
-        const auto exact = parsePlainDecimal(whole + u'.' + m.captured(2));
-        if (!exact)
-            return std::nullopt;
-        value = *exact;
+        const auto cents = parsePlainDecimal(u"0."_s + fraction);
+        value = value * 100 + (cents ? *cents : 0);
     }
     if (value > kMaxAmountMinorUnits)
-        return std::nullopt;
+        return fail(AmountError::OutOfRange);
     return negative ? -value : value;
 }

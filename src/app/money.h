@@ -13,22 +13,22 @@ QString formatMoney(qint64 amount, int currency);
 QString formatAmount(qint64 amount, int currency);
 qint64 parseAmount(const QString &text, int currency);
 
-// Largest amount, in minor units, that input may carry (999,999,999.99):
-// far beyond any household's, and sums of such amounts cannot overflow.
-constexpr qint64 kMaxAmountMinorUnits = 99'999'999'999LL;
+// The largest amount a person may enter or a file may bring: 999,999,999.99
+// (or yen), so balances and sums stay far from overflow.
+constexpr qint64 kMaxAmountMinorUnits = 99'999'999'999;
 
-// Strict reading of typed or imported amount text: an optional currency
-// symbol, one sign or accounting parentheses ("(12.00)" is -12.00), digits
-// with optional thousands groups of three and a decimal point (none for JPY).
-// Nothing for anything else (empty, "abc", "nan", "1e5", "0x10", "--5") or
-// for amounts beyond kMaxAmountMinorUnits.
-std::optional<qint64> tryParseAmount(const QString &text, int currency);
+enum class AmountError { None, Empty, NotANumber, FractionNotAllowed, OutOfRange };
+
+// Parsing for typed amounts: text that is not plainly a number ("abc", "inf",
+// "1e3", "1.2.3", misplaced grouping), a fraction in a currency without minor
+// units, or a value beyond kMaxAmountMinorUnits gives nothing and the reason.
+std::optional<qint64> parseAmountStrict(const QString &text, int currency, AmountError *error = nullptr);
 
 inline QString currencySymbol(Currency c) { return currencySymbol(static_cast<int>(c)); }
 inline QString formatMoney(qint64 amount, Currency c) { return formatMoney(amount, static_cast<int>(c)); }
 inline QString formatAmount(qint64 amount, Currency c) { return formatAmount(amount, static_cast<int>(c)); }
 inline qint64 parseAmount(const QString &text, Currency c) { return parseAmount(text, static_cast<int>(c)); }
-inline std::optional<qint64> tryParseAmount(const QString &text, Currency c)
+inline std::optional<qint64> parseAmountStrict(const QString &text, Currency c, AmountError *error = nullptr)
 {
-    return tryParseAmount(text, static_cast<int>(c));
+    return parseAmountStrict(text, static_cast<int>(c), error);
 }

@@ -41,7 +41,8 @@ QPalette buildPalette(bool dark)
     QPalette p;
     for (const RoleColours &r : kRoles)
         p.setColor(QPalette::All, r.role, QColor::fromRgb(dark ? r.dark : r.light));
-    const QColor disabled = QColor::fromRgb(dark ? 0x3A5A4A : 0xA0B5A8);
+    // Dimmer than live text, yet readable on buttons of either theme.
+    const QColor disabled = QColor::fromRgb(dark ? 0x7F9A8E : 0x8A9E92);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, disabled);
     return p;

@@ -74,15 +74,33 @@ qint64 qifAmountFor(Currency currency, qint64 cents, const QString &text)
     return QifParser::parseQifAmount(text, 0).value_or(dropMinorUnits(cents));
 }
 
-// Nothing for text that is not an amount: never stored as 0.00.
+// Amount cells as bank exports write them: accounting parentheses for a
+// negative amount, otherwise the strict form a person would type. Nothing for
+// text that is not an amount, which is never stored as 0.00.
+std::optional<qint64> cellAmount(const QString &cell)
+{
+    QString text = cell.trimmed();
+    bool negative = false;
+    if (text.size() >= 2 && text.startsWith(u'(') && text.endsWith(u')')) {
+        text = text.mid(1, text.size() - 2).trimmed();
+        if (text.startsWith(u'-') || text.startsWith(u'+'))
+            return std::nullopt;
+        negative = true;
+    }
+    const auto amount = parseAmountStrict(text, Currency::USD);
+    if (!amount)
+        return std::nullopt;
+    return negative ? -*amount : *amount;
+}
+
 std::optional<qint64> csvAmountFor(Currency currency, const QString &cell)
 {
     if (currency != Currency::JPY)
-        return tryParseAmount(cell, Currency::USD);
+        return cellAmount(cell);
     // Read like dollars so "1500.00" and "¥1,500" both give 1500.
     QString text = cell;
     text.remove(u'¥');
-    const auto amount = tryParseAmount(text, Currency::USD);
+    const auto amount = cellAmount(text);
     return amount ? std::optional<qint64>(dropMinorUnits(*amount)) : std::nullopt;
 }
 

@@ -147,7 +147,7 @@ int execCount(const QSqlDatabase &db, const QString &sql, const QVariantList &va
 {
     QSqlQuery q(db);
     if (!exec(q, sql, values, failureLog))
-        return 0;
+        return -1; // a failure must not read as "nothing to change"
     return q.numRowsAffected();
 }
 

@@ -34,8 +34,8 @@ QVariant flag(bool value);
 bool exec(QSqlQuery &query, const QString &sql, const QVariantList &values,
           const char *failureLog = nullptr);
 
-// Runs a write and returns the number of rows it changed; 0 when it failed
-// (logged as for exec).
+// Runs a write and returns the number of rows it changed; -1 when it failed
+// (logged as for exec), so a failure never reads as "nothing to change".
 int execCount(const QSqlDatabase &db, const QString &sql, const QVariantList &values, const char *failureLog);
 
 // Runs a read and converts every row in the order the database returns them.

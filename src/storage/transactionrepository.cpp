@@ -179,12 +179,16 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
     return rows;
 }
 
-QStringList TransactionRepository::distinctPayees() const
+QStringList TransactionRepository::distinctPayees(bool includeTransferLegs) const
 {
     QStringList out;
     QSqlQuery q(m_db->connection());
     q.setForwardOnly(true);
-    if (!exec(q, u"SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"_s, {}))
+    const QString sql = includeTransferLegs
+        ? u"SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"_s
+        : u"SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' "
+          "AND (transfer_link_id IS NULL OR transfer_link_id = '') ORDER BY payee"_s;
+    if (!exec(q, sql, {}))
         return out;
     while (q.next())
         out.append(q.value(0).toString());

@@ -26,7 +26,9 @@ public:
     QList<Transaction> findPending() const;
     QList<RegisterRow> registerRows(const QString &accountId) const;
     QList<RegisterRow> search(const QString &text, const TransactionSearchFilter &filter) const;
-    QStringList distinctPayees() const;
+    // Without transfer legs, their "Transfer to …" texts are no payees to
+    // pick: typed again they would make a one-sided entry.
+    QStringList distinctPayees(bool includeTransferLegs = true) const;
     std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
 
     // Balance of every live account (starting balance plus its live

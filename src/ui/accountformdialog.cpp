@@ -1,5 +1,7 @@
 #include "accountformdialog.h"
 
+#include "dateinput.h"
+
 #include "amountfieldformat.h"
 #include "app/appconfig.h"
 #include "smartamountfield.h"
@@ -101,7 +103,8 @@ void AccountFormDialog::setupUi()
 
     m_asOfDateEdit = new QDateEdit(QDate::currentDate(), this);
     m_asOfDateEdit->setObjectName(u"asOfDateEdit"_s);
-    m_asOfDateEdit->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    // One date form across the program: the register's.
+    m_asOfDateEdit->setDisplayFormat(DateInput::displayFormat());
     m_asOfDateEdit->setCalendarPopup(true);
     m_asOfDateEdit->calendarWidget()->setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(weekStartDay()));
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMap>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -47,11 +48,11 @@ void AccountSidebar::setAccounts(const QList<Account> &accounts, const QHash<QSt
 {
     m_list->clear();
     const int width = m_list->viewport()->width();
-    qint64 total = 0;
+    // One total per currency: amounts of different currencies never add up.
+    QMap<int, qint64> totals;
     for (const Account &account : accounts) {
         const qint64 balance = balances.value(account.id, account.starting_balance);
-        // Raw minor units are added whatever the currency; the total is a rough figure.
-        total += balance;
+        totals[static_cast<int>(account.currency)] += balance;
         auto *row = new AccountRowWidget(account, balance);
         auto *entry = new QListWidgetItem;
         entry->setData(Qt::UserRole, account.id);
@@ -60,6 +61,9 @@ void AccountSidebar::setAccounts(const QList<Account> &accounts, const QHash<QSt
         m_list->addItem(entry);
         m_list->setItemWidget(entry, row);
     }
-    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts")
-                                             : tr("Total: %1").arg(formatMoney(total, Currency::USD)));
+    QStringList parts;
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+        parts.append(formatMoney(it.value(), it.key()));
+    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(parts.join(u" · "_s)));
+    m_totalLabel->setToolTip(m_totalLabel->text());
 }

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -30,6 +32,27 @@ QString iconFamily()
 }
 
 } // namespace
+
+QRect CalendarPopup::screenArea(const QWidget *field)
+{
+    QScreen *screen = field->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QPoint CalendarPopup::placement(const QPoint &fieldTopLeft, int fieldHeight, const QSize &popup, const QRect &area)
+{
+    // Below the field, or above it when the screen ends first; never off the sides.
+    QPoint at(fieldTopLeft.x(), fieldTopLeft.y() + fieldHeight - 1);
+    if (!area.isValid())
+        return at;
+    if (at.y() + popup.height() > area.bottom() + 1 && fieldTopLeft.y() - popup.height() >= area.top())
+        at.setY(fieldTopLeft.y() - popup.height());
+    at.setY(qBound(area.top(), at.y(), qMax(area.top(), area.bottom() + 1 - popup.height())));
+    at.setX(qBound(area.left(), at.x(), qMax(area.left(), area.right() + 1 - popup.width())));
+    return at;
+}
 
 bool CalendarPopup::isOpenKey(const QKeyEvent *event)
 {
@@ -74,7 +97,8 @@ QCalendarWidget *CalendarPopup::open(QLineEdit *field, const QDate &selected,
     calendar->setLocale(QLocale::system());
     calendar->setGridVisible(true);
     calendar->setSelectedDate(selected.isValid() ? selected : QDate::currentDate());
-    calendar->move(field->mapToGlobal(field->rect().bottomLeft()));
+    calendar->move(placement(field->mapToGlobal(field->rect().topLeft()), field->height(),
+                             calendar->sizeHint(), screenArea(field)));
     calendar->show();
     calendar->setFocus(Qt::PopupFocusReason);
     auto choose = [calendar, pick](const QDate &picked) {

@@ -17,7 +17,7 @@ DateField::DateField(QWidget *parent)
 
 QDate DateField::date() const
 {
-    const QDate typed = DateInput::fromText(text());
+    const QDate typed = DateInput::fromText(text(), m_today());
     return typed.isValid() ? typed : m_date;
 }
 

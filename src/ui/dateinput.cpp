@@ -1,6 +1,7 @@
 #include "dateinput.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -14,17 +15,32 @@ QString DateInput::toText(const QDate &date)
     return date.toString(displayFormat());
 }
 
-QDate DateInput::fromText(const QString &text)
+QDate DateInput::fromText(const QString &text, const QDate &today)
 {
-    // QDate reads "yy" with base year 1900, so 3/5/24 is 1924.
-    static const QString formats[] = {u"M/d/yyyy"_s, u"MM/dd/yyyy"_s, u"M/d/yy"_s, u"MM/dd/yy"_s};
+    static const QString fullYear[] = {u"M/d/yyyy"_s, u"MM/dd/yyyy"_s};
     const QString trimmed = text.trimmed();
-    for (const QString &format : formats) {
+    for (const QString &format : fullYear) {
         const QDate date = QDate::fromString(trimmed, format);
         if (date.isValid())
             return date;
     }
-    return {};
+    // Read by hand: QDate would fix the century at 1900 before we can choose it.
+    static const QRegularExpression shortYear(u"^([0-9]{1,2})/([0-9]{1,2})/([0-9]{2})$"_s);
+    const auto m = shortYear.match(trimmed);
+    if (!m.hasMatch())
+        return {};
+    const int month = m.captured(1).toInt();
+    const int day = m.captured(2).toInt();
+    const int twoDigits = m.captured(3).toInt();
+    const QDate reference = today.isValid() ? today : QDate::currentDate();
+    QDate best;
+    for (int century = reference.year() / 100 - 1; century <= reference.year() / 100 + 1; ++century) {
+        const QDate candidate(century * 100 + twoDigits, month, day);
+        if (candidate.isValid()
+            && (!best.isValid() || qAbs(candidate.daysTo(reference)) < qAbs(best.daysTo(reference))))
+            best = candidate;
+    }
+    return best;
 }
 
 std::optional<QDate> DateInput::applyKey(const QString &keyText, const QDate &date, const QDate &today)

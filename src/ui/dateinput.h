@@ -18,9 +18,11 @@ public:
 
     static QString displayFormat();
     static QString toText(const QDate &date);
-    // Tries the accepted formats in order; two-digit years mean 19xx.
-    // Returns an invalid date when no format reads the text.
-    static QDate fromText(const QString &text);
+    // Tries the accepted formats in order. A two-digit year goes to the
+    // century that puts the date nearest to `today` (the system date when not
+    // given): a register is about recent money, never about 1924.
+    // Returns an invalid date when no format reads the text (2/30/2026 too).
+    static QDate fromText(const QString &text, const QDate &today = QDate());
     // The date a single-letter key moves to, or nothing when the text is no date key.
     // An invalid date is taken as today first.
     static std::optional<QDate> applyKey(const QString &keyText, const QDate &date, const QDate &today);

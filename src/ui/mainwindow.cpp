@@ -9,6 +9,7 @@
 #include "iconfont.h"
 #include "registerscreen.h"
 #include "screens/recurringscreen.h"
+#include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "statusbar.h"
@@ -128,7 +129,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
 
     const int posted = m_state->recurringService()->processAutoPost();
     if (posted > 0) {
-        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), kLongMessageMs);
+        // Shown once the window is on screen: a message set before that is
+        // drawn over the status bar's own labels.
+        m_startupMessage = tr("Auto-posted %n recurring transaction(s)", nullptr, posted);
         onAccountsChanged();
     }
     updateRecurringDueCount();
@@ -186,26 +189,11 @@ void MainWindow::showNewAccountDialog()
     if (account.name.isEmpty())
         return;
 
-    // The opening balance lives in a transaction of its own, so the register
-    // shows it and reconciliation can tick it off.
-    const qint64 openingBalance = account.starting_balance;
-    account.starting_balance = 0;
-    if (!m_state->accountRepository()->insert(account))
+    const WriteResult result =
+        m_state->accountService()->create(account, account.starting_balance, dialog.asOfDate());
+    if (!result) {
+        QMessageBox::warning(this, tr("New Account"), result.error);
         return;
-
-    if (openingBalance != 0) {
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        Transaction opening;
-        opening.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        opening.account_id = account.id;
-        opening.date = dialog.asOfDate();
-        opening.payee = tr("Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.created_at = now;
-        opening.updated_at = now;
-        m_state->transactionRepository()->insert(opening);
     }
     onAccountsChanged(); // the new row must exist before it can become current
     selectAccount(account.id);
@@ -290,18 +278,34 @@ void MainWindow::deleteAccount(const QString &accountId)
     if (box.exec() != QMessageBox::Yes)
         return;
 
-    const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
-    const int recurring = m_state->recurringRepository()->softDeleteByAccount(accountId);
-    const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
-    m_state->accountRepository()->softDelete(accountId);
-    qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
-                      << "recurrings:" << recurring << "reconciliations:" << reconciliations;
-
-    if (m_state->currentAccountId() == accountId) {
-        m_state->setCurrentAccountId(QString());
-        showNoAccountPage();
+    // The neighbour below (or above) takes over when the shown account goes.
+    QString neighbour;
+    const int row = m_accountList->rowOfAccount(accountId);
+    for (int candidate : {row + 1, row - 1}) {
+        if (row >= 0 && candidate >= 0 && candidate < m_accountList->count()) {
+            neighbour = m_accountList->item(candidate)->data(Qt::UserRole).toString();
+            if (!neighbour.isEmpty())
+                break;
+        }
     }
+
+    const WriteResult result = m_state->accountService()->remove(accountId);
+    if (!result) {
+        QMessageBox::warning(this, tr("Delete Account"), result.error);
+        onAccountsChanged();
+        return;
+    }
+
+    const bool wasCurrent = m_state->currentAccountId() == accountId;
     onAccountsChanged();
+    if (wasCurrent) {
+        if (!neighbour.isEmpty()) {
+            selectAccount(neighbour);
+        } else {
+            m_state->setCurrentAccountId(QString());
+            showNoAccountPage();
+        }
+    }
 }
 
 void MainWindow::deleteCurrentAccount()
@@ -312,6 +316,17 @@ void MainWindow::deleteCurrentAccount()
         return;
     }
     deleteAccount(id);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_startupMessage.isEmpty())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_statusBar->showStatusMessage(m_startupMessage, kLongMessageMs);
+        m_startupMessage.clear();
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -46,6 +46,7 @@ signals:
     void signInRequested();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -77,4 +78,5 @@ private:
     RecurringScreen *m_recurringScreen = nullptr;
     QList<QShortcut *> m_accountShortcuts;
     bool m_accountsRefreshPending = false;
+    QString m_startupMessage; // shown once the window is on screen
 };

@@ -87,7 +87,7 @@ RegisterDelegate::RegisterDelegate(AppState *state, QObject *parent)
 
 QStringList RegisterDelegate::payeeCompletions() const
 {
-    QStringList list = m_state->transactionRepository()->distinctPayees();
+    QStringList list = m_state->transactionRepository()->distinctPayees(false);
     const QSet<QString> known(list.cbegin(), list.cend());
     for (const Account &account : m_state->accountRepository()->findAll()) {
         if (account.id == m_accountId)
@@ -221,9 +221,11 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
-        const QDate value = DateInput::fromText(text);
+        const QDate value = DateInput::fromText(text, m_today ? m_today() : QDate::currentDate());
         if (value.isValid())
             date->setDate(value);
+        else if (!text.isEmpty())
+            date->setText(text); // a refused date comes back as typed, to be mended
     } else if (isPayeeMemoEditor(editor)) {
         if (auto *payee = qobject_cast<QLineEdit *>(payeeLine(editor)))
             payee->setText(text);
@@ -247,7 +249,10 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
 {
     auto *registerModel = qobject_cast<RegisterModel *>(model);
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
-        model->setData(index, DateInput::toText(date->date()));
+        // Text that is no date is kept as typed, so the commit can refuse it
+        // instead of storing another day.
+        const QDate typed = DateInput::fromText(date->text(), m_today ? m_today() : QDate::currentDate());
+        model->setData(index, typed.isValid() ? DateInput::toText(typed) : date->text().trimmed());
     } else if (isPayeeMemoEditor(editor)) {
         const auto *payee = qobject_cast<QLineEdit *>(payeeLine(editor));
         const auto *memo = qobject_cast<QLineEdit *>(memoLine(editor));
@@ -284,7 +289,11 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
     auto *registerModel = qobject_cast<RegisterModel *>(model);
     if (!registerModel || registerModel->editRow() >= 0 || payee.isEmpty() || m_accountId.isEmpty())
         return;
-    const auto last = m_state->transactionRepository()->findLastByPayee(payee, m_accountId);
+    // A transfer is stored under "Transfer to …": its last one fills the row.
+    static const QString transferPrefix = u"[Transfer] "_s;
+    const QString stored = payee.startsWith(transferPrefix) ? u"Transfer to %1"_s.arg(payee.mid(transferPrefix.size()))
+                                                            : payee;
+    const auto last = m_state->transactionRepository()->findLastByPayee(stored, m_accountId);
     if (!last)
         return;
     RegisterEntryBuffer buffer = registerModel->entryBuffer();

@@ -189,6 +189,14 @@ QVariant RegisterModel::transactionData(const QModelIndex &index, int role) cons
         case BalanceColumn: return formatAmount(row->running_balance, m_currency);
         default: return {};
         }
+    case Qt::ToolTipRole:
+        // Cells elide long texts; the whole text is a hover away.
+        switch (column) {
+        case PayeeColumn: return t.payee;
+        case CategoryColumn: return row->category_name;
+        case MemoColumn: return t.memo;
+        default: return {};
+        }
     case Qt::ForegroundRole:
         switch (column) {
         case MemoColumn:

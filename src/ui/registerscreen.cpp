@@ -8,6 +8,7 @@
 #include "registerrowpatch.h"
 #include "registertableview.h"
 #include "screens/recurringformdialog.h"
+#include "services/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/preferencesrepository.h"
@@ -131,6 +132,9 @@ void RegisterScreen::buildUi()
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_table->setShowGrid(false);
+    // One line per cell: long texts end in "…" instead of wrapping into the row.
+    m_table->setWordWrap(false);
+    m_table->setTextElideMode(Qt::ElideRight);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     QHeaderView *columns = m_table->horizontalHeader();
@@ -536,7 +540,34 @@ bool RegisterScreen::handleKey(QKeyEvent *event)
         tabStep(true);
         return true;
     }
+    if (!m_table->currentEditor() && DateInput::isDateKeyCandidate(event) && event->text().at(0).isPrint())
+        return typeIntoEntryRow(event);
     return false;
+}
+
+bool RegisterScreen::typeIntoEntryRow(QKeyEvent *event)
+{
+    if (m_accountId.isEmpty())
+        return true;
+    const QModelIndex current = m_table->currentIndex();
+    const int entryRow = m_model->entryRow();
+    if (current.isValid() && current.row() != entryRow) {
+        // A stored row is only edited after Enter or a click on it.
+        showHint(tr("Press Enter to edit this transaction, or Ctrl+I for a new one"));
+        return true;
+    }
+    const int column = current.isValid() && isField(current.column()) ? current.column() : int(RegisterModel::DateColumn);
+    openEditor(m_model->index(entryRow, column));
+    QWidget *receiver = m_table->currentEditor();
+    if (!receiver)
+        return true;
+    while (receiver->focusProxy())
+        receiver = receiver->focusProxy();
+    receiver->setFocus();
+    QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), event->text(), event->isAutoRepeat(),
+                    ushort(event->count()));
+    QCoreApplication::sendEvent(receiver, &typed);
+    return true;
 }
 
 bool RegisterScreen::resolveTransfer(const QString &payee, QString *destinationId, QString *destinationName,
@@ -570,6 +601,81 @@ bool RegisterScreen::resolveTransfer(const QString &payee, QString *destinationI
     return true;
 }
 
+void RegisterScreen::refuse(int column, const QString &hint)
+{
+    showHint(hint, 5000);
+    focusField(column);
+}
+
+void RegisterScreen::focusField(int column)
+{
+    // The entry stays as typed, with the field to mend open.
+    const int editRow = m_model->editRow();
+    const int row = editRow >= 0 ? editRow : m_model->entryRow();
+    openEditor(m_model->index(row, column));
+    if (QWidget *editor = m_table->currentEditor())
+        editor->setFocus();
+}
+
+std::optional<qint64> RegisterScreen::readAmount(const QString &paymentText, const QString &depositText,
+                                                 Currency currency)
+{
+    const bool payment = !paymentText.isEmpty();
+    const QString text = payment ? paymentText : depositText;
+    const int column = payment ? RegisterModel::PaymentColumn : RegisterModel::DepositColumn;
+    const QString field = payment ? tr("Payment") : tr("Deposit");
+    AmountError error = AmountError::None;
+    const auto amount = parseAmountStrict(text, currency, &error);
+    if (amount)
+        return payment ? -*amount : *amount;
+    switch (error) {
+    case AmountError::FractionNotAllowed:
+        refuse(column, tr("%1: this currency has no minor units; enter a whole amount").arg(field));
+        break;
+    case AmountError::OutOfRange:
+        refuse(column, tr("%1: the amount is too large").arg(field));
+        break;
+    default:
+        refuse(column, tr("%1: \"%2\" is not an amount").arg(field, text));
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> RegisterScreen::resolveCategory(const RegisterEntryBuffer &buffer)
+{
+    if (!buffer.categoryId.isEmpty())
+        return buffer.categoryId;
+    const QString text = buffer.categoryText.trimmed();
+    if (text.isEmpty())
+        return QString();
+    CategoryRepository *categories = m_state->categoryRepository();
+    auto found = categories->findByName(text);
+    const qsizetype split = text.indexOf(u" > "_s);
+    if (!found && split >= 0)
+        found = categories->findByName(text.mid(split + 3).trimmed());
+    if (found)
+        return found->id;
+    // A typed beginning completes to the one category it names.
+    const QList<Category> all = categories->findAll();
+    QHash<QString, QString> names;
+    for (const Category &c : all)
+        names.insert(c.id, c.name);
+    QStringList matches;
+    for (const Category &c : all) {
+        const QString shown = names.contains(c.parent_id) ? u"%1 > %2"_s.arg(names.value(c.parent_id), c.name) : c.name;
+        if (c.name.startsWith(text, Qt::CaseInsensitive) || shown.startsWith(text, Qt::CaseInsensitive))
+            matches.append(c.id);
+    }
+    if (matches.size() == 1)
+        return matches.constFirst();
+    if (matches.isEmpty())
+        refuse(RegisterModel::CategoryColumn, tr("No category matches \"%1\"").arg(text));
+    else
+        refuse(RegisterModel::CategoryColumn, tr("\"%1\" matches several categories: choose one").arg(text));
+    return std::nullopt;
+}
+
 void RegisterScreen::commitCurrentRow()
 {
     flushEditor();
@@ -584,34 +690,31 @@ void RegisterScreen::commitCurrentRow()
     const RegisterEntryBuffer buffer = m_model->entryBuffer();
     QString payee = buffer.payee.trimmed();
     if (payee.isEmpty()) {
-        showHint(tr("Payee is required"));
+        refuse(RegisterModel::PayeeColumn, tr("Payee is required"));
         return;
     }
     const QString paymentText = buffer.payment.trimmed();
     const QString depositText = buffer.deposit.trimmed();
     if (paymentText.isEmpty() && depositText.isEmpty()) {
-        showHint(tr("Enter a payment or deposit amount"));
+        refuse(RegisterModel::PaymentColumn, tr("Enter a payment or deposit amount"));
         return;
     }
     // Amounts follow the account's currency, as the cells show them.
-    const qint64 amount = !paymentText.isEmpty() ? -parseAmount(paymentText, account->currency)
-                                                 : parseAmount(depositText, account->currency);
+    const auto amount = readAmount(paymentText, depositText, account->currency);
+    if (!amount)
+        return;
 
-    QDate date = QDate::fromString(buffer.date, DateInput::displayFormat());
-    if (!date.isValid())
-        date = m_today ? m_today() : QDate::currentDate();
-
-    QString categoryId = buffer.categoryId;
-    const QString categoryText = buffer.categoryText.trimmed();
-    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        CategoryRepository *categories = m_state->categoryRepository();
-        auto found = categories->findByName(categoryText);
-        const qsizetype split = categoryText.indexOf(u" > "_s);
-        if (!found && split >= 0)
-            found = categories->findByName(categoryText.mid(split + 3).trimmed());
-        if (found)
-            categoryId = found->id;
+    const QDate date = DateInput::fromText(buffer.date, m_today ? m_today() : QDate::currentDate());
+    if (!date.isValid()) {
+        refuse(RegisterModel::DateColumn, buffer.date.trimmed().isEmpty()
+                                              ? tr("Date is required")
+                                              : tr("\"%1\" is not a valid date").arg(buffer.date.trimmed()));
+        return;
     }
+
+    const auto categoryId = resolveCategory(buffer);
+    if (!categoryId)
+        return;
 
     const QString mark = buffer.cleared.trimmed().toUpper();
     const bool reconciled = mark == u"R";
@@ -624,12 +727,15 @@ void RegisterScreen::commitCurrentRow()
     QString destinationName;
     bool refused = false;
     const bool transfer = resolveTransfer(payee, &destinationId, &destinationName, &refused);
-    if (refused)
+    if (refused) {
+        focusField(RegisterModel::PayeeColumn);
         return;
+    }
     if (transfer)
         payee = u"Transfer to %1"_s.arg(destinationName);
 
     TransactionRepository *transactions = m_state->transactionRepository();
+    TransactionService *service = m_state->transactionService();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     // What the entry row holds, for a new row and an edited one alike.
     auto fillFromEntry = [&](Transaction &t) {
@@ -637,8 +743,8 @@ void RegisterScreen::commitCurrentRow()
         t.payee = payee;
         t.check_number = buffer.checkNumber.trimmed();
         t.memo = buffer.memo.trimmed();
-        t.amount = amount;
-        t.category_id = categoryId;
+        t.amount = *amount;
+        t.category_id = *categoryId;
         t.cleared = cleared;
         t.reconciled = reconciled;
     };
@@ -648,31 +754,18 @@ void RegisterScreen::commitCurrentRow()
         if (!source)
             return;
         Transaction t = transactions->findById(source->transaction.id).value_or(source->transaction);
-        const qint64 oldAmount = t.amount;
-        const QDate oldDate = t.date;
         fillFromEntry(t);
-        t.version += 1;
-        t.updated_at = now;
-        t.sync_status = SyncStatus::Pending;
         ++m_writing;
-        const bool ok = transactions->update(t);
-        // Both legs of a transfer carry the same money on the same day.
-        if (ok && !t.transfer_link_id.isEmpty() && (oldAmount != amount || oldDate != date)) {
-            if (auto other = transactions->findById(t.transfer_link_id)) {
-                other->amount = -amount;
-                other->date = date;
-                other->version += 1;
-                other->updated_at = now;
-                other->sync_status = SyncStatus::Pending;
-                transactions->update(*other);
-            }
-        }
+        const WriteResult result = service->update(t);
         --m_writing;
-        if (!ok) {
-            showHint(tr("The transaction could not be saved"));
+        if (!result) {
+            reportFailure(result.error);
             return;
         }
-        refreshAfterWrite(t.id, t);
+        if (!t.transfer_link_id.isEmpty() && t.transfer_dest_account_id == m_accountId)
+            reload();
+        else
+            refreshAfterWrite(t.id, transactions->findById(t.id));
         const int below = editRow + 1;
         if (below < m_model->rowCount())
             m_table->setCurrentIndex(m_model->index(below, RegisterModel::DateColumn));
@@ -687,39 +780,47 @@ void RegisterScreen::commitCurrentRow()
     t.created_at = now;
     t.updated_at = now;
 
-    Transaction other;
+    std::optional<Transaction> other;
     if (transfer) {
-        other.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        other.account_id = destinationId;
-        other.date = date;
-        other.payee = u"Transfer from %1"_s.arg(account->name);
-        other.amount = -amount;
-        other.cleared = cleared;
-        other.reconciled = reconciled;
-        other.created_at = now;
-        other.updated_at = now;
-        t.transfer_link_id = other.id;
-        other.transfer_link_id = t.id;
+        other = Transaction();
+        other->id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        other->account_id = destinationId;
+        other->date = date;
+        other->payee = u"Transfer from %1"_s.arg(account->name);
+        other->amount = -*amount;
+        other->cleared = cleared;
+        other->reconciled = reconciled;
+        other->created_at = now;
+        other->updated_at = now;
+        t.transfer_link_id = other->id;
+        other->transfer_link_id = t.id;
         t.transfer_dest_account_id = destinationId;
-        other.transfer_dest_account_id = m_accountId;
+        other->transfer_dest_account_id = m_accountId;
     }
 
     ++m_writing;
-    bool ok = !transfer || transactions->insert(other);
-    if (ok) {
-        ok = transactions->insert(t);
-        if (!ok && transfer)
-            transactions->softDelete(other.id); // no half transfer
-    }
+    const WriteResult result = service->add(t, other);
     --m_writing;
-    if (!ok) {
-        showHint(tr("The transaction could not be saved"));
+    if (!result) {
+        reportFailure(result.error);
         return;
     }
     m_model->setStickyDate(DateInput::toText(date));
     refreshAfterWrite(QString(), t);
     goToEntryRow();
     m_table->setFocus();
+}
+
+void RegisterScreen::reportFailure(const QString &text)
+{
+    // What is stored is what the register shows; the typed entry stays.
+    const RegisterEntryBuffer typed = m_model->entryBuffer();
+    const int editRow = m_model->editRow();
+    reload();
+    if (editRow < 0)
+        m_model->setEntryBuffer(typed);
+    showHint(text, 5000);
+    emit errorMessage(text);
 }
 
 void RegisterScreen::deleteCurrentRow()
@@ -751,16 +852,17 @@ void RegisterScreen::confirmDelete(int row)
     if (QMessageBox::question(this, tr("Delete Transaction"), text, QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    TransactionRepository *transactions = m_state->transactionRepository();
     ++m_writing;
-    if (!t.transfer_link_id.isEmpty())
-        transactions->softDelete(t.transfer_link_id);
-    const bool removed = transactions->softDelete(t.id);
+    const WriteResult result = m_state->transactionService()->remove(t.id);
     --m_writing;
+    if (!result) {
+        reportFailure(result.error);
+        return;
+    }
     if (!t.transfer_link_id.isEmpty() && t.transfer_dest_account_id == m_accountId)
         reload(); // both legs in this register
     else
-        refreshAfterWrite(removed ? t.id : QString(), std::nullopt);
+        refreshAfterWrite(t.id, std::nullopt);
 }
 
 void RegisterScreen::copyFromAbove()
@@ -769,7 +871,15 @@ void RegisterScreen::copyFromAbove()
     if (!current.isValid() || current.row() == 0)
         return;
     // The edit text, so an empty entry row above gives nothing rather than its column title.
-    const QString text = m_model->index(current.row() - 1, current.column()).data(Qt::EditRole).toString();
+    QString text = m_model->index(current.row() - 1, current.column()).data(Qt::EditRole).toString();
+    // A transfer copied by its stored "Transfer to …" text would make a
+    // one-sided entry; copy it as a transfer.
+    const RegisterRow *above = m_model->rowAt(current.row() - 1);
+    if (current.column() == RegisterModel::PayeeColumn && above && m_model->editRow() != current.row() - 1
+        && !above->transaction.transfer_link_id.isEmpty()) {
+        if (const auto other = m_state->accountRepository()->findById(above->transaction.transfer_dest_account_id))
+            text = kTransferPrefix + other->name;
+    }
     if (!m_model->setData(current, text))
         return;
     QWidget *editor = m_table->currentEditor();
@@ -813,6 +923,8 @@ void RegisterScreen::memorizeCurrentRow()
         return;
     if (m_state->recurringRepository()->insert(dialog.recurring()))
         showHint(tr("Transaction memorized as recurring"));
+    else
+        reportFailure(tr("The recurring entry could not be saved. Nothing was changed."));
 }
 
 void RegisterScreen::toggleCleared(int row)
@@ -830,7 +942,7 @@ void RegisterScreen::toggleCleared(int row)
     if (ok)
         refreshAfterWrite(t.id, t);
     else
-        reload();
+        reportFailure(tr("The transaction could not be saved. Nothing was changed."));
 }
 
 void RegisterScreen::onContextMenu(const QPoint &pos)
@@ -874,7 +986,7 @@ void RegisterScreen::newTransactionDialog()
     if (ok)
         refreshAfterWrite(QString(), t);
     else
-        reload();
+        reportFailure(tr("The transaction could not be saved. Nothing was changed."));
     goToEntryRow();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dateinput.h"
+#include "registerentrybuffer.h"
 #include "storage/registerrow.h"
 
 #include <QWidget>
@@ -76,6 +77,15 @@ private:
     int nextField(int column) const;
     int previousField(int column) const;
     bool isField(int column) const;
+    // Refusing a commit: the hint, and the field to mend open for typing.
+    void refuse(int column, const QString &hint);
+    void focusField(int column);
+    void reportFailure(const QString &text);
+    std::optional<qint64> readAmount(const QString &paymentText, const QString &depositText, Currency currency);
+    std::optional<QString> resolveCategory(const RegisterEntryBuffer &buffer);
+    // Printable keys with no editor open go to the entry row, never to a
+    // search that would pick another row.
+    bool typeIntoEntryRow(QKeyEvent *event);
     bool resolveTransfer(const QString &payee, QString *destinationId, QString *destinationName, bool *refused);
 
     AppState *m_state;

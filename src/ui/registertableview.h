@@ -22,6 +22,11 @@ protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
+public:
+    // Type-to-search would make a row with a matching date current, and so
+    // the row being edited: typed text belongs to the entry row instead.
+    void keyboardSearch(const QString &) override {}
+
 private:
     RegisterScreen &m_screen;
 };

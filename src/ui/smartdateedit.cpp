@@ -17,7 +17,7 @@ SmartDateEdit::SmartDateEdit(QWidget *parent)
 
 QDate SmartDateEdit::date() const
 {
-    const QDate typed = DateInput::fromText(text());
+    const QDate typed = DateInput::fromText(text(), m_today());
     return typed.isValid() ? typed : m_date;
 }
 

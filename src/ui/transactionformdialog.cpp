@@ -2,6 +2,8 @@
 
 #include "amountfieldformat.h"
 #include "app/appstate.h"
+#include "app/palettecolors.h"
+#include "dateinput.h"
 #include "datefield.h"
 #include "smartamountfield.h"
 #include "storage/accountrepository.h"
@@ -15,6 +17,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -90,7 +93,7 @@ void TransactionFormDialog::setupUi()
     m_dateField = new DateField(this);
     m_dateField->setObjectName(u"dateField"_s);
 
-    QStringList payees = m_state->transactionRepository()->distinctPayees();
+    QStringList payees = m_state->transactionRepository()->distinctPayees(false);
     payees.sort(Qt::CaseInsensitive);
     m_payeeEdit = new QLineEdit(this);
     m_payeeEdit->setObjectName(u"payeeEdit"_s);
@@ -152,13 +155,40 @@ void TransactionFormDialog::setupUi()
     form->addRow(tr("Check #:"), m_checkNumberEdit);
     form->addRow(QString(), m_clearedCheck);
 
+    m_errorLabel = new QLabel(this);
+    m_errorLabel->setObjectName(u"errorLabel"_s);
+    m_errorLabel->setStyleSheet(u"color: %1;"_s.arg(negativeAmountColor().name()));
+    m_errorLabel->setWordWrap(true);
+    m_errorLabel->hide();
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_errorLabel);
     layout->addWidget(buttons);
+}
+
+void TransactionFormDialog::accept()
+{
+    // The form refuses what the register refuses: no blank or zero rows.
+    auto refuse = [this](QWidget *field, const QString &text) {
+        m_errorLabel->setText(text);
+        m_errorLabel->show();
+        field->setFocus(Qt::OtherFocusReason);
+    };
+    if (!DateInput::fromText(m_dateField->text()).isValid())
+        return refuse(m_dateField, tr("\"%1\" is not a valid date").arg(m_dateField->text().trimmed()));
+    if (m_payeeEdit->text().trimmed().isEmpty())
+        return refuse(m_payeeEdit, tr("Payee is required"));
+    if (m_amountField->amount() == 0)
+        return refuse(m_amountField, tr("Enter an amount"));
+    const QString category = m_categoryCombo->currentText().trimmed();
+    if (!category.isEmpty() && m_categoryCombo->findText(category, Qt::MatchFixedString) < 0)
+        return refuse(m_categoryCombo, tr("No category matches \"%1\"").arg(category));
+    QDialog::accept();
 }
 
 void TransactionFormDialog::selectCategory(const QString &categoryId)
@@ -198,7 +228,8 @@ Transaction TransactionFormDialog::transaction() const
     result.payee = m_payeeEdit->text().trimmed();
     const qint64 amount = m_amountField->amount();
     result.amount = m_paymentRadio->isChecked() ? -amount : amount;
-    result.category_id = m_categoryCombo->currentData().toString();
+    const int category = m_categoryCombo->findText(m_categoryCombo->currentText().trimmed(), Qt::MatchFixedString);
+    result.category_id = category >= 0 ? m_categoryCombo->itemData(category).toString() : QString();
     result.memo = m_memoEdit->text().trimmed();
     result.check_number = m_checkNumberEdit->text().trimmed();
     result.cleared = m_clearedCheck->isChecked();

@@ -8,6 +8,7 @@ class AppState;
 class DateField;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class SmartAmountField;
@@ -25,6 +26,10 @@ public:
     bool isEditing() const { return m_editing; }
     // Also remembers the date for the next new form.
     Transaction transaction() const;
+
+public slots:
+    // Refuses an empty payee, a zero amount, a date or category that is not one.
+    void accept() override;
 
 private slots:
     void onPayeeSelected(const QString &payee);
@@ -48,4 +53,5 @@ private:
     QLineEdit *m_memoEdit = nullptr;
     QLineEdit *m_checkNumberEdit = nullptr;
     QCheckBox *m_clearedCheck = nullptr;
+    QLabel *m_errorLabel = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "recurringformdialog.h"
 
+#include "ui/dateinput.h"
+
 #include "app/appconfig.h"
 #include "app/appstate.h"
 #include "storage/accountrepository.h"
@@ -44,9 +46,6 @@ const FrequencyItem kFrequencies[] = {
     {Frequency::Annual, QT_TRANSLATE_NOOP("RecurringFormDialog", "Annual")},
 };
 
-// The same unambiguous form as the register's date fields; a two-digit year
-// is how pre-2000 dates slip into a schedule.
-const QString kDateFormat = u"M/d/yyyy"_s;
 
 const QDate kEarliestDate(2000, 1, 1);
 
@@ -59,7 +58,8 @@ QDateEdit *makeDateEdit(const QString &objectName, QWidget *parent)
 {
     auto *edit = new QDateEdit(parent);
     edit->setObjectName(objectName);
-    edit->setDisplayFormat(kDateFormat);
+    // The register's form; a two-digit year is how pre-2000 dates slip in.
+    edit->setDisplayFormat(DateInput::displayFormat());
     edit->setCalendarPopup(true);
     edit->calendarWidget()->setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(weekStartDay()));
     edit->calendarWidget()->setGridVisible(true);
@@ -358,4 +358,13 @@ RecurringTransaction RecurringFormDialog::recurring() const
     if (m_mode == Mode::Edit)
         r.version = m_original.version + 1;
     return r;
+}
+
+QString RecurringFormDialog::frequencyLabel(Frequency frequency)
+{
+    for (const FrequencyItem &item : kFrequencies) {
+        if (item.frequency == frequency)
+            return tr(item.label);
+    }
+    return QString();
 }

@@ -26,6 +26,9 @@ public:
     RecurringFormDialog(AppState *state, const RecurringTransaction &entry, Mode mode, QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(RecurringFormDialog)
 
+    // The translated name of a frequency, as the form and the list show it.
+    static QString frequencyLabel(Frequency frequency);
+
     Mode mode() const { return m_mode; }
     RecurringTransaction recurring() const;
 

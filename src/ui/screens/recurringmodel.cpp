@@ -1,5 +1,8 @@
 #include "recurringmodel.h"
 
+#include "recurringformdialog.h"
+#include "ui/dateinput.h"
+
 #include "app/money.h"
 #include "app/palettecolors.h"
 
@@ -75,9 +78,9 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
         case AmountColumn:
             return formatMoney(e.amount, account.currency);
         case FrequencyColumn:
-            return frequencyToString(e.frequency);
+            return RecurringFormDialog::frequencyLabel(e.frequency);
         case NextDueColumn:
-            return QLocale().toString(e.next_due_date, QLocale::ShortFormat);
+            return DateInput::toText(e.next_due_date);
         case AutoColumn:
             return e.auto_post ? tr("Yes") : tr("No");
         case StatusColumn:

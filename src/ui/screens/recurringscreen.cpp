@@ -113,10 +113,12 @@ void RecurringScreen::showNewForm()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const RecurringTransaction entry = dialog.recurring();
-    if (m_state->recurringRepository()->insert(entry)) {
-        reload();
-        selectEntry(entry.id);
+    if (!m_state->recurringRepository()->insert(entry)) {
+        showFailure(tr("The recurring entry could not be saved. Nothing was changed."));
+        return;
     }
+    reload();
+    selectEntry(entry.id);
 }
 
 void RecurringScreen::showEditForm()
@@ -133,8 +135,9 @@ void RecurringScreen::showEditForm()
     RecurringFormDialog dialog(m_state, *stored, RecurringFormDialog::Mode::Edit, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (m_state->recurringRepository()->update(dialog.recurring()))
-        reload();
+    if (!m_state->recurringRepository()->update(dialog.recurring()))
+        showFailure(tr("The recurring entry could not be saved. Nothing was changed."));
+    reload();
 }
 
 void RecurringScreen::confirmSelected()
@@ -168,7 +171,8 @@ void RecurringScreen::deleteSelected()
     box.setDefaultButton(QMessageBox::No);
     if (box.exec() != QMessageBox::Yes)
         return;
-    m_state->recurringRepository()->softDelete(entry->id);
+    if (!m_state->recurringRepository()->softDelete(entry->id))
+        showFailure(tr("The recurring entry could not be deleted. Nothing was changed."));
     reload();
 }
 
@@ -214,4 +218,9 @@ void RecurringScreen::updateDueLabelColour()
     // The classic green is too dark to read on the dark palette.
     const QString colour = isDarkPalette() ? positiveAmountColor().name() : u"#008800"_s;
     m_dueLabel->setStyleSheet(u"color: %1;"_s.arg(colour));
+}
+
+void RecurringScreen::showFailure(const QString &text)
+{
+    QMessageBox::warning(this, tr("Recurring Transactions"), text);
 }

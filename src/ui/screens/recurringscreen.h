@@ -38,6 +38,7 @@ public slots:
     void deleteSelected();
 
 private:
+    void showFailure(const QString &text);
     std::optional<RecurringTransaction> selectedEntry() const;
     void selectEntry(const QString &id);
     void updateButtons();
