@@ -34,6 +34,7 @@ bool AppState::initialize()
     const QString path = databasePath();
     qInfo().noquote() << "Opening database at:" << path;
     if (!database->open(path) || !database->runMigrations()) {
+        m_initializeError = database->errorText();
         delete database;
         return false;
     }
@@ -50,6 +51,7 @@ bool AppState::initialize()
     m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_transactions, m_categories, m_splitLines, this);
+    m_importService->setAccountRepository(m_accounts);
     m_backupService = new BackupService(m_database, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_transactionService = new TransactionService(m_database, m_transactions, this);

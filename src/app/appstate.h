@@ -33,6 +33,8 @@ public:
     Q_DISABLE_COPY_MOVE(AppState)
 
     bool initialize();
+    // Why initialize failed, for the person; empty otherwise.
+    QString initializeError() const { return m_initializeError; }
 
     Database *database() const { return m_database; }
     AccountRepository *accountRepository() const { return m_accounts; }
@@ -62,6 +64,7 @@ signals:
     void databaseReady();
 
 private:
+    QString m_initializeError;
     Database *m_database = nullptr;
     AccountRepository *m_accounts = nullptr;
     TransactionRepository *m_transactions = nullptr;
