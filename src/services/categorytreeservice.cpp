@@ -46,7 +46,7 @@ WriteResult CategoryTreeService::remove(const QString &categoryId)
     if (!ok || !tx.commit()) {
         tx.rollback();
         announce();
-        return WriteResult::failure(tr("The category could not be deleted. Nothing was changed."));
+        return WriteResult::failure(tx.failureText(tr("The category could not be deleted. Nothing was changed.")));
     }
     announce();
     return {};

@@ -30,7 +30,7 @@ WriteResult PayeeService::rename(const QStringList &from, const QString &to, int
     };
     DbTransaction tx(m_db->connection());
     if (!tx.isActive())
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     // The same time form as every other write, so newer-wins comparisons hold.
     const QString now = SqlCodec::nowText();
     int count = 0;

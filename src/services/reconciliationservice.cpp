@@ -66,7 +66,7 @@ WriteResult ReconciliationService::finish(const QString &accountId, const QDate 
     const QString nothing = tr("Nothing was reconciled.");
     DbTransaction tx(m_db->connection());
     if (!tx.isActive())
-        return WriteResult::failure(tr("The reconciliation could not be saved. %1").arg(nothing));
+        return WriteResult::failure(tx.failureText(tr("The reconciliation could not be saved. %1").arg(nothing)));
     qint64 reconciled = previousBalance(accountId);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (auto it = ticked.cbegin(); it != ticked.cend(); ++it) {

@@ -110,6 +110,12 @@ bool Database::beginWrite(const QSqlDatabase &db, QString *error)
     return false;
 }
 
+bool Database::inTransaction(const QSqlDatabase &db)
+{
+    sqlite3 *handle = handleOf(db);
+    return handle && sqlite3_get_autocommit(handle) == 0;
+}
+
 Database::Database(QObject *parent)
     : QObject(parent)
 {

@@ -39,6 +39,8 @@ public:
     // BEGIN IMMEDIATE: a writer takes the lock before its first row, so a
     // busy database fails the whole change up front instead of row by row.
     static bool beginWrite(const QSqlDatabase &db, QString *error = nullptr);
+    // True while the connection is inside a transaction (or savepoint).
+    static bool inTransaction(const QSqlDatabase &db);
 
     // Line-based splitter that keeps trigger bodies whole. Public so the rules
     // it implements can be exercised directly.
