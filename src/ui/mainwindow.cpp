@@ -698,11 +698,21 @@ void MainWindow::showKeyboardShortcuts()
 void MainWindow::loadSampleData()
 {
     SampleDataService samples(m_state->database());
-    if (samples.hasSampleData()) {
+    if (samples.isHouseholdLoaded()) {
         QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
         return;
     }
-    samples.loadSampleData();
+    if (samples.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"),
+                                 tr("Sample data cannot be loaded again while the sample account(s) %1 remain: "
+                                    "your own transactions use them. Move or delete those transactions first.")
+                                     .arg(samples.sampleAccountNames().join(u", "_s)));
+        return;
+    }
+    if (!samples.loadSampleData()) {
+        QMessageBox::warning(this, tr("Sample Data"), tr("The sample data could not be loaded; nothing was added."));
+        return;
+    }
     onAccountsChanged();
     updateRecurringDueCount();
     m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
@@ -715,7 +725,8 @@ void MainWindow::clearSampleData()
         QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
         return;
     }
-    samples.clearSampleData();
+    const bool wasLoaded = samples.isHouseholdLoaded();
+    const bool cleared = samples.clearSampleData();
     // Only a selection that pointed at a sample account goes; the user's own
     // accounts stay selectable.
     const QString current = m_state->currentAccountId();
@@ -726,7 +737,21 @@ void MainWindow::clearSampleData()
     }
     onAccountsChanged();
     updateRecurringDueCount();
-    m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+    if (!cleared) {
+        QMessageBox::warning(this, tr("Sample Data"), tr("The sample data could not be cleared completely."));
+        return;
+    }
+    const QStringList kept = samples.sampleAccountNames();
+    if (kept.isEmpty()) {
+        m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+        return;
+    }
+    const QString keptText =
+        tr("The sample account(s) %1 were kept because your own transactions use them.").arg(kept.join(u", "_s));
+    QMessageBox::information(this, tr("Sample Data"),
+                             (wasLoaded ? tr("Sample data cleared, except what your own rows use.")
+                                        : tr("Nothing more to clear."))
+                                 + u' ' + keptText);
 }
 
 bool MainWindow::isSignedIn() const
