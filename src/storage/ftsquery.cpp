@@ -38,7 +38,7 @@ QString FtsQuery::fromTyped(const QString &typed)
             ++end;
         QString word = text.mid(i, end - i);
         i = end;
-        const bool prefix = word.endsWith(u'*');
+        // Every bare word matches as a beginning, so results follow the typing.
         while (word.endsWith(u'*'))
             word.chop(1);
         // Only letters and digits make a token; the rest is separator anyway.
@@ -46,7 +46,7 @@ QString FtsQuery::fromTyped(const QString &typed)
         for (const QChar c : word)
             hasToken = hasToken || c.isLetterOrNumber();
         if (hasToken)
-            terms.append(quoted(word) + (prefix ? u"*"_s : QString()));
+            terms.append(quoted(word) + u'*');
     }
     return terms.join(u' ');
 }

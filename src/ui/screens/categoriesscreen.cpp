@@ -31,6 +31,8 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
     m_view->setAlternatingRowColors(true);
     m_view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_view->header()->setStretchLastSection(false);
+    m_view->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_view->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     connect(m_view, &QWidget::customContextMenuRequested, this, &CategoriesScreen::showContextMenu);
     connect(m_view, &QTreeView::doubleClicked, this, &CategoriesScreen::editCategory);
 
