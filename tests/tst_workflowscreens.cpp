@@ -16,6 +16,7 @@
 #include "ui/registertableview.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/categorytreemodel.h"
+#include "ui/screens/payeescreen.h"
 #include "ui/screens/reconciliationhistoryscreen.h"
 #include "ui/screens/reconciliationmodel.h"
 #include "ui/screens/reconciliationscreen.h"
@@ -30,6 +31,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
@@ -439,6 +441,16 @@ void TestWorkflowScreens::categoryTree()
         QCOMPARE(made->parent_id, parentRow < 0 ? QString() : zeta.id);
     }
 
+    // Renaming keeps the place in the tree.
+    screen.view()->setCurrentIndex(model->index(0, 0, model->index(0, 0)));
+    whenShown<QInputDialog>([](QInputDialog *d) {
+        d->setTextValue(u"  Kid  "_s);
+        d->accept();
+    });
+    screen.editCategory();
+    QCOMPARE(m_state->categoryRepository()->findById(child.id)->name, u"Kid"_s);
+    QCOMPARE(m_state->categoryRepository()->findById(child.id)->parent_id, zeta.id);
+
     // Deleting keeps what the question promises, in one change.
     screen.reload();
     screen.view()->setCurrentIndex(model->index(0, 0));
@@ -488,9 +500,26 @@ void TestWorkflowScreens::payeeRenameAndMerge()
     m_state->recurringRepository()->insert(monthly);
 
     const QString target = newName.isEmpty() ? selected.constFirst() : newName;
-    int count = -1;
-    QVERIFY(m_state->payeeService()->rename(selected, target, &count).ok);
-    QCOMPARE(count, changed);
+    PayeeScreen screen(m_state.get());
+    screen.reload();
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    for (int row = 0; row < screen.list()->count(); ++row)
+        screen.list()->item(row)->setSelected(selected.contains(screen.list()->item(row)->text()));
+    screen.nameEdit()->clear();
+    QTest::keyClicks(screen.nameEdit(), newName);
+    QSignalSpy changedSignal(&screen, &PayeeScreen::payeesChanged);
+    QString report;
+    if (selected.size() > 1) {
+        answerNextBox(QMessageBox::Yes);
+        QTimer::singleShot(200, [&report] { answerNextBox(QMessageBox::Ok, &report); });
+    } else {
+        answerNextBox(QMessageBox::Ok, &report);
+    }
+    QTest::mouseClick(screen.findChild<QPushButton *>(selected.size() > 1 ? u"mergeButton"_s : u"renameButton"_s),
+                      Qt::LeftButton);
+    QTRY_COMPARE(changedSignal.size(), 1);
+    QVERIFY2(report.contains(QString::number(changed)), qPrintable(report));
     QCOMPARE(m_state->transactionRepository()->distinctPayees(), payeesAfter);
     QCOMPARE(m_state->transactionRepository()->findById(deleted.id)->payee, u"Amzn"_s);
     if (selected.contains(u"Amzn"_s) && target != u"Amzn")
