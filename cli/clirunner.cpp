@@ -185,5 +185,5 @@ int CliRunner::run(const QStringList &arguments)
     }
 
     CliSession session(top.isSet(u"json"_s) || parser.isSet(u"json"_s));
-    return command->run(session, parser);
+    return session.finish(command->run(session, parser));
 }

@@ -5,6 +5,7 @@
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/database.h"
 
 #include <QCommandLineParser>
 #include <QHash>
@@ -56,6 +57,15 @@ CliSession::CliSession(bool json)
 
 CliSession::~CliSession() = default;
 
+int CliSession::finish(int code)
+{
+    // A write that gave up on the lock is a failure even where the command
+    // itself saw nothing wrong.
+    if (code == Success && Database::busySeen())
+        return fail(Database::busyMessage());
+    return code;
+}
+
 AppState *CliSession::open()
 {
     if (m_state)
@@ -65,7 +75,10 @@ AppState *CliSession::open()
     auto state = std::make_unique<AppState>();
     if (!state->initialize()) {
         m_openFailed = true;
-        fail(tr("Failed to initialize the database at %1").arg(databasePath()));
+        QString message = tr("Failed to initialize the database at %1").arg(databasePath());
+        if (!state->initializeError().isEmpty())
+            message += u": "_s + state->initializeError();
+        fail(message);
         return nullptr;
     }
     m_state = std::move(state);
@@ -74,7 +87,13 @@ AppState *CliSession::open()
 
 int CliSession::fail(const QString &message, int code)
 {
-    writeTo(stderr, u"penwick-cli: "_s + message + u'\n');
+    // Whatever failed, a lock held by another program is the reason to tell.
+    const QString shown = Database::busySeen() ? Database::busyMessage() : message;
+    if (m_failed && shown == m_lastFailure)
+        return m_exitCode;
+    m_failed = true;
+    m_lastFailure = shown;
+    writeTo(stderr, u"penwick-cli: "_s + shown + u'\n');
     m_exitCode = code;
     return code;
 }

@@ -37,6 +37,9 @@ public:
     int fail(const QString &message, int code = Failure);
     int usageError(const QString &message) { return fail(message, UsageError); }
     int exitCode() const { return m_exitCode; }
+    // The command's exit code, turned into a failure when a write was refused
+    // because another program held the database.
+    int finish(int code);
 
     // Standard output as given, and with a line feed added.
     void write(const QString &text) const;
@@ -69,5 +72,7 @@ private:
     std::unique_ptr<AppState> m_state;
     bool m_json;
     bool m_openFailed = false;
+    bool m_failed = false;
+    QString m_lastFailure;
     int m_exitCode = Success;
 };

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -123,7 +124,8 @@ int ImportCommands::importQif(CliSession &session, const QCommandLineParser &par
         return session.exitCode();
 
     ImportService *service = state->importService();
-    const QList<QifSourceAccount> sources = service->analyzeQifFiles(*files).accounts;
+    const QifAnalysis analysis = service->analyzeQifFiles(*files);
+    const QList<QifSourceAccount> &sources = analysis.accounts;
 
     // Source index -> target id (empty: skipped); --map texts that name no
     // source only tell where a transfer target lives.
@@ -151,9 +153,10 @@ int ImportCommands::importQif(CliSession &session, const QCommandLineParser &par
         chosen.insert(index, QString());
     }
 
-    // The window's initial choice for everything else, creating accounts as
-    // the window does when the import starts.
+    // The window's initial choice for everything else. New accounts are made
+    // by the import itself, with their first row.
     const QList<Account> accounts = state->accountRepository()->findAll();
+    QList<Account> newAccounts;
     QJsonArray sourceReport;
     for (int i = 0; i < sources.size(); ++i) {
         const QifSourceAccount &source = sources.at(i);
@@ -165,25 +168,52 @@ int ImportCommands::importQif(CliSession &session, const QCommandLineParser &par
             target = match->id;
         } else {
             const Account account = ImportMapping::newAccount(source);
-            if (state->accountRepository()->insert(account)) {
-                target = account.id;
-                created = true;
-            }
+            newAccounts.append(account);
+            target = account.id;
+            created = true;
         }
         // A source listed later with the same key would overwrite the choice.
         mapping.insert(source.key, target);
-        const auto targetAccount = target.isEmpty() ? std::nullopt : state->accountRepository()->findById(target);
         sourceReport.append(QJsonObject{
             {u"source"_s, source.displayName},
             {u"key"_s, source.key},
             {u"account_id"_s, target},
-            {u"account_name"_s, targetAccount ? targetAccount->name : QString()},
             {u"created"_s, created},
             {u"skipped"_s, target.isEmpty()},
         });
     }
 
-    const ImportResult result = service->importQif(*files, mapping);
+    // Transfer targets that are no source go to the existing account of the
+    // same name, as sources do, so a later import can link them.
+    QSet<QString> mapped;
+    for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
+        mapped.insert(it.key().toLower());
+    for (const QString &target : analysis.transferTargets) {
+        if (mapped.contains(target.toLower()))
+            continue;
+        for (const Account &account : accounts) {
+            if (account.name.compare(target, Qt::CaseInsensitive) == 0) {
+                mapping.insert(target, account.id);
+                break;
+            }
+        }
+    }
+
+    const ImportResult result = service->importQif(*files, mapping, newAccounts);
+    // Names and "created" as they are after the import: an account the
+    // import did not need was never made.
+    for (qsizetype i = 0; i < sourceReport.size(); ++i) {
+        QJsonObject entry = sourceReport.at(i).toObject();
+        const QString id = entry.value(u"account_id"_s).toString();
+        const auto account = id.isEmpty() ? std::nullopt : state->accountRepository()->findById(id);
+        entry.insert(u"account_name"_s, account ? account->name : QString());
+        if (!account) {
+            entry.insert(u"created"_s, false);
+            if (!id.isEmpty())
+                entry.insert(u"account_id"_s, QString());
+        }
+        sourceReport.replace(i, entry);
+    }
     return report(session, result, sourceReport);
 }
 
@@ -264,5 +294,7 @@ int ImportCommands::report(CliSession &session, const ImportResult &result, cons
     }
     if (result.failed)
         return session.fail(lines.join(u' ').simplified());
+    if (result.databaseErrors > 0)
+        return session.fail(tr("%n record(s) could not be stored.", nullptr, result.databaseErrors));
     return CliSession::Success;
 }

@@ -7,7 +7,7 @@
 #include "services/reportservice.h"
 
 #include <QCommandLineParser>
-#include <QFile>
+#include <QSaveFile>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -150,6 +150,14 @@ int ReportCommand::run(CliSession &session, const QCommandLineParser &parser)
             {u"headers"_s, QJsonArray::fromStringList(table.headers)},
             {u"rows"_s, rows},
             {u"total_row"_s, table.hasTotalRow},
+            {u"total_rows"_s, [&table] {
+                 QJsonArray rows;
+                 for (int row = 0; row < table.rows.size(); ++row) {
+                     if (table.isTotalRow(row))
+                         rows.append(row);
+                 }
+                 return rows;
+             }()},
         };
         if (dated) {
             object.insert(u"from"_s, filter.from.toString(Qt::ISODate));
@@ -165,10 +173,10 @@ int ReportCommand::run(CliSession &session, const QCommandLineParser &parser)
         return CliSession::Success;
     }
     const QString path = parser.value(u"out"_s);
-    QFile file(path);
-    // Text mode, as the reports window writes its export.
+    // Written aside and renamed, so a failed write never leaves half a file.
+    QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size() || !file.flush())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size() || !file.commit())
         return session.fail(tr("Could not write to: %1").arg(path));
     return CliSession::Success;
 }

@@ -5,6 +5,7 @@
 #include "services/sampledataservice.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
 #include <QJsonObject>
 
 using namespace Qt::StringLiterals;
@@ -28,8 +29,13 @@ int SampleCommands::load(CliSession &session, const QCommandLineParser &parser)
     if (!state)
         return session.exitCode();
     SampleDataService service(state->database());
-    if (service.hasSampleData())
+    if (service.isHouseholdLoaded())
         return session.fail(tr("Sample data is already loaded."));
+    if (service.hasSampleData()) {
+        return session.fail(tr("Sample data cannot be loaded again while the sample account(s) %1 remain: "
+                               "your own transactions use them. Move or delete those transactions first.")
+                                .arg(service.sampleAccountNames().join(u", "_s)));
+    }
     if (!service.loadSampleData())
         return session.fail(tr("The sample data could not be loaded; nothing was added."));
     if (session.json())
@@ -49,11 +55,19 @@ int SampleCommands::clear(CliSession &session, const QCommandLineParser &parser)
     SampleDataService service(state->database());
     if (!service.hasSampleData())
         return session.fail(tr("No sample data to clear."));
+    const bool wasLoaded = service.isHouseholdLoaded();
     if (!service.clearSampleData())
         return session.fail(tr("The sample data could not be cleared completely."));
+    const QStringList kept = service.sampleAccountNames();
+    const QString keptText =
+        tr("The sample account(s) %1 were kept because your own transactions use them.").arg(kept.join(u", "_s));
+    if (!wasLoaded && !kept.isEmpty())
+        return session.fail(tr("Nothing more to clear.") + u' ' + keptText);
     if (session.json())
-        session.printJson(QJsonObject{{u"cleared"_s, true}});
-    else
+        session.printJson(QJsonObject{{u"cleared"_s, true}, {u"kept_accounts"_s, QJsonArray::fromStringList(kept)}});
+    else if (kept.isEmpty())
         session.print(tr("Sample data cleared"));
+    else
+        session.print(tr("Sample data cleared, except what your own rows use.") + u' ' + keptText);
     return CliSession::Success;
 }

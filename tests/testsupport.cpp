@@ -98,3 +98,10 @@ Transaction TestDatabase::addTransaction(const QString &accountId, const QDate &
         qWarning("TestDatabase::addTransaction failed");
     return t;
 }
+
+bool failWritesTo(TestDatabase &db, const QString &table, const QString &op)
+{
+    return db.execute(QStringLiteral("CREATE TEMP TRIGGER fail_%1_%2 BEFORE %3 ON %1 "
+                                     "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
+                          .arg(table, op.toLower(), op));
+}

@@ -62,6 +62,11 @@ private:
 
 QString newId();
 
+// Makes every `op` ("INSERT", "UPDATE" or "DELETE") on `table` fail on the
+// test database's connection, as a full disk or a constraint would; drop the
+// temporary trigger "fail_<table>_<op>" to undo.
+bool failWritesTo(TestDatabase &db, const QString &table, const QString &op);
+
 using namespace Qt::StringLiterals;
 
 // Test entry point: test-mode standard paths, offscreen platform, a throwaway

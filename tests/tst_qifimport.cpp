@@ -130,7 +130,7 @@ void TestQifImport::decodeImportText_data()
         << QByteArray("\xED\xA0\x80") << QString::fromUtf16(u"\u00ED\u00A0\u20AC");
     QTest::newRow("beyond U+10FFFF is not UTF-8")
         << QByteArray("\xF4\x90\x80\x80") << QString::fromUtf16(u"\u00F4\u0090\u20AC\u20AC");
-    QTest::newRow("truncated sequence is not UTF-8") << QByteArray("ab\xE2\x82") << QString::fromUtf16(u"ab\u00E2\u201A");
+    QTest::newRow("truncated final sequence is dropped") << QByteArray("ab\xE2\x82") << u"ab"_s;
     QTest::newRow("empty") << QByteArray() << QString();
 }
 
@@ -168,7 +168,7 @@ void TestQifImport::amounts_data()
     QTest::newRow("yen") << u"¥1500"_s << true << qint64(150000);
     QTest::newRow("cents sign") << u"99¢"_s << true << qint64(9900);
     QTest::newRow("half a cent rounds away from zero") << u"-0.0050"_s << true << qint64(-1);
-    QTest::newRow("point before three digits groups") << u"0.005"_s << true << qint64(500);
+    QTest::newRow("point after a lone zero is decimal") << u"0.005"_s << true << qint64(1);
     QTest::newRow("decimal arithmetic, not binary") << u"12.345"_s << true << qint64(1234500);
     QTest::newRow("exact third decimal") << u"1,234.565"_s << true << qint64(123457);
     QTest::newRow("trailing decimal point") << u"5."_s << true << qint64(500);
@@ -184,7 +184,7 @@ void TestQifImport::amounts_data()
     QTest::newRow("unbalanced parenthesis") << u"(5"_s << false << qint64(0);
     QTest::newRow("non-ASCII digits") << u"١٢"_s << false << qint64(0);
     QTest::newRow("too large to be money") << u"12345678901234567890"_s << false << qint64(0);
-    QTest::newRow("largest accepted") << u"999,999,999,999,999.99"_s << true << qint64(99999999999999999);
+    QTest::newRow("largest accepted") << u"999,999,999.99"_s << true << qint64(99999999999);
 }
 
 void TestQifImport::amounts()

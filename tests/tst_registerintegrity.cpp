@@ -68,6 +68,8 @@ void whenShown(std::function<void(T *)> action)
 {
     auto *timer = new QTimer;
     timer->setInterval(10);
+    // Gives up with the test: a dialog that never came must not be answered later.
+    QTimer::singleShot(5000, timer, &QObject::deleteLater);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
         if (T *target = qobject_cast<T *>(QApplication::activeModalWidget())) {
             timer->stop();
@@ -95,6 +97,7 @@ private slots:
     void twoDigitYearsGoToTheNearestCentury();
     void multiRowChangesRollBackWhole_data();
     void multiRowChangesRollBackWhole();
+    void busyDatabaseSaysSo();
     void failedWritesAreShown_data();
     void failedWritesAreShown();
     void transfersStayTransfers_data();
@@ -414,6 +417,28 @@ void TestRegisterIntegrity::multiRowChangesRollBackWhole()
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QCOMPARE(snapshot(db()), before);
+}
+
+void TestRegisterIntegrity::busyDatabaseSaysSo()
+{
+    const Account checking = addAccount(u"Checking"_s);
+    const Transaction t = addTransaction(checking.id, kToday, u"Grocer"_s, -1000);
+    Database::setBusyTimeout(50);
+    {
+        // Another program holds the write lock.
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(m_state->database()->connection().databaseName());
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
+        const WriteResult result = m_state->transactionService()->remove(t.id);
+        QCOMPARE(result.error, Database::busyMessage());
+        QVERIFY(lock.exec(u"ROLLBACK"_s));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+    Database::setBusyTimeout(Database::kDefaultBusyTimeoutMs);
+    QVERIFY(!m_state->transactionRepository()->findById(t.id)->deleted_at);
 }
 
 void TestRegisterIntegrity::failedWritesAreShown_data()

@@ -516,8 +516,8 @@ void TestReportService::presentedCells()
     QLocale::setDefault(saved);
     QCOMPARE(list.rows, (QList<QStringList>{{u"2/20/24"_s, u"Checking"_s, u"Kiosk"_s, QString(), u"gum, \"mints\""_s, u"-$3.00"_s}}));
 
-    // A caller that knows the only currency in play can show it.
-    const ReportTable yen = ReportPresenter(Currency::JPY).categorySpending({{u"Sushi"_s, -1500}});
+    // Each row shows in its own currency.
+    const ReportTable yen = ReportPresenter().categorySpending({{u"Sushi"_s, -1500, Currency::JPY}});
     QCOMPARE(yen.rows.first().last(), u"-¥1,500"_s);
 }
 

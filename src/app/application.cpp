@@ -37,10 +37,11 @@ int Application::run()
 {
     m_appState = new AppState(this);
     if (!m_appState->initialize()) {
-        QMessageBox box(QMessageBox::Critical, tr("Database Error"),
-                        tr("Failed to initialize the database.\n\nData directory: %1\n\n"
-                           "Please check file permissions and try again.").arg(dataDirectory()),
-                        QMessageBox::Ok);
+        QString text = tr("Failed to initialize the database.\n\nData directory: %1\n\n"
+                          "Please check file permissions and try again.").arg(dataDirectory());
+        if (!m_appState->initializeError().isEmpty())
+            text += u"\n\n"_s + m_appState->initializeError();
+        QMessageBox box(QMessageBox::Critical, tr("Database Error"), text, QMessageBox::Ok);
         box.exec();
         return 1;
     }

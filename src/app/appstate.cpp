@@ -4,7 +4,10 @@
 #include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/categorytreeservice.h"
 #include "services/importservice.h"
+#include "services/payeeservice.h"
+#include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
 #include "services/transactionservice.h"
@@ -31,6 +34,7 @@ bool AppState::initialize()
     const QString path = databasePath();
     qInfo().noquote() << "Opening database at:" << path;
     if (!database->open(path) || !database->runMigrations()) {
+        m_initializeError = database->errorText();
         delete database;
         return false;
     }
@@ -47,9 +51,14 @@ bool AppState::initialize()
     m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_transactions, m_categories, m_splitLines, this);
+    m_importService->setAccountRepository(m_accounts);
     m_backupService = new BackupService(m_database, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_transactionService = new TransactionService(m_database, m_transactions, this);
+    m_reconciliationService =
+        new ReconciliationService(m_database, m_accounts, m_transactions, m_reconciliations, this);
+    m_payeeService = new PayeeService(m_database, m_transactions, m_recurring, this);
+    m_categoryTreeService = new CategoryTreeService(m_database, m_categories, m_transactions, m_recurring, this);
     m_themeManager = new ThemeManager(m_preferences, this);
 
     m_themeManager->setTheme(m_preferences->value(u"theme"_s, u"system"_s));

@@ -8,9 +8,12 @@ class AccountService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
+class CategoryTreeService;
 class Database;
 class ImportService;
+class PayeeService;
 class PreferencesRepository;
+class ReconciliationService;
 class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
@@ -30,6 +33,8 @@ public:
     Q_DISABLE_COPY_MOVE(AppState)
 
     bool initialize();
+    // Why initialize failed, for the person; empty otherwise.
+    QString initializeError() const { return m_initializeError; }
 
     Database *database() const { return m_database; }
     AccountRepository *accountRepository() const { return m_accounts; }
@@ -46,6 +51,9 @@ public:
     BackupService *backupService() const { return m_backupService; }
     AccountService *accountService() const { return m_accountService; }
     TransactionService *transactionService() const { return m_transactionService; }
+    ReconciliationService *reconciliationService() const { return m_reconciliationService; }
+    PayeeService *payeeService() const { return m_payeeService; }
+    CategoryTreeService *categoryTreeService() const { return m_categoryTreeService; }
     ThemeManager *themeManager() const { return m_themeManager; }
     QString currentAccountId() const { return m_currentAccountId; }
 
@@ -56,6 +64,7 @@ signals:
     void databaseReady();
 
 private:
+    QString m_initializeError;
     Database *m_database = nullptr;
     AccountRepository *m_accounts = nullptr;
     TransactionRepository *m_transactions = nullptr;
@@ -71,6 +80,9 @@ private:
     BackupService *m_backupService = nullptr;
     AccountService *m_accountService = nullptr;
     TransactionService *m_transactionService = nullptr;
+    ReconciliationService *m_reconciliationService = nullptr;
+    PayeeService *m_payeeService = nullptr;
+    CategoryTreeService *m_categoryTreeService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

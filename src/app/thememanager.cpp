@@ -88,7 +88,9 @@ void ThemeManager::setTheme(const QString &name)
     }
 
     static const QString kNames[] = {u"system"_s, u"light"_s, u"dark"_s};
-    if (m_preferences)
+    // Start-up applies the stored theme: rewriting the same value would make
+    // every start wait for another program's write lock.
+    if (m_preferences && m_preferences->value(u"theme"_s) != kNames[m_theme])
         m_preferences->setValue(u"theme"_s, kNames[m_theme]);
     emit themeChanged(m_theme);
 }

@@ -41,7 +41,7 @@ WriteResult AccountService::create(Account account, qint64 openingBalance, const
     account.starting_balance = 0;
     DbTransaction tx(m_db->connection());
     if (!tx.isActive())
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     if (!m_accounts->insert(account))
         return failed();
     if (openingBalance != 0) {
@@ -74,7 +74,7 @@ WriteResult AccountService::remove(const QString &accountId)
     };
     DbTransaction tx(m_db->connection());
     if (!tx.isActive())
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     const int transactions = m_transactions->softDeleteByAccount(accountId);
     const int recurring = transactions < 0 ? -1 : m_recurring->softDeleteByAccount(accountId);
     const int reconciliations = recurring < 0 ? -1 : m_reconciliations->softDeleteByAccount(accountId);

@@ -1,9 +1,8 @@
 #include "backuparchive.h"
 
-#include <QBuffer>
 #include <QtEndian>
 
-#include <private/qzipreader_p.h>
+#include <zlib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +24,7 @@ constexpr qint64 kMaxCommentSize = 0xFFFF;
 constexpr quint16 kStored = 0;
 constexpr quint16 kDeflated = 8;
 constexpr quint16 kEncryptedFlag = 0x0001;
+constexpr quint16 kDataDescriptorFlag = 0x0008;
 // Deflate cannot expand input by more than this factor.
 constexpr qint64 kMaxDeflateRatio = 1032;
 
@@ -100,6 +100,7 @@ bool BackupArchive::scan()
         entry.path = QString::fromUtf8(record + kDirectoryRecordSize, nameLength);
         entry.flags = u16(record + 8);
         entry.method = u16(record + 10);
+        entry.crc = u32(record + 16);
         // A ZIP64 size of 0xFFFFFFFF stays as declared: far beyond any limit.
         entry.compressedSize = u32(record + 20);
         entry.size = u32(record + 24);
@@ -127,59 +128,75 @@ qint64 BackupArchive::inflatedSizeBound(const Entry &entry)
     return entry.size;
 }
 
-std::optional<QByteArray> BackupArchive::read(const Entry &entry) const
+std::optional<QByteArray> BackupArchive::read(const Entry &entry, QString *problem) const
 {
-    if ((entry.flags & kEncryptedFlag) || (entry.method != kStored && entry.method != kDeflated))
+    const auto refuse = [&](const QString &reason) -> std::optional<QByteArray> {
+        if (problem)
+            *problem = reason;
         return std::nullopt;
+    };
+    if ((entry.flags & kEncryptedFlag) || (entry.method != kStored && entry.method != kDeflated))
+        return refuse(tr("%1: encrypted or compressed in an unknown way").arg(entry.path));
 
     const qint64 size = m_bytes.size();
     const char *data = m_bytes.constData();
-    if (entry.localOffset > size - kLocalHeaderSize || entry.directoryOffset > size - kDirectoryRecordSize)
-        return std::nullopt;
+    if (entry.localOffset > size - kLocalHeaderSize || u32(data + entry.localOffset) != kLocalSignature)
+        return refuse(tr("%1: entry data missing").arg(entry.path));
     const char *local = data + entry.localOffset;
-    if (u32(local) != kLocalSignature)
-        return std::nullopt;
-    const qint64 dataStart = entry.localOffset + kLocalHeaderSize + u16(local + 26) + u16(local + 28);
+    const qint64 nameLength = u16(local + 26);
+    const qint64 dataStart = entry.localOffset + kLocalHeaderSize + nameLength + u16(local + 28);
     if (dataStart > size || entry.compressedSize > size - dataStart)
-        return std::nullopt;
+        return refuse(tr("%1: entry data missing").arg(entry.path));
 
-    // A copy of the archive holding just this entry, named "e", with header
-    // fields QZipReader would reject for features it does not need.
-    const qint64 directoryStart = kLocalHeaderSize + 1 + entry.compressedSize;
-    QByteArray single;
-    single.reserve(directoryStart + kDirectoryRecordSize + 1 + kEndSize);
+    // The directory's sizes bound what is extracted; a reader going by the
+    // local header instead must never see different values.
+    const quint16 localFlags = u16(local + 6);
+    const bool deferred = (localFlags & kDataDescriptorFlag) && u32(local + 14) == 0 && u32(local + 18) == 0
+        && u32(local + 22) == 0;
+    const bool agrees = u16(local + 8) == entry.method && (localFlags & kEncryptedFlag) == 0
+        && QByteArray::fromRawData(local + kLocalHeaderSize, nameLength) == entry.path.toUtf8()
+        && (deferred
+            || (u32(local + 14) == entry.crc && qint64(u32(local + 18)) == entry.compressedSize
+                && qint64(u32(local + 22)) == entry.size));
+    if (!agrees)
+        return refuse(tr("%1: local header does not match the archive directory").arg(entry.path));
 
-    single.append(local, kLocalHeaderSize);
-    put16(single, 4, 20);
-    put16(single, 26, 1);
-    put16(single, 28, 0);
-    single.append('e');
-    single.append(data + dataStart, entry.compressedSize);
-
-    single.append(data + entry.directoryOffset, kDirectoryRecordSize);
-    put16(single, directoryStart + 6, 20);
-    put16(single, directoryStart + 28, 1);
-    put16(single, directoryStart + 30, 0);
-    put16(single, directoryStart + 32, 0);
-    put16(single, directoryStart + 34, 0);
-    put32(single, directoryStart + 42, 0);
-    single.append('e');
-
-    const qint64 endStart = single.size();
-    single.append(QByteArray(kEndSize, '\0'));
-    put32(single, endStart, kEndSignature);
-    put16(single, endStart + 8, 1);
-    put16(single, endStart + 10, 1);
-    put32(single, endStart + 12, quint32(kDirectoryRecordSize + 1));
-    put32(single, endStart + 16, quint32(directoryStart));
-
-    QBuffer buffer(&single);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QZipReader reader(&buffer);
-    if (reader.status() != QZipReader::NoError)
-        return std::nullopt;
-    return reader.fileData(u"e"_s);
+    QByteArray out;
+    if (entry.method == kStored) {
+        if (entry.compressedSize != entry.size)
+            return refuse(tr("%1: size does not match the archive directory").arg(entry.path));
+        out = QByteArray(data + dataStart, entry.size);
+    } else {
+        // Inflate into exactly the declared size: a member that would produce
+        // one byte more is refused while inflating, not after.
+        out.resize(entry.size);
+        z_stream stream{};
+        if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+            return refuse(tr("%1: cannot be decompressed").arg(entry.path));
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data + dataStart));
+        stream.avail_in = uInt(entry.compressedSize);
+        stream.next_out = reinterpret_cast<Bytef *>(out.data());
+        stream.avail_out = uInt(entry.size);
+        int status = inflate(&stream, Z_FINISH);
+        if (status == Z_BUF_ERROR && stream.avail_out == 0) {
+            // Output full: only a clean end of stream may remain.
+            Bytef spare = 0;
+            stream.next_out = &spare;
+            stream.avail_out = 1;
+            status = inflate(&stream, Z_FINISH);
+            if (stream.avail_out == 0)
+                status = Z_BUF_ERROR;
+        }
+        const qint64 produced = qint64(stream.total_out);
+        inflateEnd(&stream);
+        if (status != Z_STREAM_END || produced != entry.size)
+            return refuse(tr("%1: size does not match the archive directory").arg(entry.path));
+    }
+    const quint32 crc = quint32(crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef *>(out.constData()),
+                                      uInt(out.size())));
+    if (crc != entry.crc)
+        return refuse(tr("%1: checksum mismatch, the archive is damaged").arg(entry.path));
+    return out;
 }
 
 void BackupArchive::addZip64End(QByteArray &zip)

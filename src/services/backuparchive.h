@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -8,12 +9,13 @@
 // Read access to a ZIP archive held in memory, for restoring backups.
 //
 // The directory is walked by its byte size instead of trusting the 16-bit
-// entry count, which QZipWriter wraps around past 65535 entries. Entries are
-// extracted one at a time through QZipReader on a one-entry copy, because
-// QZipReader finds entries by a linear name search (quadratic over a large
-// backup). Nothing is inflated before the caller has seen the sizes.
+// entry count, which QZipWriter wraps around past 65535 entries. An entry is
+// only read when its local header agrees with the directory (name, method,
+// sizes, CRC); it is inflated under a cap of its declared size and its CRC-32
+// is checked, so neither a lying header nor a flipped byte gets through.
 class BackupArchive final
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupArchive)
 public:
     struct Entry
     {
@@ -22,6 +24,7 @@ public:
         qint64 compressedSize = 0;
         quint16 method = 0;
         quint16 flags = 0;
+        quint32 crc = 0;
         qint64 directoryOffset = 0; // of the central directory record
         qint64 localOffset = 0;     // of the local file header
     };
@@ -36,10 +39,11 @@ public:
     // Most bytes extracting the entry can produce, whatever its header claims.
     static qint64 inflatedSizeBound(const Entry &entry);
 
-    // The entry's contents as extracted; nothing when the entry is unusable
-    // (encrypted, unknown method, data outside the archive). The caller
-    // compares the size with the declared one.
-    std::optional<QByteArray> read(const Entry &entry) const;
+    // The entry's contents, exactly its declared size with a matching CRC;
+    // nothing, with the reason in `problem`, for anything else (encrypted,
+    // unknown method, local header disagreeing with the directory, data
+    // outside the archive, more or fewer bytes than declared, CRC mismatch).
+    std::optional<QByteArray> read(const Entry &entry, QString *problem = nullptr) const;
 
     // Adds the ZIP64 end records an archive with more than 65535 entries
     // needs; QZipWriter writes only the classic record. No-op otherwise.

@@ -5,7 +5,11 @@
 #include "storage/sqlcodec.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QHash>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <cmath>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
@@ -93,21 +97,50 @@ QJsonValue jsonFromSql(const QVariant &value)
     }
 }
 
-// Nothing for values no column can hold (arrays, objects).
-std::optional<QVariant> sqlFromJson(const QJsonValue &value)
+bool isFlagColumn(const QString &name)
 {
-    switch (value.type()) {
-    case QJsonValue::Null:
-        return QVariant();
-    case QJsonValue::Bool:
-        return QVariant(qint64(value.toBool() ? 1 : 0));
-    case QJsonValue::Double:
-        return value.toVariant(); // qlonglong for integers, so amounts stay exact
-    case QJsonValue::String:
-        return QVariant(value.toString());
-    default:
-        return std::nullopt;
+    return name.startsWith(u"is_") || name == u"cleared" || name == u"reconciled" || name == u"auto_post";
+}
+
+// The value a column of this name and declared type may hold, exactly as
+// the program itself stores it; nothing for anything else. SQLite would
+// keep a REAL or a text in an INTEGER column, and every sum would be wrong.
+std::optional<QVariant> typedValue(const QString &name, const QString &declaredType, const QJsonValue &value)
+{
+    if (value.isNull())
+        return QVariant(); // NOT NULL is the table's to enforce
+    if (declaredType == u"INTEGER") {
+        if (!value.isDouble())
+            return std::nullopt;
+        // JSON integers arrive as 64-bit integers, exactly as exported; a
+        // double is only accepted where it is a whole number held exactly.
+        const QVariant number = value.toVariant();
+        qint64 integer = 0;
+        if (number.typeId() == QMetaType::LongLong) {
+            integer = number.toLongLong();
+        } else {
+            const double real = value.toDouble();
+            if (!(std::fabs(real) < 9.0e15) || std::floor(real) != real)
+                return std::nullopt;
+            integer = qint64(real);
+        }
+        if (isFlagColumn(name) && integer != 0 && integer != 1)
+            return std::nullopt;
+        return QVariant(integer);
     }
+    if (!value.isString())
+        return std::nullopt;
+    const QString text = value.toString();
+    if (name == u"date" || name.endsWith(u"_date")) {
+        static const QRegularExpression form(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
+        if (!form.match(text).hasMatch() || !QDate::fromString(text, Qt::ISODate).isValid())
+            return std::nullopt;
+    } else if (name.endsWith(u"_at")) {
+        const QDateTime stamp = SqlCodec::toTimestamp(text);
+        if (!stamp.isValid() || SqlCodec::timestampText(stamp) != text)
+            return std::nullopt;
+    }
+    return QVariant(text);
 }
 
 enum class Outcome {
@@ -131,25 +164,25 @@ public:
     Outcome upsert(const BackupTable &table, QJsonObject row);
 
 private:
-    const QSet<QString> &columnsOf(const QString &table);
+    const QHash<QString, QString> &columnsOf(const QString &table);
     QSqlQuery *statement(const QString &sql);
     Outcome run(const QString &sql, const QVariantList &values);
 
     QSqlDatabase m_db;
     BackupImportMode m_mode;
-    QHash<QString, QSet<QString>> m_columns;
+    QHash<QString, QHash<QString, QString>> m_columns; // name -> declared type
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
 };
 
-const QSet<QString> &RowWriter::columnsOf(const QString &table)
+const QHash<QString, QString> &RowWriter::columnsOf(const QString &table)
 {
     auto it = m_columns.find(table);
     if (it == m_columns.end()) {
-        QSet<QString> names;
+        QHash<QString, QString> names;
         QSqlQuery q(m_db);
         if (q.exec(u"PRAGMA table_info(%1)"_s.arg(table))) {
             while (q.next())
-                names.insert(q.value(1).toString());
+                names.insert(q.value(1).toString(), q.value(2).toString().toUpper());
         } else {
             qWarning().noquote() << "BackupService: cannot read the columns of" << table << q.lastError().text();
         }
@@ -199,18 +232,21 @@ Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
     if (id.isEmpty())
         return Outcome::Refused;
 
-    const QSet<QString> &columns = columnsOf(tableName);
+    const QHash<QString, QString> &columns = columnsOf(tableName);
     const QStringList names = row.keys();
     QVariantList values;
     values.reserve(names.size());
     for (const QString &name : names) {
-        if (!columns.contains(name)) {
+        const auto column = columns.constFind(name);
+        if (column == columns.cend()) {
             qDebug().noquote() << "BackupService: row with an unknown column refused in" << tableName;
             return Outcome::Refused;
         }
-        const std::optional<QVariant> value = sqlFromJson(row.value(name));
-        if (!value)
+        const std::optional<QVariant> value = typedValue(name, column.value(), row.value(name));
+        if (!value) {
+            qDebug().noquote() << "BackupService: row with a wrong value for" << name << "refused in" << tableName;
             return Outcome::Refused;
+        }
         values.append(*value);
     }
 
@@ -292,9 +328,18 @@ QByteArray BackupService::exportBackup() const
     manifest.insert(u"version"_s, kBackupVersion);
     manifest.insert(u"exportedAt"_s, SqlCodec::nowText());
 
+    // All tables from one read transaction: a writer in another program can
+    // never leave a row here pointing at one that is missing.
+    QSqlDatabase db = m_database->connection();
+    const bool snapshot = db.transaction();
+    const auto endSnapshot = qScopeGuard([&] {
+        if (snapshot)
+            db.rollback();
+    });
+
     for (const BackupTable &table : kTables) {
         int count = 0;
-        QSqlQuery q(m_database->connection());
+        QSqlQuery q(db);
         q.setForwardOnly(true);
         if (!q.exec(u"SELECT * FROM %1"_s.arg(QLatin1String(table.table)))) {
             qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
@@ -331,67 +376,90 @@ QByteArray BackupService::exportBackup() const
 BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, BackupImportMode mode)
 {
     BackupImportResult result;
-    const BackupArchive archive(zipBytes);
-    if (!archive.isValid()) {
-        result.errors.append(tr("Failed to open ZIP archive"));
+    const auto refuse = [&result](const QString &message) {
+        result = BackupImportResult();
+        result.errors.append(message);
         return result;
+    };
+    const BackupArchive archive(zipBytes);
+    if (!archive.isValid())
+        return refuse(tr("Failed to open ZIP archive"));
+
+    // Names are never used as paths, but an archive made to look like one
+    // more than once, or to escape a folder, was not written by us.
+    QSet<QString> names;
+    for (const BackupArchive::Entry &entry : archive.entries()) {
+        if (entry.path.startsWith(u'/') || entry.path.startsWith(u'\\')
+            || entry.path.split(QRegularExpression(u"[/\\\\]"_s)).contains(u".."_s))
+            return refuse(tr("Backup refused: unsafe entry name \"%1\".").arg(entry.path));
+        if (names.contains(entry.path))
+            return refuse(tr("Backup refused: \"%1\" appears more than once.").arg(entry.path));
+        names.insert(entry.path);
     }
 
-    // Refuse a bomb before anything is inflated; sizes a header may lie about
-    // are bounded by what deflate can produce from the stored bytes.
+    // Refuse a bomb before anything is inflated; reading inflates no entry
+    // beyond its declared size.
     qint64 declaredTotal = 0;
     for (const BackupArchive::Entry &entry : archive.entries()) {
         if (!isExtracted(entry.path))
             continue;
         if (BackupArchive::inflatedSizeBound(entry) > kMaxEntryBytes) {
-            result.errors.append(tr("Backup refused: %1 would expand to more than %2 MB.")
-                                     .arg(entry.path, QString::number(kMaxEntryBytes / (1024 * 1024))));
-            return result;
+            return refuse(tr("Backup refused: %1 would expand to more than %2 MB.")
+                              .arg(entry.path, QString::number(kMaxEntryBytes / (1024 * 1024))));
         }
         declaredTotal += entry.size;
         if (declaredTotal > kMaxTotalBytes) {
-            result.errors.append(tr("Backup refused: its contents would expand to more than %1 MB.")
-                                     .arg(kMaxTotalBytes / (1024 * 1024)));
-            return result;
+            return refuse(tr("Backup refused: its contents would expand to more than %1 MB.")
+                              .arg(kMaxTotalBytes / (1024 * 1024)));
         }
     }
 
     const BackupArchive::Entry *manifestEntry = archive.find(kManifestName);
-    const std::optional<QByteArray> manifestBytes =
-        manifestEntry ? archive.read(*manifestEntry) : std::optional<QByteArray>();
-    if (!manifestBytes || manifestBytes->isEmpty() || manifestBytes->size() != manifestEntry->size) {
-        result.errors.append(tr("Invalid backup: missing manifest.json"));
-        return result;
-    }
+    if (!manifestEntry)
+        return refuse(tr("Invalid backup: missing manifest.json"));
+    QString problem;
+    const std::optional<QByteArray> manifestBytes = archive.read(*manifestEntry, &problem);
+    if (!manifestBytes)
+        return refuse(tr("Backup refused: %1").arg(problem));
+    if (manifestBytes->isEmpty())
+        return refuse(tr("Invalid backup: missing manifest.json"));
     const QJsonObject manifest = QJsonDocument::fromJson(*manifestBytes).object();
     const qint64 version = manifest.value(u"version"_s).toInteger(0);
-    if (version != kBackupVersion) {
-        result.errors.append(tr("Unsupported backup version: %1").arg(version));
-        return result;
+    if (version != kBackupVersion)
+        return refuse(tr("Unsupported backup version: %1").arg(version));
+
+    // Every member is checked (header, size, CRC) and counted before the
+    // first row is written: a damaged archive changes nothing.
+    for (const BackupTable &table : kTables) {
+        qint64 members = 0;
+        for (const BackupArchive::Entry &entry : archive.entries()) {
+            if (!isRowEntry(entry.path, table))
+                continue;
+            if (!archive.read(entry, &problem))
+                return refuse(tr("Backup refused: %1").arg(problem));
+            ++members;
+        }
+        const QJsonValue listed = manifest.value(QLatin1String(table.countKey));
+        if (!listed.isUndefined() && listed.toInteger(-1) != members) {
+            return refuse(tr("Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.")
+                              .arg(listed.toVariant().toString(), QLatin1String(table.table))
+                              .arg(members));
+        }
     }
 
-    // One database transaction keeps a large restore fast; a refused row only
-    // fails its own statement, so every other row is still kept.
+    // One database transaction: all of the restore or, on failure, nothing.
     QSqlDatabase db = m_database->connection();
-    const bool inTransaction = db.transaction();
+    QString beginError;
+    if (!Database::beginWrite(db, &beginError))
+        return refuse(tr("The backup could not be restored: %1").arg(beginError));
     RowWriter writer(db, mode);
-    qint64 extracted = 0;
     QList<QJsonObject> retry;
     for (const BackupTable &table : kTables) {
         for (const BackupArchive::Entry &entry : archive.entries()) {
             if (!isRowEntry(entry.path, table))
                 continue;
             const std::optional<QByteArray> bytes = archive.read(entry);
-            extracted += bytes ? bytes->size() : 0;
-            if (extracted > kMaxTotalBytes) {
-                // Headers that understated their sizes: give up on the archive.
-                if (inTransaction && db.rollback())
-                    result = BackupImportResult();
-                result.errors.append(tr("Backup refused: its contents would expand to more than %1 MB.")
-                                         .arg(kMaxTotalBytes / (1024 * 1024)));
-                return result;
-            }
-            if (!bytes || bytes->size() != entry.size) {
+            if (!bytes) {
                 result.errors.append(tr("%1: unexpected error").arg(entry.path));
                 continue;
             }
@@ -427,15 +495,12 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
         retry.clear();
     }
 
-    if (inTransaction && !db.commit()) {
-        const QString reason = db.lastError().text();
-        qWarning().noquote() << "BackupService import commit failed:" << reason;
+    if (!db.commit()) {
+        const QSqlError failure = db.lastError();
+        qWarning().noquote() << "BackupService import commit failed:" << failure.text();
         db.rollback();
-        for (const BackupTable &table : kTables) {
-            result.*table.skipped += result.*table.imported;
-            result.*table.imported = 0;
-        }
-        result.errors.append(tr("The restored data could not be saved: %1").arg(reason));
+        return refuse(tr("The restored data could not be saved: %1")
+                          .arg(Database::isBusyError(failure) ? Database::busyMessage() : failure.text()));
     }
     return result;
 }

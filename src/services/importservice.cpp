@@ -2,6 +2,8 @@
 
 #include "app/money.h"
 #include "qifparser.h"
+#include "storage/accountrepository.h"
+#include "storage/database.h"
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
 #include "storage/splitline.h"
@@ -72,14 +74,34 @@ qint64 qifAmountFor(Currency currency, qint64 cents, const QString &text)
     return QifParser::parseQifAmount(text, 0).value_or(dropMinorUnits(cents));
 }
 
-qint64 csvAmountFor(Currency currency, const QString &cell)
+// Amount cells as bank exports write them: accounting parentheses for a
+// negative amount, otherwise the strict form a person would type. Nothing for
+// text that is not an amount, which is never stored as 0.00.
+std::optional<qint64> cellAmount(const QString &cell)
+{
+    QString text = cell.trimmed();
+    bool negative = false;
+    if (text.size() >= 2 && text.startsWith(u'(') && text.endsWith(u')')) {
+        text = text.mid(1, text.size() - 2).trimmed();
+        if (text.startsWith(u'-') || text.startsWith(u'+'))
+            return std::nullopt;
+        negative = true;
+    }
+    const auto amount = parseAmountStrict(text, Currency::USD);
+    if (!amount)
+        return std::nullopt;
+    return negative ? -*amount : *amount;
+}
+
+std::optional<qint64> csvAmountFor(Currency currency, const QString &cell)
 {
     if (currency != Currency::JPY)
-        return parseAmount(cell, Currency::USD);
+        return cellAmount(cell);
     // Read like dollars so "1500.00" and "¥1,500" both give 1500.
     QString text = cell;
     text.remove(u'¥');
-    return dropMinorUnits(parseAmount(text, Currency::USD));
+    const auto amount = cellAmount(text);
+    return amount ? std::optional<qint64>(dropMinorUnits(*amount)) : std::nullopt;
 }
 
 // A live row that still waits for the other side of its transfer.
@@ -196,11 +218,13 @@ private:
 class ImportService::QifBatch final
 {
 public:
-    QifBatch(ImportService *service, const QHash<QString, QString> &mapping)
+    QifBatch(ImportService *service, const QHash<QString, QString> &mapping, const QList<Account> &newAccounts)
         : m_service(service)
     {
         for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
             m_mapping.insert(it.key().toLower(), it.value());
+        for (const Account &account : newAccounts)
+            m_newAccounts.insert(account.id, account);
     }
 
     ImportResult run(const QStringList &paths);
@@ -226,10 +250,13 @@ private:
     AccountContext &context(const QString &accountId);
     bool importItem(int index);
     bool unlinkPartner(int partnerIndex);
+    bool ensureAccount(const QString &accountId);
     void abort(const QString &reason);
 
     ImportService *m_service;
     QHash<QString, QString> m_mapping;
+    QHash<QString, Account> m_newAccounts; // not created yet
+    QStringList m_createdAccounts;
     QList<WorkItem> m_items;
     QList<QifCategoryEntry> m_categoryEntries;
     std::map<QString, AccountContext> m_contexts; // stable references while growing
@@ -272,8 +299,12 @@ void ImportService::QifBatch::collect(const QStringList &paths)
 AccountContext &ImportService::QifBatch::context(const QString &accountId)
 {
     auto it = m_contexts.find(accountId);
-    if (it == m_contexts.end())
-        it = m_contexts.emplace(accountId, loadAccountContext(accountId, true)).first;
+    if (it == m_contexts.end()) {
+        AccountContext loaded = loadAccountContext(accountId, true);
+        if (const auto pending = m_newAccounts.constFind(accountId); pending != m_newAccounts.cend())
+            loaded.currency = pending->currency;
+        it = m_contexts.emplace(accountId, std::move(loaded)).first;
+    }
     return it->second;
 }
 
@@ -377,6 +408,26 @@ void ImportService::QifBatch::abort(const QString &reason)
     connection().rollback();
 }
 
+// A new target account is created with its first row, inside the batch.
+bool ImportService::QifBatch::ensureAccount(const QString &accountId)
+{
+    const auto it = m_newAccounts.constFind(accountId);
+    if (it == m_newAccounts.cend())
+        return true;
+    if (!m_service->m_accounts)
+        return false;
+    bool ok = false;
+    {
+        const QSignalBlocker blocker(m_service->m_accounts);
+        ok = m_service->m_accounts->insert(*it);
+    }
+    if (ok) {
+        m_newAccounts.remove(accountId);
+        m_createdAccounts.append(accountId);
+    }
+    return ok;
+}
+
 // The earlier half of an in-batch pair was written with a link to a row whose
 // insert then failed: turn it back into an unlinked transfer with a hint.
 bool ImportService::QifBatch::unlinkPartner(int partnerIndex)
@@ -472,6 +523,10 @@ bool ImportService::QifBatch::importItem(int index)
         }
     }
 
+    if (!ensureAccount(item.target)) {
+        abort(u"cannot create the target account"_s);
+        return false;
+    }
     if (!m_service->m_transactions->insertPrepared(m_insertTransaction, t)) {
         qWarning().noquote() << "QIF import: insert failed for" << SqlCodec::dateText(t.date) << t.payee << "amount"
                              << t.amount << "account" << t.account_id;
@@ -507,16 +562,22 @@ bool ImportService::QifBatch::importItem(int index)
     }
 
     for (const QifSplit &split : r.splits) {
+        // A split line needs a category; transfer parts have none. The
+        // transaction keeps its full amount and the summary says so.
         SplitLine line;
+        line.category_id = split.transferAccount.isEmpty() ? m_categories->resolve(split.category) : QString();
+        if (line.category_id.isEmpty()) {
+            ++m_result.splitsNotKept;
+            continue;
+        }
         line.id = newId();
         line.transaction_id = t.id;
-        line.category_id = m_categories->resolve(split.category);
         line.amount = qifAmountFor(ctx.currency, split.amount, split.amountText);
-        line.memo = split.transferAccount.isEmpty() ? split.memo
-                                                    : ImportService::transferHint(split.transferAccount, split.memo);
+        line.memo = split.memo;
         line.created_at = t.created_at;
         line.updated_at = t.updated_at;
-        m_service->m_splitLines->insertPrepared(m_insertSplit, line);
+        if (!m_service->m_splitLines->insertPrepared(m_insertSplit, line))
+            ++m_result.splitsNotKept;
     }
 
     ++m_result.imported;
@@ -536,9 +597,8 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
     const auto finish = qScopeGuard([&] { emit m_service->importProgress(total, total); });
 
     QSqlDatabase db = connection();
-    if (!db.transaction()) {
+    if (!Database::beginWrite(db, &m_result.error)) {
         // Not ours to roll back: another transaction may be open.
-        qWarning().noquote() << "QIF import aborted: cannot begin a transaction:" << db.lastError().text();
         m_result.failed = true;
         return m_result;
     }
@@ -564,12 +624,24 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
 
     m_insertTransaction.finish();
     m_insertSplit.finish();
+    // An account made for a row whose insert then failed holds nothing.
+    for (const QString &accountId : std::as_const(m_createdAccounts)) {
+        if (m_touchedAccounts.contains(accountId))
+            continue;
+        QSqlQuery remove(db);
+        if (!SqlCodec::exec(remove, u"DELETE FROM accounts WHERE id = ?"_s, {accountId})) {
+            abort(u"cannot remove an account left empty"_s);
+            return m_result;
+        }
+    }
     if (!db.commit()) {
         qWarning().noquote() << "QIF import: commit failed, rolling back:" << db.lastError().text();
         db.rollback();
         m_result.failed = true;
         return m_result;
     }
+    if (!m_createdAccounts.isEmpty())
+        emit m_service->m_accounts->accountsChanged();
     for (const QString &accountId : std::as_const(m_touchedAccounts))
         m_service->m_transactions->notifyChanged(accountId);
     if (m_categories->createdAny())
@@ -598,10 +670,18 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
 {
     QifAnalysis analysis;
     QSet<QString> listed;
+    QSet<QString> listedTargets;
     for (const QString &path : paths) {
         const auto parsed = parseQif(path);
         if (parsed) {
             analysis.totalRecords += int(parsed->records.size());
+            for (const QifRecord &record : std::as_const(parsed->records)) {
+                const QString lower = record.transferAccount.toLower();
+                if (!record.transferAccount.isEmpty() && !listedTargets.contains(lower)) {
+                    listedTargets.insert(lower);
+                    analysis.transferTargets.append(record.transferAccount);
+                }
+            }
             for (const QifAccountEntry &account : parsed->sourceAccounts) {
                 const QString lower = account.name.toLower();
                 if (listed.contains(lower))
@@ -639,7 +719,8 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
     return analysis;
 }
 
-ImportResult ImportService::importQif(const QStringList &paths, const QHash<QString, QString> &mapping)
+ImportResult ImportService::importQif(const QStringList &paths, const QHash<QString, QString> &mapping,
+                                     const QList<Account> &newAccounts)
 {
     if (m_running) {
         qWarning().noquote() << "QIF import: another import is still running";
@@ -649,7 +730,7 @@ ImportResult ImportService::importQif(const QStringList &paths, const QHash<QStr
     }
     m_running = true;
     const auto done = qScopeGuard([this] { m_running = false; });
-    QifBatch batch(this, mapping);
+    QifBatch batch(this, mapping, newAccounts);
     return batch.run(paths);
 }
 
@@ -662,13 +743,22 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         return result;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.failed = true;
+        result.error = tr("Cannot read file: %1").arg(path);
         return result;
+    }
     m_running = true;
     const auto done = qScopeGuard([this] { m_running = false; });
 
-    const QList<QStringList> rows = parseCsv(decodeImportText(file.readAll()));
+    QString parseError;
+    const QList<QStringList> rows = parseCsv(decodeImportText(file.readAll()), &parseError);
     file.close();
+    if (!parseError.isEmpty()) {
+        result.failed = true;
+        result.error = parseError;
+        return result;
+    }
     AccountContext ctx = loadAccountContext(accountId, false);
     CategoryResolver categories(m_categories);
 
@@ -678,8 +768,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
     const auto finish = qScopeGuard([&] { emit importProgress(total, total); });
 
     QSqlDatabase db = connection();
-    if (!db.transaction()) {
-        qWarning().noquote() << "CSV import aborted: cannot begin a transaction:" << db.lastError().text();
+    if (!Database::beginWrite(db, &result.error)) {
         result.failed = true;
         return result;
     }
@@ -715,7 +804,12 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
             ++result.unparseable;
             continue;
         }
-        const qint64 amount = csvAmountFor(ctx.currency, *amountCell);
+        const auto parsedAmount = csvAmountFor(ctx.currency, *amountCell);
+        if (!parsedAmount) {
+            ++result.unparseable;
+            continue;
+        }
+        const qint64 amount = *parsedAmount;
         const QString key = duplicateKey(date, amount, *payeeCell);
         if (ctx.keys.contains(key)) {
             ++result.duplicates;
@@ -771,7 +865,10 @@ constexpr char16_t kWindows1252High[32] = {
 
 // Strict: no overlong forms, no surrogates, nothing past U+10FFFF and no
 // sequence cut short by the end of the data.
-bool isWellFormedUtf8(const QByteArray &bytes)
+// `cut` (when given) receives the length of a sequence cut short by the end
+// of the data, which is then accepted: a file truncated mid-character is
+// still UTF-8.
+bool isWellFormedUtf8(const QByteArray &bytes, qsizetype *cut = nullptr)
 {
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype size = bytes.size();
@@ -800,8 +897,16 @@ bool isWellFormedUtf8(const QByteArray &bytes)
         } else {
             return false;
         }
-        if (size - i - 1 < extra)
-            return false;
+        if (size - i - 1 < extra) {
+            if (!cut)
+                return false;
+            for (qsizetype k = i + 1; k < size; ++k) {
+                if ((data[k] & 0xC0) != 0x80)
+                    return false;
+            }
+            *cut = size - i;
+            return true;
+        }
         for (int k = 1; k <= extra; ++k) {
             const unsigned char next = data[i + k];
             if ((next & 0xC0) != 0x80)
@@ -813,6 +918,27 @@ bool isWellFormedUtf8(const QByteArray &bytes)
         i += extra + 1;
     }
     return true;
+}
+
+// UTF-16 without a byte-order mark: text of mostly ASCII characters has a
+// NUL in every other byte. Nothing when the pattern is absent.
+std::optional<QStringDecoder::Encoding> utf16ByNulBytes(const QByteArray &bytes)
+{
+    const qsizetype sample = qMin<qsizetype>(bytes.size(), 4096) & ~qsizetype(1);
+    if (sample < 2)
+        return std::nullopt;
+    qsizetype evenNul = 0;
+    qsizetype oddNul = 0;
+    for (qsizetype i = 0; i < sample; i += 2) {
+        evenNul += bytes.at(i) == '\0';
+        oddNul += bytes.at(i + 1) == '\0';
+    }
+    const qsizetype pairs = sample / 2;
+    if (oddNul * 10 >= pairs * 7 && evenNul * 10 < pairs)
+        return QStringDecoder::Utf16LE;
+    if (evenNul * 10 >= pairs * 7 && oddNul * 10 < pairs)
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
 }
 
 QString decodeWindows1252(const QByteArray &bytes)
@@ -841,17 +967,24 @@ QString ImportService::decodeImportText(const QByteArray &bytes)
         QStringDecoder decoder(QStringDecoder::Utf16BE);
         return decoder.decode(QByteArrayView(bytes).sliced(2));
     }
-    if (isWellFormedUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    if (const auto utf16 = utf16ByNulBytes(bytes)) {
+        QStringDecoder decoder(*utf16);
+        return decoder.decode(bytes);
+    }
+    qsizetype cut = 0;
+    if (isWellFormedUtf8(bytes, &cut))
+        return QString::fromUtf8(bytes.constData(), bytes.size() - cut);
     return decodeWindows1252(bytes);
 }
 
-QList<QStringList> ImportService::parseCsv(const QString &text)
+QList<QStringList> ImportService::parseCsv(const QString &text, QString *error)
 {
     QList<QStringList> rows;
     QStringList row;
     QString field;
     bool inQuotes = false;
+    int line = 1;
+    int quoteLine = 0;
     const auto endField = [&] {
         row.append(field.trimmed());
         field.clear();
@@ -874,17 +1007,30 @@ QList<QStringList> ImportService::parseCsv(const QString &text)
                     inQuotes = false;
                 }
             } else {
+                if (ch == u'\n' || (ch == u'\r' && (i + 1 >= size || text.at(i + 1) != u'\n')))
+                    ++line;
                 field.append(ch);
             }
         } else if (ch == u'"') {
             inQuotes = true;
+            quoteLine = line;
         } else if (ch == u',') {
             endField();
-        } else if (ch == u'\n') {
+        } else if (ch == u'\n' || ch == u'\r') {
+            // CRLF, LF and old Mac CR all end a line.
+            if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+                ++i;
             endRow();
-        } else if (ch != u'\r') {
+            ++line;
+        } else {
             field.append(ch);
         }
+    }
+    if (inQuotes) {
+        // Everything after the quote would otherwise become one cell.
+        if (error)
+            *error = tr("Unclosed quote starting on line %1.").arg(quoteLine);
+        return {};
     }
     endRow();
     return rows;

@@ -3,6 +3,7 @@
 #include "csvcolumnmapping.h"
 #include "qifparseresult.h"
 #include "qifsourceaccount.h"
+#include "storage/account.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <optional>
 
+class AccountRepository;
 class CategoryRepository;
 class SplitLineRepository;
 class TransactionRepository;
@@ -27,7 +29,9 @@ struct ImportResult
     int transfersLinked = 0;
     int linkedToPrevious = 0;
     int databaseErrors = 0;
-    bool failed = false; // rolled back: nothing of the import was kept
+    int splitsNotKept = 0; // split parts without a category (or transfers)
+    bool failed = false;   // rolled back: nothing of the import was kept
+    QString error;         // why it failed, when known
 };
 
 // Adds the transactions of QIF and CSV files to local accounts, all of one
@@ -44,16 +48,26 @@ public:
 
     // `mapping` goes from source key (account name or, for a file without
     // "!Account", its path) to a target account id; an empty id skips.
-    ImportResult importQif(const QStringList &paths, const QHash<QString, QString> &mapping);
+    // `newAccounts` are mapping targets that do not exist yet: each is created
+    // inside the import's transaction when its first row is written, so an
+    // import that writes nothing leaves no empty account behind.
+    ImportResult importQif(const QStringList &paths, const QHash<QString, QString> &mapping,
+                           const QList<Account> &newAccounts = {});
     ImportResult importCsv(const QString &path, const QString &accountId, const CsvColumnMapping &mapping);
 
     // Reads a QIF file; nothing when it cannot be opened.
     static std::optional<QifParseResult> parseQif(const QString &path,
                                                   std::optional<QifDateOrder> order = std::nullopt);
-    // UTF-8 (with or without BOM), UTF-16 with BOM, else Windows-1252.
+    // UTF-8 (with or without BOM, a sequence cut short at the very end
+    // dropped), UTF-16 with BOM or recognised by its NUL bytes, else
+    // Windows-1252.
     static QString decodeImportText(const QByteArray &bytes);
-    // Rows of cells; blank lines are dropped.
-    static QList<QStringList> parseCsv(const QString &text);
+    // Rows of cells; blank lines are dropped. LF, CRLF and CR end lines. A
+    // quote left open sets `error` (when given) and yields no rows.
+    static QList<QStringList> parseCsv(const QString &text, QString *error = nullptr);
+
+    // Needed to create the new accounts of a QIF import.
+    void setAccountRepository(AccountRepository *accounts) { m_accounts = accounts; }
 
     // "[→ name] memo": how an imported transfer remembers its missing side.
     static QString transferHint(const QString &accountName, const QString &memo);
@@ -71,6 +85,7 @@ signals:
 private:
     class QifBatch;
 
+    AccountRepository *m_accounts = nullptr;
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;

@@ -10,6 +10,11 @@
 QStringList ImportSummary::lines(const ImportResult &result)
 {
     if (result.failed) {
+        if (!result.error.isEmpty()) {
+            return {QCoreApplication::translate("ImportScreen", "Import failed."), QString(),
+                    result.error + u' '
+                        + QCoreApplication::translate("ImportScreen", "No transactions were added.")};
+        }
         return {QCoreApplication::translate("ImportScreen", "Import failed."), QString(),
                 QCoreApplication::translate("ImportScreen", "A database error stopped the import and all changes "
                                                             "were rolled back. No transactions were added.")};
@@ -41,6 +46,10 @@ QStringList ImportSummary::lines(const ImportResult &result)
     if (result.unmapped > 0) {
         out << QCoreApplication::translate("ImportScreen", "%n record(s) skipped (unmapped source account)",
                                            nullptr, result.unmapped);
+    }
+    if (result.splitsNotKept > 0) {
+        out << QCoreApplication::translate("ImportScreen", "%n split line(s) without a category were not kept",
+                                           nullptr, result.splitsNotKept);
     }
     if (result.databaseErrors > 0) {
         out << QCoreApplication::translate("ImportScreen", "%n record(s) skipped (database error — see log)",

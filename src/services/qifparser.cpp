@@ -404,7 +404,9 @@ std::optional<qint64> QifParser::parseQifAmount(QStringView input, int decimals)
         const QChar separator = lastDot >= 0 ? u'.' : u',';
         const qsizetype first = s.indexOf(separator);
         const qsizetype count = s.count(separator);
-        if ((count == 1 && s.size() - first - 1 != 3) || first == 0) {
+        // "0.500" is half a unit: a thousands group never follows a lone 0.
+        const bool zeroLead = count == 1 && QStringView(s).left(first).count(u'0') == first;
+        if ((count == 1 && s.size() - first - 1 != 3) || first == 0 || zeroLead) {
             decimal = separator;
         } else {
             grouping = separator;
@@ -450,6 +452,13 @@ std::optional<qint64> QifParser::parseQifAmount(QStringView input, int decimals)
     }
     if (fraction.size() > decimals && fraction.at(decimals) >= u'5')
         value += 1;
+    // Beyond 999,999,999.99 is no household amount, and sums of such rows
+    // could overflow balances and reports.
+    qint64 limit = 999'999'999;
+    for (int i = 0; i < decimals; ++i)
+        limit = limit * 10 + 9;
+    if (value > limit)
+        return std::nullopt;
     return negative ? -value : value;
 }
 

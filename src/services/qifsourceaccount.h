@@ -3,6 +3,7 @@
 #include "storage/entitytypes.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 // One source of transactions the import window asks the user to map.
@@ -17,5 +18,6 @@ struct QifSourceAccount
 struct QifAnalysis
 {
     QList<QifSourceAccount> accounts;
+    QStringList transferTargets; // "[Account]" names of the records, once each ignoring case
     int totalRecords = 0;
 };

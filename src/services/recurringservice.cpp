@@ -161,6 +161,18 @@ bool RecurringService::confirm(const QString &id)
         m_recurring->update(entry);
         return false;
     }
+    // An entry whose end date is already behind it has nothing left to post.
+    if (entry.end_date && entry.end_date->isValid() && entry.next_due_date > *entry.end_date) {
+        qWarning().noquote() << "RecurringService::confirm: entry" << entry.id << "ended on"
+                             << entry.end_date->toString(Qt::ISODate);
+        if (entry.is_active) {
+            entry.is_active = false;
+            entry.updated_at = QDateTime::currentDateTimeUtc();
+            entry.sync_status = SyncStatus::Pending;
+            m_recurring->update(entry);
+        }
+        return false;
+    }
 
     // Both legs and the advance belong together: a half-posted transfer or a
     // posted occurrence whose entry did not move on would linger forever.
@@ -197,7 +209,7 @@ bool RecurringService::postOccurrence(const RecurringTransaction &entry)
     // stray leg behind and confirming it again later can still succeed.
     const auto from = m_accounts->findById(entry.account_id);
     const auto to = m_accounts->findById(entry.transfer_dest_account_id);
-    if (!to) {
+    if (!to || to->deleted_at) {
         qWarning().noquote() << "RecurringService: skipping transfer post for" << entry.id
                              << "— destination account not found";
         return false;

@@ -4,7 +4,7 @@
 #include "reportfilter.h"
 #include "reportservice.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -37,6 +37,36 @@ struct MonthlySums
 
 MonthlySums sums(const IncomeExpenseRow &row) { return {row.income, row.expenses, row.net}; }
 MonthlySums sums(const CashFlowRow &row) { return {row.inflows, row.outflows, row.net}; }
+
+template<typename Row>
+bool mixesCurrencies(const QList<Row> &rows)
+{
+    for (const Row &row : rows) {
+        if (row.currency != rows.constFirst().currency)
+            return true;
+    }
+    return false;
+}
+
+// A report over accounts of several currencies gets a currency column right
+// after the first one, and every amount column moves along.
+template<typename Row>
+void addCurrencyColumn(ReportTable &table, const QList<Row> &rows)
+{
+    if (!mixesCurrencies(rows))
+        return;
+    table.headers.insert(1, ReportPresenter::tr("Currency"));
+    for (int &column : table.amountColumns)
+        column += 1;
+    int index = 0;
+    Currency currency = rows.constFirst().currency;
+    for (int r = 0; r < table.rows.size(); ++r) {
+        // Total rows repeat the currency of the rows above them.
+        if (!table.isTotalRow(r) && index < rows.size())
+            currency = rows.at(index++).currency;
+        table.rows[r].insert(1, currencyToString(currency));
+    }
+}
 
 } // namespace
 
@@ -72,9 +102,9 @@ QString ReportPresenter::accountTypeName(const QString &code)
     return tr("Other");
 }
 
-QString ReportPresenter::money(qint64 amount) const
+QString ReportPresenter::money(qint64 amount, Currency currency)
 {
-    return formatMoney(amount, m_currency);
+    return formatMoney(amount, currency);
 }
 
 ReportTable ReportPresenter::categorySpending(const QList<CategorySpendingRow> &rows) const
@@ -85,7 +115,8 @@ ReportTable ReportPresenter::categorySpending(const QList<CategorySpendingRow> &
     table.amountColumns = {1};
     table.rows.reserve(rows.size());
     for (const CategorySpendingRow &row : rows)
-        table.rows.append({row.categoryName, money(row.total)});
+        table.rows.append({row.categoryName, money(row.total, row.currency)});
+    addCurrencyColumn(table, rows);
     return table;
 }
 
@@ -97,7 +128,8 @@ ReportTable ReportPresenter::payeeSummary(const QList<PayeeSummaryRow> &rows) co
     table.amountColumns = {1};
     table.rows.reserve(rows.size());
     for (const PayeeSummaryRow &row : rows)
-        table.rows.append({row.payee, money(row.total), QString::number(row.count)});
+        table.rows.append({row.payee, money(row.total, row.currency), QString::number(row.count)});
+    addCurrencyColumn(table, rows);
     return table;
 }
 
@@ -109,7 +141,8 @@ ReportTable ReportPresenter::taxReport(const QList<TaxReportRow> &rows) const
     table.amountColumns = {2};
     table.rows.reserve(rows.size());
     for (const TaxReportRow &row : rows)
-        table.rows.append({row.categoryName, row.taxCode, money(row.total)});
+        table.rows.append({row.categoryName, row.taxCode, money(row.total, row.currency)});
+    addCurrencyColumn(table, rows);
     return table;
 }
 
@@ -121,18 +154,27 @@ ReportTable ReportPresenter::monthlyTable(Tab tab, const QStringList &headers, c
     table.headers = headers;
     table.amountColumns = {1, 2, 3};
     table.rows.reserve(rows.size() + 1);
+    // Rows come ordered by currency; each currency ends with its own total.
+    const bool mixed = mixesCurrencies(rows);
     MonthlySums total{0, 0, 0};
-    for (const Row &row : rows) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const Row &row = rows.at(i);
         const MonthlySums s = sums(row);
         total.in += s.in;
         total.out += s.out;
         total.net += s.net;
-        table.rows.append({row.month, money(s.in), money(s.out), money(s.net)});
+        table.rows.append({row.month, money(s.in, row.currency), money(s.out, row.currency),
+                           money(s.net, row.currency)});
+        if (i + 1 == rows.size() || rows.at(i + 1).currency != row.currency) {
+            table.rows.append({tr("Total"), money(total.in, row.currency), money(total.out, row.currency),
+                               money(total.net, row.currency)});
+            if (mixed)
+                table.totalRows.append(int(table.rows.size()) - 1);
+            total = MonthlySums{0, 0, 0};
+        }
     }
-    if (!rows.isEmpty()) {
-        table.rows.append({tr("Total"), money(total.in), money(total.out), money(total.net)});
-        table.hasTotalRow = true;
-    }
+    table.hasTotalRow = !rows.isEmpty() && !mixed;
+    addCurrencyColumn(table, rows);
     return table;
 }
 
@@ -154,7 +196,9 @@ ReportTable ReportPresenter::yearOverYear(const QList<YearOverYearRow> &rows) co
     table.amountColumns = {1, 2, 3};
     table.rows.reserve(rows.size());
     for (const YearOverYearRow &row : rows)
-        table.rows.append({row.categoryName, money(row.period1Total), money(row.period2Total), money(row.difference)});
+        table.rows.append({row.categoryName, money(row.period1Total, row.currency),
+                           money(row.period2Total, row.currency), money(row.difference, row.currency)});
+    addCurrencyColumn(table, rows);
     return table;
 }
 
@@ -166,9 +210,11 @@ ReportTable ReportPresenter::accountSummary(const QList<AccountSummaryRow> &rows
     table.amountColumns = {2, 3, 4};
     table.rows.reserve(rows.size());
     for (const AccountSummaryRow &row : rows) {
-        table.rows.append({row.accountName, accountTypeName(row.accountType), money(row.clearedBalance),
-                           money(row.unclearedAmount), money(row.totalBalance)});
+        table.rows.append({row.accountName, accountTypeName(row.accountType),
+                           money(row.clearedBalance, row.currency), money(row.unclearedAmount, row.currency),
+                           money(row.totalBalance, row.currency)});
     }
+    addCurrencyColumn(table, rows);
     return table;
 }
 
@@ -183,8 +229,9 @@ ReportTable ReportPresenter::transactions(const QList<TransactionListRow> &rows)
     const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
     for (const TransactionListRow &row : rows) {
         table.rows.append({locale.toString(row.date, dateFormat), row.accountName, row.payee, row.categoryName,
-                           row.memo, money(row.amount)});
+                           row.memo, money(row.amount, row.currency)});
     }
+    addCurrencyColumn(table, rows);
     return table;
 }
 
@@ -209,10 +256,11 @@ bool ReportPresenter::exportCsv(const ReportTable &table, const QString &path)
 {
     if (table.isEmpty())
         return false;
-    QFile file(path);
+    // Written aside and renamed: a failed write never leaves half a file.
+    QSaveFile file(path);
     // Text mode gives the platform's line endings.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     const QByteArray bytes = table.toCsv().toUtf8();
-    return file.write(bytes) == bytes.size() && file.flush();
+    return file.write(bytes) == bytes.size() && file.commit();
 }

@@ -28,8 +28,9 @@ public:
         TabCount,
     };
 
-    // Reports mix accounts, so amounts show in one currency: dollars unless
-    // the caller knows better.
+    // Every amount shows in its own account's currency; a report over
+    // several currencies gets a currency column and per-currency totals.
+    // The argument is kept for callers written before that.
     explicit ReportPresenter(Currency currency = Currency::USD);
 
     static QString tabTitle(int tab);
@@ -55,7 +56,7 @@ public:
     static bool exportCsv(const ReportTable &table, const QString &path);
 
 private:
-    QString money(qint64 amount) const;
+    static QString money(qint64 amount, Currency currency);
     template<typename Row>
     ReportTable monthlyTable(Tab tab, const QStringList &headers, const QList<Row> &rows) const;
 

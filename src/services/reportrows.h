@@ -4,12 +4,17 @@
 #include <QString>
 #include <QtGlobal>
 
-// One plain row record per report. Amounts are signed minor units as stored.
+#include "storage/entitytypes.h"
+
+// One plain row record per report. Amounts are signed minor units as stored;
+// rows of different currencies are never summed together, each row carries
+// the currency of its amounts.
 
 struct CategorySpendingRow
 {
     QString categoryName;
     qint64 total = 0;
+    Currency currency = Currency::USD;
 };
 
 struct PayeeSummaryRow
@@ -17,6 +22,7 @@ struct PayeeSummaryRow
     QString payee;
     qint64 total = 0;
     int count = 0;
+    Currency currency = Currency::USD;
 };
 
 struct TaxReportRow
@@ -24,6 +30,7 @@ struct TaxReportRow
     QString categoryName;
     QString taxCode;
     qint64 total = 0;
+    Currency currency = Currency::USD;
 };
 
 struct IncomeExpenseRow
@@ -32,6 +39,7 @@ struct IncomeExpenseRow
     qint64 income = 0;
     qint64 expenses = 0;
     qint64 net = 0; // income + expenses
+    Currency currency = Currency::USD;
 };
 
 struct CashFlowRow
@@ -40,6 +48,7 @@ struct CashFlowRow
     qint64 inflows = 0;
     qint64 outflows = 0;
     qint64 net = 0; // inflows + outflows
+    Currency currency = Currency::USD;
 };
 
 struct YearOverYearRow
@@ -48,6 +57,7 @@ struct YearOverYearRow
     qint64 period1Total = 0;
     qint64 period2Total = 0;
     qint64 difference = 0; // period 2 - period 1
+    Currency currency = Currency::USD;
 };
 
 struct AccountSummaryRow
@@ -57,6 +67,7 @@ struct AccountSummaryRow
     qint64 clearedBalance = 0;
     qint64 unclearedAmount = 0;
     qint64 totalBalance = 0;
+    Currency currency = Currency::USD;
 };
 
 struct TransactionListRow
@@ -67,4 +78,5 @@ struct TransactionListRow
     QString categoryName;
     QString memo;
     qint64 amount = 0;
+    Currency currency = Currency::USD;
 };

@@ -35,6 +35,15 @@ QString quoted(const QString &field)
     return out;
 }
 
+// Every amount belongs to the currency of its account; sums never cross it.
+const QString kCurrencyJoin = u" LEFT JOIN accounts ca ON ca.id = t.account_id"_s;
+const QString kCurrency = u"COALESCE(ca.currency, 'USD')"_s;
+
+Currency currencyOf(const QVariant &code)
+{
+    return currencyFromString(code.toString());
+}
+
 void appendCsvLine(QString &csv, const QStringList &fields)
 {
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -63,50 +72,51 @@ bool ReportService::run(QSqlQuery &query, const QString &sql, const QVariantList
 
 QList<CategorySpendingRow> ReportService::categorySpending(const ReportFilter &filter) const
 {
-    QString sql = u"SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
-                  "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                  "AND t.amount < 0 AND t.date >= ? AND t.date <= ?"_s;
+    QString sql = u"SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), %1 FROM transactions t "
+                  "LEFT JOIN categories c ON t.category_id = c.id%2 WHERE t.deleted_at IS NULL "
+                  "AND t.amount < 0 AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
     const QVariantList values = dateAndAccount(filter, sql);
-    sql += u" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC"_s;
+    sql += u" GROUP BY %1, COALESCE(c.name, 'Uncategorized') ORDER BY %1, SUM(t.amount) ASC"_s.arg(kCurrency);
 
     QList<CategorySpendingRow> rows;
     QSqlQuery q(m_database->connection());
     if (!run(q, sql, values, "ReportService::categorySpending failed:"))
         return rows;
     while (q.next())
-        rows.append({q.value(0).toString(), q.value(1).toLongLong()});
+        rows.append({q.value(0).toString(), q.value(1).toLongLong(), currencyOf(q.value(2))});
     return rows;
 }
 
 QList<PayeeSummaryRow> ReportService::payeeSummary(const ReportFilter &filter) const
 {
-    QString sql = u"SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t "
-                  "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s;
+    QString sql = u"SELECT t.payee, SUM(t.amount), COUNT(*), %1 FROM transactions t%2 "
+                  "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
     const QVariantList values = dateAndAccount(filter, sql);
-    sql += u" GROUP BY t.payee ORDER BY SUM(t.amount) ASC"_s;
+    sql += u" GROUP BY %1, t.payee ORDER BY %1, SUM(t.amount) ASC"_s.arg(kCurrency);
 
     QList<PayeeSummaryRow> rows;
     QSqlQuery q(m_database->connection());
     if (!run(q, sql, values, "ReportService::payeeSummary failed:"))
         return rows;
     while (q.next())
-        rows.append({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toInt()});
+        rows.append({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toInt(), currencyOf(q.value(3))});
     return rows;
 }
 
 QList<TaxReportRow> ReportService::taxReport(const QDate &from, const QDate &to) const
 {
-    const QString sql = u"SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
-                        "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
+    const QString sql = u"SELECT c.name, c.tax_category, SUM(t.amount), %1 FROM transactions t "
+                        "JOIN categories c ON t.category_id = c.id%2 WHERE t.deleted_at IS NULL "
                         "AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ? "
-                        "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"_s;
+                        "GROUP BY %1, c.name, c.tax_category ORDER BY %1, c.tax_category, c.name"_s.arg(kCurrency,
+                                                                                                  kCurrencyJoin);
 
     QList<TaxReportRow> rows;
     QSqlQuery q(m_database->connection());
     if (!run(q, sql, {SqlCodec::dateText(from), SqlCodec::dateText(to)}, "ReportService::taxReport failed:"))
         return rows;
     while (q.next())
-        rows.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong()});
+        rows.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong(), currencyOf(q.value(3))});
     return rows;
 }
 
@@ -114,12 +124,12 @@ QList<IncomeExpenseRow> ReportService::incomeVsExpenses(const ReportFilter &filt
 {
     QString sql = u"SELECT strftime('%Y-%m', t.date) AS month, "
                   "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
-                  "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses "
-                  "FROM transactions t WHERE t.deleted_at IS NULL "
+                  "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses, %1 "
+                  "FROM transactions t%2 WHERE t.deleted_at IS NULL "
                   "  AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
-                  "  AND t.date >= ? AND t.date <= ?"_s;
+                  "  AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
     const QVariantList values = dateAndAccount(filter, sql);
-    sql += u" GROUP BY month ORDER BY month"_s;
+    sql += u" GROUP BY %1, month ORDER BY %1, month"_s.arg(kCurrency);
 
     QList<IncomeExpenseRow> rows;
     QSqlQuery q(m_database->connection());
@@ -128,7 +138,7 @@ QList<IncomeExpenseRow> ReportService::incomeVsExpenses(const ReportFilter &filt
     while (q.next()) {
         const qint64 income = q.value(1).toLongLong();
         const qint64 expenses = q.value(2).toLongLong();
-        rows.append({q.value(0).toString(), income, expenses, income + expenses});
+        rows.append({q.value(0).toString(), income, expenses, income + expenses, currencyOf(q.value(3))});
     }
     return rows;
 }
@@ -137,10 +147,11 @@ QList<CashFlowRow> ReportService::cashFlow(const ReportFilter &filter) const
 {
     QString sql = u"SELECT strftime('%Y-%m', t.date) AS month, "
                   "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
-                  "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
-                  "FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s;
+                  "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows, %1 "
+                  "FROM transactions t%2 WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s.arg(
+                      kCurrency, kCurrencyJoin);
     const QVariantList values = dateAndAccount(filter, sql);
-    sql += u" GROUP BY month ORDER BY month"_s;
+    sql += u" GROUP BY %1, month ORDER BY %1, month"_s.arg(kCurrency);
 
     QList<CashFlowRow> rows;
     QSqlQuery q(m_database->connection());
@@ -149,7 +160,7 @@ QList<CashFlowRow> ReportService::cashFlow(const ReportFilter &filter) const
     while (q.next()) {
         const qint64 inflows = q.value(1).toLongLong();
         const qint64 outflows = q.value(2).toLongLong();
-        rows.append({q.value(0).toString(), inflows, outflows, inflows + outflows});
+        rows.append({q.value(0).toString(), inflows, outflows, inflows + outflows, currencyOf(q.value(3))});
     }
     return rows;
 }
@@ -171,15 +182,32 @@ QMap<QString, qint64> ReportService::categoryTotals(const ReportFilter &filter) 
     return totals;
 }
 
+QMap<QString, qint64> ReportService::categoryTotalsByCurrency(const ReportFilter &filter) const
+{
+    QString sql = u"SELECT %1 || char(31) || COALESCE(c.name, 'Uncategorized') AS k, SUM(t.amount) "
+                  "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id%2 "
+                  "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
+    const QVariantList values = dateAndAccount(filter, sql);
+    sql += u" GROUP BY k"_s;
+
+    QMap<QString, qint64> totals;
+    QSqlQuery q(m_database->connection());
+    if (!run(q, sql, values, "ReportService::categoryTotals failed:"))
+        return totals;
+    while (q.next())
+        totals.insert(q.value(0).toString(), q.value(1).toLongLong());
+    return totals;
+}
+
 QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, const QDate &period1To,
                                                    const QDate &period2From, const QDate &period2To,
                                                    const QString &accountId) const
 {
-    const QMap<QString, qint64> first = categoryTotals({period1From, period1To, accountId});
-    const QMap<QString, qint64> second = categoryTotals({period2From, period2To, accountId});
+    const QMap<QString, qint64> first = categoryTotalsByCurrency({period1From, period1To, accountId});
+    const QMap<QString, qint64> second = categoryTotalsByCurrency({period2From, period2To, accountId});
 
-    // Both maps are ordered by name (case-sensitive), so one merge pass yields
-    // the union already sorted.
+    // Both maps are ordered by currency, then name (case-sensitive), so one
+    // merge pass yields the union already sorted.
     QList<YearOverYearRow> rows;
     rows.reserve(first.size() + second.size());
     auto a = first.cbegin();
@@ -202,6 +230,10 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, con
             ++b;
         }
         row.difference = row.period2Total - row.period1Total;
+        // The key is "currency code, unit separator, category name".
+        const qsizetype split = row.categoryName.indexOf(u'\x1f');
+        row.currency = currencyOf(row.categoryName.left(split));
+        row.categoryName = row.categoryName.mid(split + 1);
         rows.append(row);
     }
     return rows;
@@ -212,7 +244,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
     const QString sql = u"SELECT a.name, a.account_type, a.starting_balance, "
                         "COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, "
                         "COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
-                        "COALESCE(SUM(t.amount), 0) AS total_sum "
+                        "COALESCE(SUM(t.amount), 0) AS total_sum, a.currency "
                         "FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
                         "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"_s;
 
@@ -223,7 +255,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
     while (q.next()) {
         const qint64 starting = q.value(2).toLongLong();
         rows.append({q.value(0).toString(), q.value(1).toString(), starting + q.value(3).toLongLong(),
-                     q.value(4).toLongLong(), starting + q.value(5).toLongLong()});
+                     q.value(4).toLongLong(), starting + q.value(5).toLongLong(), currencyOf(q.value(6))});
     }
     return rows;
 }
@@ -233,7 +265,7 @@ QList<TransactionListRow> ReportService::transactionList(const ReportFilter &fil
 {
     QString sql = u"SELECT t.date, a.name AS account_name, t.payee, "
                   "       COALESCE(c.name, '') AS category_name, "
-                  "       COALESCE(t.memo, ''), t.amount FROM transactions t "
+                  "       COALESCE(t.memo, ''), t.amount, COALESCE(a.currency, 'USD') FROM transactions t "
                   "LEFT JOIN accounts a ON t.account_id = a.id "
                   "LEFT JOIN categories c ON t.category_id = c.id "
                   "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s;
@@ -250,7 +282,7 @@ QList<TransactionListRow> ReportService::transactionList(const ReportFilter &fil
         return rows;
     while (q.next()) {
         rows.append({SqlCodec::toDate(q.value(0)), q.value(1).toString(), q.value(2).toString(),
-                     q.value(3).toString(), q.value(4).toString(), q.value(5).toLongLong()});
+                     q.value(3).toString(), q.value(4).toString(), q.value(5).toLongLong(), currencyOf(q.value(6))});
     }
     return rows;
 }

@@ -25,6 +25,8 @@ public:
     QList<TaxReportRow> taxReport(const QDate &from, const QDate &to) const;
     QList<IncomeExpenseRow> incomeVsExpenses(const ReportFilter &filter) const;
     QList<CashFlowRow> cashFlow(const ReportFilter &filter) const;
+    // Totals by category name over every account of the filter: meant for one
+    // account (one currency); Year-over-Year keeps currencies apart itself.
     QMap<QString, qint64> categoryTotals(const ReportFilter &filter) const;
     QList<YearOverYearRow> yearOverYear(const QDate &period1From, const QDate &period1To,
                                         const QDate &period2From, const QDate &period2To,
@@ -37,6 +39,8 @@ public:
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
 private:
+    // Category totals keyed by currency code, char 31, category name.
+    QMap<QString, qint64> categoryTotalsByCurrency(const ReportFilter &filter) const;
     bool run(QSqlQuery &query, const QString &sql, const QVariantList &values, const char *failureLog) const;
 
     Database *m_database;

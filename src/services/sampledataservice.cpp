@@ -192,6 +192,24 @@ bool SampleDataService::hasSampleData() const
     return SqlCodec::exec(q, u"SELECT 1 FROM accounts WHERE id LIKE 'sample-%' LIMIT 1"_s, {}) && q.next();
 }
 
+QStringList SampleDataService::sampleAccountNames() const
+{
+    QStringList names;
+    QSqlQuery q(m_db->connection());
+    if (SqlCodec::exec(q, u"SELECT name FROM accounts WHERE id LIKE 'sample-%' ORDER BY name"_s, {})) {
+        while (q.next())
+            names.append(q.value(0).toString());
+    }
+    return names;
+}
+
+bool SampleDataService::isHouseholdLoaded() const
+{
+    QSqlQuery q(m_db->connection());
+    return SqlCodec::exec(q, u"SELECT 1 FROM recurring_transactions WHERE id LIKE 'sample-%' LIMIT 1"_s, {})
+        && q.next();
+}
+
 bool SampleDataService::loadSampleData()
 {
     if (hasSampleData())

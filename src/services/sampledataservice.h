@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -17,6 +18,11 @@ public:
     Q_DISABLE_COPY_MOVE(SampleDataService)
 
     bool hasSampleData() const;
+    // Sample accounts still present: after clearing, the ones user rows use.
+    QStringList sampleAccountNames() const;
+    // The whole household is there (clearing always removes its recurring
+    // entries, while a used account may stay).
+    bool isHouseholdLoaded() const;
     // False when sample data is already present or a write failed (nothing is kept then).
     bool loadSampleData();
     // False when a delete statement failed.

@@ -20,7 +20,7 @@ WriteResult TransactionService::add(const Transaction &transaction, const std::o
 {
     DbTransaction tx(m_db->connection());
     if (!tx.isActive())
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     if (otherLeg && !m_transactions->insert(*otherLeg))
         return failed();
     if (!m_transactions->insert(transaction) || !tx.commit()) {
@@ -43,7 +43,7 @@ WriteResult TransactionService::update(Transaction transaction)
 
     DbTransaction tx(m_db->connection());
     if (!tx.isActive())
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     bool ok = m_transactions->update(transaction);
     const bool moved = stored->amount != transaction.amount || stored->date != transaction.date;
     if (ok && !transaction.transfer_link_id.isEmpty() && moved) {
@@ -71,7 +71,7 @@ WriteResult TransactionService::remove(const QString &id)
         return {};
     DbTransaction tx(m_db->connection());
     if (!tx.isActive())
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     bool ok = true;
     if (!stored->transfer_link_id.isEmpty()) {
         const auto other = m_transactions->findById(stored->transfer_link_id);

@@ -1,8 +1,13 @@
 #include "database.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
+
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -33,7 +38,83 @@ void finishStatement(QString &buffer, QStringList &out)
         out.append(stmt);
 }
 
+constexpr int kBusyStepMs = 10;
+bool g_busySeen = false;
+int g_busyTimeoutMs = Database::kDefaultBusyTimeoutMs;
+
+// Waits like SQLite's own timeout, but remembers when it gave up, so callers
+// can tell "busy" apart from every other failure.
+int busyHandler(void *, int attempt)
+{
+    if (qint64(attempt) * kBusyStepMs >= g_busyTimeoutMs) {
+        g_busySeen = true;
+        return 0;
+    }
+    QThread::msleep(kBusyStepMs);
+    return 1;
+}
+
+sqlite3 *handleOf(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.data());
+}
+
 } // namespace
+
+int Database::latestVersion()
+{
+    return std::end(kMigrations)[-1].version;
+}
+
+void Database::setBusyTimeout(int milliseconds)
+{
+    g_busyTimeoutMs = qMax(0, milliseconds);
+}
+
+bool Database::busySeen()
+{
+    return g_busySeen;
+}
+
+void Database::clearBusySeen()
+{
+    g_busySeen = false;
+}
+
+bool Database::isBusyError(const QSqlError &error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
+QString Database::busyMessage()
+{
+    return QCoreApplication::translate("Database",
+                                       "The database is busy: another program is writing to it. Try again.");
+}
+
+bool Database::beginWrite(const QSqlDatabase &db, QString *error)
+{
+    QSqlQuery q(db);
+    if (q.exec(u"BEGIN IMMEDIATE"_s))
+        return true;
+    const QSqlError failure = q.lastError();
+    if (isBusyError(failure))
+        g_busySeen = true;
+    if (error)
+        *error = isBusyError(failure) ? busyMessage() : failure.text();
+    qInfo().noquote() << "Database: cannot begin a write:" << failure.text();
+    return false;
+}
+
+bool Database::inTransaction(const QSqlDatabase &db)
+{
+    sqlite3 *handle = handleOf(db);
+    return handle && sqlite3_get_autocommit(handle) == 0;
+}
 
 Database::Database(QObject *parent)
     : QObject(parent)
@@ -56,9 +137,12 @@ bool Database::open(const QString &path)
     m_db = QSqlDatabase::addDatabase(u"QSQLITE"_s, QLatin1StringView(QSqlDatabase::defaultConnection));
     m_db.setDatabaseName(path);
     if (!m_db.open()) {
-        qCritical().noquote() << "Failed to open database:" << m_db.lastError().text();
+        m_errorText = m_db.lastError().text();
+        qCritical().noquote() << "Failed to open database:" << m_errorText;
         return false;
     }
+    if (sqlite3 *handle = handleOf(m_db))
+        sqlite3_busy_handler(handle, busyHandler, nullptr);
     QSqlQuery pragma(m_db);
     pragma.exec(u"PRAGMA journal_mode=WAL"_s);
     pragma.exec(u"PRAGMA foreign_keys=ON"_s);
@@ -73,7 +157,19 @@ bool Database::open(const QString &path)
 bool Database::runMigrations()
 {
     QSqlQuery q(m_db);
+    // A newer program's schema is left alone: migrating or writing to it
+    // could lose what that version stores.
+    if (q.exec(u"SELECT MAX(version) FROM schema_version"_s) && q.next() && q.value(0).toInt() > latestVersion()) {
+        m_errorText = tr("The database was created by a newer version of this program (schema version %1; "
+                         "this version knows up to %2). It was not changed.")
+                          .arg(q.value(0).toInt())
+                          .arg(latestVersion());
+        qCritical().noquote() << m_errorText;
+        return false;
+    }
+    q.finish();
     if (!q.exec(u"CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"_s)) {
+        m_errorText = isBusyError(q.lastError()) ? busyMessage() : q.lastError().text();
         qCritical().noquote() << "Failed to create schema_version table:" << q.lastError().text();
         return false;
     }
@@ -110,6 +206,7 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
             const QString error = q.lastError().text();
             qCritical().noquote() << "Migration" << version << "failed:" << error
                                   << "\nStatement:" << statement.left(200);
+            m_errorText = isBusyError(q.lastError()) ? busyMessage() : error;
             m_db.rollback();
             emit migrationError(version, error);
             return false;

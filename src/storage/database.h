@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QStringList>
 
 // Owns the single SQLite connection and brings its schema up to date from the
@@ -18,6 +19,29 @@ public:
     bool runMigrations();
     QSqlDatabase connection() const { return m_db; }
 
+    // Why open or runMigrations failed, for the person; empty otherwise.
+    QString errorText() const { return m_errorText; }
+    // Highest schema version this program knows.
+    static int latestVersion();
+
+    // How long a statement waits for another program's write lock; one
+    // setting for the process, as there is one connection.
+    static constexpr int kDefaultBusyTimeoutMs = 5000;
+    static void setBusyTimeout(int milliseconds);
+    // True once any statement of the process gave up waiting for another
+    // program's lock: the command-line tool then reports that, not the
+    // failure it caused.
+    static bool busySeen();
+    static void clearBusySeen();
+    static bool isBusyError(const QSqlError &error);
+    static QString busyMessage();
+
+    // BEGIN IMMEDIATE: a writer takes the lock before its first row, so a
+    // busy database fails the whole change up front instead of row by row.
+    static bool beginWrite(const QSqlDatabase &db, QString *error = nullptr);
+    // True while the connection is inside a transaction (or savepoint).
+    static bool inTransaction(const QSqlDatabase &db);
+
     // Line-based splitter that keeps trigger bodies whole. Public so the rules
     // it implements can be exercised directly.
     static QStringList splitStatements(const QString &sql);
@@ -30,5 +54,6 @@ private:
     bool applyMigration(int version, const QString &name, const QString &sql);
 
     QSqlDatabase m_db;
+    QString m_errorText;
     bool m_open = false;
 };

@@ -4,9 +4,10 @@
 #include <QString>
 
 // Scope guard over the connection: the writes made while it lives land whole
-// or not at all. Opens a savepoint, so it starts a transaction at top level
-// and joins an outer one when nested. Rolled back on destruction unless
-// commit() succeeded.
+// or not at all. At top level it takes the write lock up front (BEGIN
+// IMMEDIATE), so a database busy with another program fails the change
+// before its first row; nested, it joins the outer transaction through a
+// savepoint. Rolled back on destruction unless commit() succeeded.
 class DbTransaction final
 {
 public:
@@ -22,6 +23,9 @@ public:
     void rollback();
     // The driver's text of the last statement of this guard that failed.
     QString errorText() const { return m_error; }
+    // What to tell the person: the busy message when another program held
+    // the lock, else `fallback`.
+    QString failureText(const QString &fallback) const;
 
 private:
     bool run(const QString &sql);
@@ -30,4 +34,6 @@ private:
     QString m_name;
     QString m_error;
     bool m_active = false;
+    bool m_topLevel = false;
+    bool m_busy = false;
 };

@@ -8,7 +8,12 @@
 #include "app/thememanager.h"
 #include "iconfont.h"
 #include "registerscreen.h"
+#include "screens/categoriesscreen.h"
+#include "screens/payeescreen.h"
+#include "screens/reconciliationhistoryscreen.h"
+#include "screens/reconciliationscreen.h"
 #include "screens/recurringscreen.h"
+#include "screens/searchscreen.h"
 #include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
@@ -98,6 +103,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setStatusBar(m_statusBar);
     m_statusBar->applyThemeColors();
 
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { m_statusBar->showStatusMessage(text, kLongMessageMs); });
     // The register follows its own two display switches; these two change how it formats.
@@ -216,6 +222,115 @@ void MainWindow::showEditAccountDialog()
     reloadRegister();
 }
 
+void MainWindow::presentToolWindow(QWidget *window, const QString &title, const QSize &size)
+{
+    window->setWindowTitle(title);
+    if (!window->isWindow()) {
+        window->setParent(this, Qt::Window);
+        window->resize(size);
+    }
+    if (window->isMinimized())
+        window->showNormal();
+    if (window->isHidden())
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showSearchWindow()
+{
+    if (!m_searchScreen) {
+        m_searchScreen = new SearchScreen(m_state, this);
+        m_searchScreen->setObjectName(u"searchScreen"_s);
+        m_searchScreen->hide();
+        connect(m_searchScreen, &SearchScreen::editTransactionRequested, this, &MainWindow::showTransaction);
+    }
+    presentToolWindow(m_searchScreen, tr("Search Transactions"), QSize(800, 550));
+    m_searchScreen->populateFilters();
+    m_searchScreen->focusSearch();
+}
+
+void MainWindow::showTransaction(const QString &transactionId)
+{
+    const auto t = m_state->transactionRepository()->findById(transactionId);
+    if (!t || t->deleted_at)
+        return;
+    selectAccount(t->account_id);
+    m_registerScreen->showTransaction(transactionId);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    if (!m_categoriesScreen) {
+        m_categoriesScreen = new CategoriesScreen(m_state, this);
+        m_categoriesScreen->setObjectName(u"categoriesScreen"_s);
+        m_categoriesScreen->hide();
+    }
+    m_categoriesScreen->reload();
+    presentToolWindow(m_categoriesScreen, tr("Categories"), QSize(600, 500));
+}
+
+void MainWindow::showPayeesWindow()
+{
+    if (!m_payeeScreen) {
+        m_payeeScreen = new PayeeScreen(m_state, this);
+        m_payeeScreen->setObjectName(u"payeeScreen"_s);
+        m_payeeScreen->hide();
+        connect(m_payeeScreen, &PayeeScreen::payeesChanged, this, &MainWindow::reloadRegister);
+    }
+    m_payeeScreen->reload();
+    presentToolWindow(m_payeeScreen, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    const QString id = m_state->currentAccountId();
+    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    if (!account) {
+        showSelectAccountFirst();
+        return;
+    }
+    if (!m_historyScreen) {
+        m_historyScreen = new ReconciliationHistoryScreen(m_state, this);
+        m_historyScreen->setObjectName(u"historyScreen"_s);
+        m_historyScreen->hide();
+    }
+    m_historyScreen->setAccount(id);
+    presentToolWindow(m_historyScreen, tr("Reconciliation History — %1").arg(account->name), QSize(750, 500));
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    const QString id = m_state->currentAccountId();
+    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    if (!account) {
+        showSelectAccountFirst();
+        return;
+    }
+    // One window per account: a second request raises the open one, whose
+    // ticks would otherwise be lost or finished twice.
+    QPointer<ReconciliationScreen> screen = m_reconciliations.value(id);
+    if (!screen) {
+        screen = new ReconciliationScreen(m_state, this);
+        screen->setObjectName(u"reconciliationScreen"_s);
+        screen->setAttribute(Qt::WA_DeleteOnClose);
+        screen->hide();
+        screen->setAccount(id);
+        connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+            reloadRegister();
+            onAccountsChanged();
+            screen->close();
+        });
+        connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+        m_reconciliations.insert(id, screen);
+    }
+    presentToolWindow(screen, tr("Reconcile — %1").arg(account->name), QSize(1100, 720));
+}
+
 void MainWindow::showRecurringWindow()
 {
     if (!m_recurringScreen) {
@@ -256,6 +371,18 @@ void MainWindow::onAccountContextMenu(const QPoint &pos)
         menu.addAction(tr("Edit \"%1\"...").arg(account->name), this, [this, id] {
             selectAccount(id);
             showEditAccountDialog();
+        });
+        menu.addAction(tr("Reconcile..."), this, [this, id] {
+            selectAccount(id);
+            showReconciliationWindow();
+        });
+        menu.addAction(tr("Reconciliation History..."), this, [this, id] {
+            selectAccount(id);
+            showReconciliationHistoryWindow();
+        });
+        menu.addAction(tr("Rename Payees..."), this, [this, id] {
+            selectAccount(id);
+            showPayeesWindow();
         });
         menu.addSeparator();
         menu.addAction(tr("Delete \"%1\"").arg(account->name), this, [this, id] { deleteAccount(id); });
@@ -349,14 +476,24 @@ void MainWindow::setupMenuBar()
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *find = edit->addAction(tr("&Find..."), this, &MainWindow::showSearchWindow);
+    find->setShortcut(QKeySequence::Find);
+
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     account->addAction(tr("&Edit..."), this, &MainWindow::showEditAccountDialog);
+    QAction *reconcile = account->addAction(tr("&Reconcile..."), this, &MainWindow::showReconciliationWindow);
+    reconcile->setShortcut(QKeySequence(u"Ctrl+R"_s));
+    account->addAction(tr("Reconciliation &History..."), this, &MainWindow::showReconciliationHistoryWindow);
+    account->addAction(tr("Rename &Payees..."), this, &MainWindow::showPayeesWindow);
     account->addSeparator();
     account->addAction(tr("&Delete"), this, &MainWindow::deleteCurrentAccount);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
     QAction *recurring = view->addAction(tr("Re&curring Transactions"), this, &MainWindow::showRecurringWindow);
     recurring->setShortcut(QKeySequence(u"Ctrl+3"_s));
+    QAction *categories = view->addAction(tr("C&ategories"), this, &MainWindow::showCategoriesWindow);
+    categories->setShortcut(QKeySequence(u"Ctrl+4"_s));
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *about = help->addAction(tr("&About Velmora Penwick"), this, &MainWindow::showAboutBox);
@@ -561,11 +698,21 @@ void MainWindow::showKeyboardShortcuts()
 void MainWindow::loadSampleData()
 {
     SampleDataService samples(m_state->database());
-    if (samples.hasSampleData()) {
+    if (samples.isHouseholdLoaded()) {
         QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
         return;
     }
-    samples.loadSampleData();
+    if (samples.hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"),
+                                 tr("Sample data cannot be loaded again while the sample account(s) %1 remain: "
+                                    "your own transactions use them. Move or delete those transactions first.")
+                                     .arg(samples.sampleAccountNames().join(u", "_s)));
+        return;
+    }
+    if (!samples.loadSampleData()) {
+        QMessageBox::warning(this, tr("Sample Data"), tr("The sample data could not be loaded; nothing was added."));
+        return;
+    }
     onAccountsChanged();
     updateRecurringDueCount();
     m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
@@ -578,7 +725,8 @@ void MainWindow::clearSampleData()
         QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
         return;
     }
-    samples.clearSampleData();
+    const bool wasLoaded = samples.isHouseholdLoaded();
+    const bool cleared = samples.clearSampleData();
     // Only a selection that pointed at a sample account goes; the user's own
     // accounts stay selectable.
     const QString current = m_state->currentAccountId();
@@ -589,7 +737,21 @@ void MainWindow::clearSampleData()
     }
     onAccountsChanged();
     updateRecurringDueCount();
-    m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+    if (!cleared) {
+        QMessageBox::warning(this, tr("Sample Data"), tr("The sample data could not be cleared completely."));
+        return;
+    }
+    const QStringList kept = samples.sampleAccountNames();
+    if (kept.isEmpty()) {
+        m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+        return;
+    }
+    const QString keptText =
+        tr("The sample account(s) %1 were kept because your own transactions use them.").arg(kept.join(u", "_s));
+    QMessageBox::information(this, tr("Sample Data"),
+                             (wasLoaded ? tr("Sample data cleared, except what your own rows use.")
+                                        : tr("Nothing more to clear."))
+                                 + u' ' + keptText);
 }
 
 bool MainWindow::isSignedIn() const

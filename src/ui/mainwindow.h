@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class AccountListWidget;
 class AccountSidebar;
@@ -11,7 +13,12 @@ class QListWidgetItem;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class CategoriesScreen;
+class PayeeScreen;
+class ReconciliationHistoryScreen;
+class ReconciliationScreen;
 class RecurringScreen;
+class SearchScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -37,6 +44,13 @@ public slots:
     void showNewAccountDialog();
     void showEditAccountDialog();
     void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showPayeesWindow();
+    // Brings the window forward with the transaction's account and row shown.
+    void showTransaction(const QString &transactionId);
     void onAccountContextMenu(const QPoint &pos);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
@@ -62,6 +76,7 @@ private:
     void reloadRegister();
     void updateRecurringDueCount();
     void showAboutBox();
+    void presentToolWindow(QWidget *window, const QString &title, const QSize &size);
     void showKeyboardShortcuts();
     void loadSampleData();
     void clearSampleData();
@@ -76,6 +91,11 @@ private:
     WelcomeScreen *m_welcomeScreen = nullptr;
     StatusBar *m_statusBar = nullptr;
     RecurringScreen *m_recurringScreen = nullptr;
+    SearchScreen *m_searchScreen = nullptr;
+    CategoriesScreen *m_categoriesScreen = nullptr;
+    PayeeScreen *m_payeeScreen = nullptr;
+    ReconciliationHistoryScreen *m_historyScreen = nullptr;
+    QHash<QString, QPointer<ReconciliationScreen>> m_reconciliations; // one window per account
     QList<QShortcut *> m_accountShortcuts;
     bool m_accountsRefreshPending = false;
     QString m_startupMessage; // shown once the window is on screen

@@ -352,6 +352,21 @@ void RegisterScreen::goToEntryRow()
     m_table->setCurrentIndex(m_model->index(m_model->entryRow(), RegisterModel::DateColumn));
 }
 
+void RegisterScreen::showTransaction(const QString &transactionId)
+{
+    m_table->closeEditorQuietly(m_table->currentEditor());
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const RegisterRow *shown = m_model->rowAt(row);
+        if (shown && shown->transaction.id == transactionId) {
+            const QModelIndex cell = m_model->index(row, RegisterModel::DateColumn);
+            m_table->setCurrentIndex(cell);
+            m_table->scrollTo(cell, QAbstractItemView::PositionAtCenter);
+            m_table->setFocus();
+            return;
+        }
+    }
+}
+
 void RegisterScreen::startNewTransaction()
 {
     m_table->closeEditorQuietly(m_table->currentEditor());

@@ -31,6 +31,8 @@ public:
     void setAccount(const QString &accountId);
     void reload();
     void startNewTransaction();
+    // Makes the transaction's row current and visible, without opening an editor.
+    void showTransaction(const QString &transactionId);
 
     RegisterModel *model() const { return m_model; }
     RegisterTableView *tableView() const { return m_table; }

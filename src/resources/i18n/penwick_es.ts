@@ -128,6 +128,21 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>The account could not be created. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
@@ -150,6 +165,33 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupArchive</name>
+    <message>
+        <source>%1: encrypted or compressed in an unknown way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: entry data missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: local header does not match the archive directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: size does not match the archive directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be decompressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: checksum mismatch, the archive is damaged</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -246,11 +288,74 @@ Please check file permissions and try again.</source>
         <source>The restored data could not be saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Backup refused: unsafe entry name &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup refused: &quot;%1&quot; appears more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarPopup</name>
     <message>
         <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>+ New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -478,6 +583,40 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeService</name>
+    <message>
+        <source>The category could not be deleted. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CliRunner</name>
     <message>
         <source>Use the database in DIR instead of PENWICK_DATA_DIR or the default data directory.</source>
@@ -588,6 +727,17 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>The database is busy: another program is writing to it. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database was created by a newer version of this program (schema version %1; this version knows up to %2). It was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportCommands</name>
     <message>
         <source>Cannot read file: %1</source>
@@ -677,6 +827,13 @@ Please check file permissions and try again.</source>
         <source>Invalid --date-format &quot;%1&quot; (expected one of %2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) could not be stored.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -748,11 +905,30 @@ Please check file permissions and try again.</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split line(s) without a category were not kept</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unclosed quote starting on line %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -871,10 +1047,6 @@ Please check file permissions and try again.</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -1016,6 +1188,328 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded; nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared completely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample account(s) %1 were kept because your own transactions use them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared, except what your own rows use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing more to clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>New payee name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PayeeService</name>
+    <message>
+        <source>Enter the new payee name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Statement Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Nothing was reconciled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction &quot;%1&quot; was changed or deleted elsewhere. %2 Check the list and try again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1304,6 +1798,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Delete recurring &quot;%1&quot;?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The recurring entry could not be saved. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring entry could not be deleted. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
@@ -1386,10 +1888,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The transaction could not be saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Fields cleared</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1433,6 +1931,54 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Enter to edit this transaction, or Ctrl+I for a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: this currency has no minor units; enter a whole amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the amount is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not an amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category matches &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches several categories: choose one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring entry could not be saved. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved. Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1633,6 +2179,10 @@ Both sides of the transfer will be deleted.</source>
         <source>Amount</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportPresets</name>
@@ -1735,6 +2285,106 @@ Both sides of the transfer will be deleted.</source>
         <source>Sample data cleared</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample account(s) %1 were kept because your own transactions use them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing more to clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared, except what your own rows use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultModel</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing the newest %n matches</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusBar</name>
@@ -1817,6 +2467,37 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter an amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category matches &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionService</name>
+    <message>
+        <source>The transaction could not be saved. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction no longer exists. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted. Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
