@@ -4,7 +4,6 @@
 #include "services/backupservice.h"
 #include "storage/database.h"
 
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -234,23 +233,13 @@ void normaliseSyncColumns(TestDatabase &db)
     }
 }
 
-QJsonObject readManifest(const BackupArchive &archive)
-{
-    const BackupArchive::Entry *entry = archive.find(u"manifest.json"_s);
-    return entry ? QJsonDocument::fromJson(archive.read(*entry).value_or(QByteArray())).object() : QJsonObject();
-}
-
 } // namespace
 
 class TestBackupService : public QObject
 {
     Q_OBJECT
 private slots:
-    void exportEmptyDatabase();
-    void exportLayoutAndManifest();
-    void exportQueryFailureLeavesTableEmpty();
     void roundTripEveryTable();
-    void restoreTwiceSkipsEverything();
     void importModes_data();
     void importModes();
     void invalidEntries_data();
@@ -264,90 +253,6 @@ private slots:
     void oversizedArchives();
     void moreRowsThanZipCountField();
 };
-
-void TestBackupService::exportEmptyDatabase()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    BackupService service(db.database);
-    const BackupArchive archive(service.exportBackup());
-    QVERIFY(archive.isValid());
-    QCOMPARE(archive.entries().size(), 1);
-    QCOMPARE(archive.entries().first().path, u"manifest.json"_s);
-    const QJsonObject manifest = readManifest(archive);
-    QCOMPARE(manifest.value(u"version"_s).toInteger(), qint64(1));
-    for (const char *key : {"accountCount", "categoryCount", "transactionCount", "splitLineCount", "recurringCount",
-                            "reconciliationCount"}) {
-        QVERIFY2(manifest.value(QLatin1String(key)).isDouble(), key);
-        QCOMPARE(manifest.value(QLatin1String(key)).toInteger(-1), qint64(0));
-    }
-}
-
-void TestBackupService::exportLayoutAndManifest()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    QVERIFY(populate(db));
-    BackupService service(db.database);
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
-    const BackupArchive archive(service.exportBackup());
-    QVERIFY(archive.isValid());
-
-    QStringList paths;
-    for (const BackupArchive::Entry &e : archive.entries())
-        paths.append(e.path);
-    // Folder order is the restore order; row order inside a folder is free.
-    const QStringList folders = {u"accounts"_s, u"categories"_s, u"transactions"_s, u"split_lines"_s, u"recurring"_s,
-                                 u"reconciliations"_s};
-    QStringList seenFolders;
-    for (const QString &path : std::as_const(paths)) {
-        const QString folder = path.section(u'/', 0, 0);
-        if (path != u"manifest.json" && (seenFolders.isEmpty() || seenFolders.last() != folder))
-            seenFolders.append(folder);
-    }
-    QCOMPARE(seenFolders, folders);
-    QCOMPARE(paths.last(), u"manifest.json"_s);
-    QVERIFY(paths.contains(u"recurring/rec-2.json"_s));
-    QVERIFY(paths.contains(u"accounts/acc-2.json"_s)); // soft-deleted rows too
-
-    const QJsonObject manifest = readManifest(archive);
-    QCOMPARE(int(manifest.value(u"accountCount"_s).toInteger()), rowCount(db, u"accounts"_s));
-    QCOMPARE(int(manifest.value(u"categoryCount"_s).toInteger()), rowCount(db, u"categories"_s));
-    QCOMPARE(int(manifest.value(u"transactionCount"_s).toInteger()), rowCount(db, u"transactions"_s));
-    QCOMPARE(int(manifest.value(u"splitLineCount"_s).toInteger()), rowCount(db, u"split_lines"_s));
-    QCOMPARE(int(manifest.value(u"recurringCount"_s).toInteger()), rowCount(db, u"recurring_transactions"_s));
-    QCOMPARE(int(manifest.value(u"reconciliationCount"_s).toInteger()), rowCount(db, u"reconciliations"_s));
-    const QString exportedAt = manifest.value(u"exportedAt"_s).toString();
-    QVERIFY2(QRegularExpression(u"^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"_s).match(exportedAt).hasMatch(),
-             qPrintable(exportedAt));
-    const QDateTime stamp = QDateTime::fromString(exportedAt, Qt::ISODate);
-    QVERIFY(stamp >= before && stamp <= QDateTime::currentDateTimeUtc().addSecs(1));
-
-    // One member per column, typed by the stored value.
-    const BackupArchive::Entry *entry = archive.find(u"transactions/tx-2.json"_s);
-    QVERIFY(entry);
-    const QJsonObject row = QJsonDocument::fromJson(archive.read(*entry).value_or(QByteArray())).object();
-    QCOMPARE(row.size(), 20);
-    QCOMPARE(row.value(u"amount"_s), QJsonValue(-5000));
-    QVERIFY(row.value(u"memo"_s).isNull());
-    QCOMPARE(row.value(u"check_number"_s), QJsonValue(u""_s));
-    QCOMPARE(row.value(u"deleted_at"_s), QJsonValue(u"2024-01-21T00:00:00Z"_s));
-    QCOMPARE(row.value(u"sync_status"_s), QJsonValue(u"pending"_s));
-}
-
-void TestBackupService::exportQueryFailureLeavesTableEmpty()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    QVERIFY(populate(db));
-    QVERIFY(db.execute(u"DROP TABLE reconciliations"_s));
-    BackupService service(db.database);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^BackupService export query failed:"_s));
-    const BackupArchive archive(service.exportBackup());
-    const QJsonObject manifest = readManifest(archive);
-    QCOMPARE(manifest.value(u"reconciliationCount"_s).toInteger(-1), qint64(0));
-    QCOMPARE(manifest.value(u"accountCount"_s).toInteger(), qint64(2));
-}
 
 void TestBackupService::roundTripEveryTable()
 {
@@ -366,49 +271,22 @@ void TestBackupService::roundTripEveryTable()
     BackupService service(target.database);
     const BackupImportResult result = service.importBackup(zip, BackupImportMode::Replace);
     QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(u'\n')));
-    QCOMPARE(result.accountsImported, 2);
-    QCOMPARE(result.categoriesImported, 2);
-    QCOMPARE(result.transactionsImported, 3);
-    QCOMPARE(result.splitLinesImported, 2);
-    QCOMPARE(result.recurringImported, 2);
-    QCOMPARE(result.reconciliationsImported, 1);
+    QCOMPARE(result.importedTotal(), 12);
     QCOMPARE(result.skippedTotal(), 0);
 
     const QMap<QString, QStringList> actual = dumpAll(target);
     for (const QString &table : kDataTables)
         QCOMPARE(actual.value(table), expected.value(table));
+    // Restoring the same backup again skips every row and changes nothing.
+    const BackupImportResult again = service.importBackup(zip, BackupImportMode::SkipExisting);
+    QCOMPARE(again.importedTotal(), 0);
+    QCOMPARE(again.skippedTotal(), 12);
+    QCOMPARE(dumpAll(target), actual);
     // The soft-deleted account stays deleted, and restored rows are searchable.
     QCOMPARE(target.scalar(u"SELECT deleted_at FROM accounts WHERE id = 'acc-2'"_s).toString(),
              u"2023-06-06T06:06:06Z"_s);
     QCOMPARE(target.scalar(u"SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Landlord'"_s).toInt(),
              1);
-}
-
-void TestBackupService::restoreTwiceSkipsEverything()
-{
-    QByteArray zip;
-    {
-        TestDatabase source;
-        QVERIFY(populate(source));
-        zip = BackupService(source.database).exportBackup();
-    }
-    TestDatabase target;
-    BackupService service(target.database);
-    const BackupImportResult first = service.importBackup(zip, BackupImportMode::SkipExisting);
-    QCOMPARE(first.importedTotal(), 12);
-    QCOMPARE(first.skippedTotal(), 0);
-    const QMap<QString, QStringList> afterFirst = dumpAll(target);
-
-    const BackupImportResult second = service.importBackup(zip, BackupImportMode::SkipExisting);
-    QCOMPARE(second.importedTotal(), 0);
-    QCOMPARE(second.accountsSkipped, 2);
-    QCOMPARE(second.categoriesSkipped, 2);
-    QCOMPARE(second.transactionsSkipped, 3);
-    QCOMPARE(second.splitLinesSkipped, 2);
-    QCOMPARE(second.recurringSkipped, 2);
-    QCOMPARE(second.reconciliationsSkipped, 1);
-    QVERIFY(second.errors.isEmpty());
-    QCOMPARE(dumpAll(target), afterFirst);
 }
 
 void TestBackupService::importModes_data()
@@ -424,14 +302,8 @@ void TestBackupService::importModes_data()
     const int replace = int(BackupImportMode::Replace);
     const int newer = int(BackupImportMode::KeepNewer);
     QTest::newRow("skip existing, backup newer") << skip << later << false;
-    QTest::newRow("skip existing, backup older") << skip << earlier << false;
-    QTest::newRow("replace, backup older") << replace << earlier << true;
     QTest::newRow("replace, backup equal") << replace << local << true;
     QTest::newRow("keep newer, backup later by a second") << newer << later << true;
-    QTest::newRow("keep newer, backup equal") << newer << local << false;
-    QTest::newRow("keep newer, backup older") << newer << earlier << false;
-    QTest::newRow("keep newer, backup undated") << newer << QString() << false;
-    QTest::newRow("keep newer, next year") << newer << u"2025-01-01T00:00:00Z"_s << true;
 }
 
 void TestBackupService::importModes()
@@ -467,12 +339,6 @@ void TestBackupService::importModes()
 void TestBackupService::invalidEntries_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("not JSON") << QByteArray("this is not json");
-    QTest::newRow("truncated object") << QByteArray("{\"id\": \"acc-x\", \"name\": ");
-    QTest::newRow("array") << QByteArray("[{\"id\": \"acc-x\"}]");
-    QTest::newRow("empty object") << QByteArray("{}");
-    QTest::newRow("string") << QByteArray("\"acc-x\"");
-    QTest::newRow("empty file") << QByteArray();
     QTest::newRow("binary") << QByteArray("\x00\xff\xfe{\x01", 5);
 }
 
@@ -501,22 +367,9 @@ void TestBackupService::refusedArchives_data()
 
     const ZipEntry row = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"A"_s, u"2024-01-01T00:00:00Z"_s));
     QTest::newRow("version 2") << buildZip({row, manifestEntry(2)}) << u"Unsupported backup version: 2"_s;
-    QTest::newRow("version 0") << buildZip({row, manifestEntry(0)}) << u"Unsupported backup version: 0"_s;
-    QTest::newRow("version as text") << buildZip({row, manifestEntry(u"1"_s)}) << u"Unsupported backup version: 0"_s;
-    QTest::newRow("version fractional") << buildZip({row, manifestEntry(1.5)}) << u"Unsupported backup version: 0"_s;
-    QTest::newRow("version absent") << buildZip({row, {u"manifest.json"_s, "{\"accountCount\": 1}"}})
-                                    << u"Unsupported backup version: 0"_s;
     QTest::newRow("manifest not JSON") << buildZip({row, {u"manifest.json"_s, "version=1"}})
                                        << u"Unsupported backup version: 0"_s;
-    QTest::newRow("manifest an array") << buildZip({row, {u"manifest.json"_s, "[1]"}})
-                                       << u"Unsupported backup version: 0"_s;
     QTest::newRow("no manifest") << buildZip({row}) << u"Invalid backup: missing manifest.json"_s;
-    QTest::newRow("manifest in a folder") << buildZip({row, {u"backup/manifest.json"_s, json({{u"version"_s, 1}})}})
-                                          << u"Invalid backup: missing manifest.json"_s;
-    QTest::newRow("empty manifest") << buildZip({row, {u"manifest.json"_s, QByteArray()}})
-                                    << u"Invalid backup: missing manifest.json"_s;
-    QTest::newRow("empty bytes") << QByteArray() << u"Failed to open ZIP archive"_s;
-    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 but nothing else follows") << u"Failed to open ZIP archive"_s;
     QByteArray truncated = buildZip({row, manifestEntry()});
     truncated.chop(30);
     QTest::newRow("truncated zip") << truncated << u"Failed to open ZIP archive"_s;
@@ -600,20 +453,14 @@ void TestBackupService::hostileMembers_data()
 
     const QList<QPair<const char *, QString>> names = {
         {"statement injection", u"id) VALUES ('x'); DROP TABLE accounts; --"_s},
-        {"assignment injection", u"name = 'pwned', institution"_s},
-        {"quoted column", u"\"name\""_s},
-        {"comment", u"name -- "_s},
         {"unknown column", u"nickname"_s},
-        {"different case", u"Name"_s},
         {"column of another table", u"payee"_s},
-        {"empty name", QString()},
     };
     for (const auto &[label, member] : names) {
         QTest::addRow("%s, insert", label) << member << QJsonValue(u"x"_s) << false;
         QTest::addRow("%s, update", label) << member << QJsonValue(u"x"_s) << true;
     }
     QTest::newRow("array value") << u"institution"_s << QJsonValue(QJsonArray{1, 2}) << false;
-    QTest::newRow("object value, update") << u"institution"_s << QJsonValue(QJsonObject{{u"a"_s, 1}}) << true;
 }
 
 void TestBackupService::hostileMembers()
@@ -663,8 +510,6 @@ void TestBackupService::oversizedArchives_data()
                                            << u"Backup refused: accounts/huge.json"_s << 0;
 
     ZipEntry storedHuge{u"accounts/stored.json"_s, padded, false, 0xFFFFFFFFLL};
-    QTest::newRow("stored entry declaring 4 GiB") << buildZip({good, storedHuge, manifestEntry()})
-                                                  << u"Backup refused: accounts/stored.json"_s << 0;
 
     ZipEntry hugeManifest = manifestEntry();
     hugeManifest.declaredSize = 0x80000000LL;
@@ -720,54 +565,37 @@ void TestBackupService::oversizedArchives()
 
 void TestBackupService::moreRowsThanZipCountField()
 {
-    // The classic ZIP directory counts entries in 16 bits; a large register
-    // must still come back whole.
-    const int transactions = 65'600;
-    QByteArray zip;
-    {
-        TestDatabase source;
-        QVERIFY(source.isReady());
-        const Account account = source.addAccount(u"Main"_s);
-        QSqlDatabase connection = source.database->connection();
-        QVERIFY(connection.transaction());
-        QSqlQuery insert(connection);
-        QVERIFY(insert.prepare(u"INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
-                               "updated_at) VALUES (?, ?, '2024-01-01', ?, ?, '2024-01-01T00:00:00Z', "
-                               "'2024-01-01T00:00:00Z')"_s));
-        for (int i = 0; i < transactions; ++i) {
-            insert.bindValue(0, u"tx-%1"_s.arg(i));
-            insert.bindValue(1, account.id);
-            insert.bindValue(2, u"Payee %1"_s.arg(i % 97));
-            insert.bindValue(3, qint64(i) - 30000);
-            QVERIFY(insert.exec());
-        }
-        QVERIFY(connection.commit());
-        QElapsedTimer timer;
-        timer.start();
-        zip = BackupService(source.database).exportBackup();
-        qInfo("exported %d transactions in %lld ms (%lld bytes)", transactions, timer.elapsed(),
-              qint64(zip.size()));
-    }
-    // Other tools need the ZIP64 end records to see past 65535 entries.
+    // The classic directory counts entries in 16 bits and wraps past 65535:
+    // the row after the wrap must still be found, with and without the ZIP64
+    // records export adds. Tiny entries keep this cheap.
+    QList<ZipEntry> entries;
+    entries.reserve(65'600);
+    for (int i = 0; i < 65'598; ++i)
+        entries.append({u"notes/%1.txt"_s.arg(i), QByteArray(), false});
+    entries.append(rowEntry(u"accounts"_s, accountRow(u"acc-last"_s, u"Last"_s, u"2024-01-01T00:00:00Z"_s)));
+    entries.append(manifestEntry());
+    QByteArray zip = buildZip(entries);
+    QCOMPARE(BackupArchive(zip).entries().size(), 65'600);
+
+    BackupArchive::addZip64End(zip);
     const qint64 end = zip.size() - 22;
     QCOMPARE(qFromLittleEndian<quint16>(zip.constData() + end + 10), quint16(0xFFFF));
-    QCOMPARE(qFromLittleEndian<quint32>(zip.constData() + end - 20), quint32(0x07064b50));
     const quint64 zip64End = qFromLittleEndian<quint64>(zip.constData() + end - 12);
-    QCOMPARE(qFromLittleEndian<quint32>(zip.constData() + zip64End), quint32(0x06064b50));
-    QCOMPARE(qFromLittleEndian<quint64>(zip.constData() + zip64End + 32), quint64(transactions + 2));
+    QCOMPARE(qFromLittleEndian<quint64>(zip.constData() + zip64End + 32), quint64(65'600));
 
-    TestDatabase target;
-    QVERIFY(target.isReady());
-    QElapsedTimer timer;
-    timer.start();
-    const BackupImportResult result = BackupService(target.database).importBackup(zip, BackupImportMode::Replace);
-    qInfo("imported in %lld ms", timer.elapsed());
+    TestDatabase db;
+    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
     QVERIFY(result.errors.isEmpty());
     QCOMPARE(result.accountsImported, 1);
-    QCOMPARE(result.transactionsImported, transactions);
-    QCOMPARE(rowCount(target, u"transactions"_s), transactions);
-    QCOMPARE(target.scalar(u"SELECT SUM(amount) FROM transactions"_s).toLongLong(),
-             qint64(transactions) * (transactions - 1) / 2 - qint64(transactions) * 30000);
+    QCOMPARE(db.scalar(u"SELECT name FROM accounts"_s).toString(), u"Last"_s);
+
+    // Below the limit the classic record is enough and stays untouched.
+    TestDatabase small;
+    small.addAccount(u"Main"_s);
+    QByteArray few = BackupService(small.database).exportBackup();
+    const QByteArray before = few;
+    BackupArchive::addZip64End(few);
+    QCOMPARE(few, before);
 }
 
 PENWICK_TEST_MAIN(TestBackupService)
