@@ -1,6 +1,8 @@
 #include "testsupport.h"
 
+#include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/transactionrepository.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
@@ -29,43 +31,62 @@ class TestRepositories : public QObject
 {
     Q_OBJECT
 private slots:
-    void categoryCountAndNames();
+    void deletionByAccountCanBeRestored();
+    void resyncMarksSyncedRowsPending();
     void categoryNullReferencesAndFallbacks();
     void categorySoftDeleteLeavesReferences();
-    void categoryResync();
 
     void recurringRoundTrip();
     void recurringBrokenDueDateWarnsButSaves_data();
     void recurringBrokenDueDateWarnsButSaves();
     void recurringDue();
-    void recurringByAccount();
 
     void reconciliationTimestampsAndOrder();
-    void reconciliationByAccount();
 
     void preferenceReading_data();
     void preferenceReading();
-    void preferenceSignals();
 };
 
-void TestRepositories::categoryCountAndNames()
+void TestRepositories::deletionByAccountCanBeRestored()
 {
     TestDatabase t;
-    QCOMPARE(t.categories->count(), 0);
-    const Category food = t.addCategory(u"Food"_s);
-    t.addCategory(u"apples"_s);
-    t.addCategory(u"Bills"_s);
-    QCOMPARE(t.categories->count(), 3);
-    QVERIFY(t.categories->softDelete(food.id));
-    QCOMPARE(t.categories->count(), 2);
-    QVERIFY(!t.categories->findByName(u"Food"_s));
-    QVERIFY(t.categories->findById(food.id)->deleted_at);
-    QVERIFY(!t.categories->findByName(u"bills"_s)); // exact, case-sensitive
-    QCOMPARE(t.categories->findByName(u"Bills"_s)->name, u"Bills"_s);
-    QStringList names;
-    for (const Category &c : t.categories->findAll())
-        names << c.name;
-    QCOMPARE(names, QStringList({u"Bills"_s, u"apples"_s}));
+    const Account a = t.addAccount(u"A"_s);
+    t.addTransaction(a.id, QDate(2024, 1, 1), u"P"_s, -100);
+    QVERIFY(t.recurring->insert(makeRecurring(a.id, QDate(2024, 2, 1))));
+    Reconciliation r;
+    r.id = newId();
+    r.account_id = a.id;
+    r.statement_date = QDate(2024, 1, 31);
+    r.completed_at = QDateTime::currentDateTimeUtc();
+    QVERIFY(t.reconciliations->insert(r));
+    QCOMPARE(t.transactions->softDeleteByAccount(a.id), 1);
+    QCOMPARE(t.recurring->softDeleteByAccount(a.id), 1);
+    QCOMPARE(t.reconciliations->softDeleteByAccount(a.id), 1);
+    // Everything deleted with the account comes back with it.
+    const QString since = t.scalar(u"SELECT MIN(deleted_at) FROM recurring_transactions"_s).toString();
+    QCOMPARE(t.transactions->restoreByAccount(a.id, since), 1);
+    QCOMPARE(t.recurring->restoreByAccount(a.id, since), 1);
+    QCOMPARE(t.reconciliations->restoreByAccount(a.id, since), 1);
+    QCOMPARE(t.recurring->findAll().size(), 1);
+    QCOMPARE(t.reconciliations->findByAccount(a.id).size(), 1);
+}
+
+void TestRepositories::resyncMarksSyncedRowsPending()
+{
+    TestDatabase t;
+    const Account a = t.addAccount(u"A"_s);
+    const Category c = t.addCategory(u"C"_s);
+    const Transaction x = t.addTransaction(a.id, QDate(2024, 1, 1), u"P"_s, -100);
+    const RecurringTransaction rec = makeRecurring(a.id, QDate(2024, 2, 1));
+    QVERIFY(t.recurring->insert(rec));
+    QVERIFY(t.accounts->markSynced(a.id, u"s1"_s) && t.categories->markSynced(c.id, u"s2"_s)
+            && t.transactions->markSynced(x.id, u"s3"_s) && t.recurring->markSynced(rec.id, u"s4"_s));
+    QCOMPARE(t.transactions->findPending().size(), 0);
+    QCOMPARE(t.accounts->markAllPendingForResync() + t.categories->markAllPendingForResync()
+                 + t.transactions->markAllPendingForResync() + t.recurring->markAllPendingForResync()
+                 + t.reconciliations->markAllPendingForResync(),
+             4);
+    QCOMPARE(t.transactions->findPending().size(), 1);
 }
 
 void TestRepositories::categoryNullReferencesAndFallbacks()
@@ -101,22 +122,6 @@ void TestRepositories::categorySoftDeleteLeavesReferences()
     QCOMPARE(changed.count(), 1);
     // The register still shows the deleted category's name.
     QCOMPARE(t.scalar(u"SELECT category_id FROM transactions"_s).toString(), c.id);
-}
-
-void TestRepositories::categoryResync()
-{
-    TestDatabase t;
-    const Category a = t.addCategory(u"A"_s);
-    const Category b = t.addCategory(u"B"_s);
-    QVERIFY(t.categories->markSynced(a.id, u"s1"_s));
-    QVERIFY(t.categories->markSynced(b.id, u"s2"_s));
-    QCOMPARE(t.categories->findPending().size(), 0);
-    QSignalSpy changed(t.categories, &CategoryRepository::categoriesChanged);
-    QCOMPARE(t.categories->markAllPendingForResync(), 2);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(t.categories->markAllPendingForResync(), 0);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(t.categories->findById(a.id)->server_id, u"s1"_s);
 }
 
 void TestRepositories::recurringRoundTrip()
@@ -201,22 +206,6 @@ void TestRepositories::recurringDue()
     QCOMPARE(t.recurring->findAll().size(), 4);
 }
 
-void TestRepositories::recurringByAccount()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const RecurringTransaction r = makeRecurring(a.id, QDate(2030, 1, 1));
-    QVERIFY(t.recurring->insert(r));
-    QVERIFY(t.recurring->markSynced(r.id, u"srv"_s));
-    QSignalSpy changed(t.recurring, &RecurringRepository::recurringChanged);
-    QCOMPARE(t.recurring->softDeleteByAccount(a.id), 1);
-    QCOMPARE(t.recurring->findById(r.id)->sync_status, SyncStatus::Pending);
-    const QString when = t.scalar(u"SELECT deleted_at FROM recurring_transactions"_s).toString();
-    QCOMPARE(t.recurring->restoreByAccount(a.id, when), 1);
-    QCOMPARE(t.recurring->restoreByAccount(a.id, when), 0);
-    QCOMPARE(changed.count(), 2);
-}
-
 void TestRepositories::reconciliationTimestampsAndOrder()
 {
     TestDatabase t;
@@ -255,26 +244,6 @@ void TestRepositories::reconciliationTimestampsAndOrder()
     QCOMPARE(t.reconciliations->findLatest(a.id)->id, r.id);
 }
 
-void TestRepositories::reconciliationByAccount()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    Reconciliation r;
-    r.id = newId();
-    r.account_id = a.id;
-    r.statement_date = QDate(2024, 1, 31);
-    QVERIFY(t.reconciliations->insert(r));
-    QVERIFY(t.reconciliations->markSynced(r.id, u"s"_s));
-    QCOMPARE(t.reconciliations->findPending().size(), 0);
-    QCOMPARE(t.reconciliations->softDeleteByAccount(a.id), 1);
-    QVERIFY(!t.reconciliations->findLatest(a.id));
-    QCOMPARE(t.reconciliations->findPending().size(), 1);
-    QCOMPARE(t.reconciliations->restoreByAccount(a.id, u"2000-01-01T00:00:00Z"_s), 1);
-    QCOMPARE(t.reconciliations->findByAccount(a.id).size(), 1);
-    QVERIFY(t.reconciliations->markSynced(r.id, u"s"_s));
-    QCOMPARE(t.reconciliations->markAllPendingForResync(), 1);
-}
-
 void TestRepositories::preferenceReading_data()
 {
     QTest::addColumn<QVariant>("stored"); // invalid = key absent
@@ -283,12 +252,8 @@ void TestRepositories::preferenceReading_data()
     QTest::addColumn<QString>("textValue");
 
     QTest::newRow("absent") << QVariant() << true << true << u"fallback"_s;
-    QTest::newRow("absent, false default") << QVariant() << false << false << u"fallback"_s;
     QTest::newRow("one") << QVariant(u"1"_s) << false << true << u"1"_s;
-    QTest::newRow("true") << QVariant(u"true"_s) << false << true << u"true"_s;
     QTest::newRow("True is not true") << QVariant(u"True"_s) << true << false << u"True"_s;
-    QTest::newRow("yes is not true") << QVariant(u"yes"_s) << true << false << u"yes"_s;
-    QTest::newRow("zero") << QVariant(u"0"_s) << true << false << u"0"_s;
     QTest::newRow("empty text is a value") << QVariant(u""_s) << true << false << QString(u""_s);
 }
 
@@ -304,27 +269,13 @@ void TestRepositories::preferenceReading()
     QCOMPARE(t.preferences->boolValue(u"k"_s, boolDefault), boolValue);
     QCOMPARE(t.preferences->value(u"k"_s, u"fallback"_s), textValue);
     QCOMPARE(t.preferences->get(u"k"_s).has_value(), stored.isValid());
-}
-
-void TestRepositories::preferenceSignals()
-{
-    TestDatabase t;
-    QSignalSpy changed(t.preferences, &PreferencesRepository::changed);
-    QVERIFY(t.preferences->setValue(u"theme"_s, u"dark"_s));
-    QVERIFY(t.preferences->setValue(u"theme"_s, u"dark"_s));
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(changed.first().first().toString(), u"theme"_s);
-    t.preferences->setBool(u"flag"_s, true);
-    t.preferences->setInt(u"weekStartDay"_s, 7);
-    QCOMPARE(t.preferences->value(u"flag"_s), u"1"_s);
-    QCOMPARE(t.preferences->value(u"weekStartDay"_s), u"7"_s);
-    t.preferences->setBool(u"flag"_s, false);
-    QCOMPARE(t.preferences->value(u"flag"_s), u"0"_s);
-    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM preferences"_s).toInt(), 3); // upsert, not duplicate rows
-    changed.clear();
-    QVERIFY(t.preferences->remove(u"theme"_s));
-    QCOMPARE(changed.count(), 0);
-    QVERIFY(!t.preferences->get(u"theme"_s));
+    // Written back through the typed setters, removed again.
+    t.preferences->setBool(u"k"_s, boolValue);
+    QCOMPARE(t.preferences->boolValue(u"k"_s, !boolValue), boolValue);
+    t.preferences->setInt(u"k"_s, 7);
+    QCOMPARE(t.preferences->value(u"k"_s), u"7"_s);
+    QVERIFY(t.preferences->remove(u"k"_s));
+    QVERIFY(!t.preferences->get(u"k"_s));
 }
 
 PENWICK_TEST_MAIN(TestRepositories)
