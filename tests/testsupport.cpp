@@ -76,6 +76,13 @@ RecurringTransaction insertRecurring(RecurringRepository *repo, const QString &a
     return r;
 }
 
+QString describe(const Transaction &t)
+{
+    return u"%1|%2|%3|%4|%5|%6%7"_s.arg(t.date.toString(Qt::ISODate), t.payee)
+        .arg(t.amount)
+        .arg(t.memo, t.check_number, t.cleared ? u"C"_s : QString(), t.reconciled ? u"R"_s : QString());
+}
+
 QVariant queryScalar(Database *database, const QString &sql, const QVariantList &values)
 {
     QSqlQuery q(database->connection());

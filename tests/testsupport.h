@@ -40,6 +40,8 @@ Transaction insertTransaction(TransactionRepository *repo, const QString &accoun
 RecurringTransaction insertRecurring(RecurringRepository *repo, const QString &accountId, const QString &payee,
                                      qint64 amount, const QDate &nextDue, bool autoPost = false, bool active = true);
 QVariant queryScalar(Database *database, const QString &sql, const QVariantList &values = {});
+// "date|payee|amount|memo|check|flags": one comparison shows the whole row.
+QString describe(const Transaction &t);
 
 // A migrated database in a temporary directory with every repository on it.
 // Uses the default connection, so only one may exist at a time.

@@ -54,10 +54,8 @@ private slots:
     void refusedCommitsKeepTheEntry();
     void editExistingRowMovesBelow();
     void transferLegsStayTogether();
-    void deleteAsksFirst();
     void entryRowKeys();
     void payeeAutofillOnEntryRow();
-    void memorize_data();
     void memorize();
     void amountsFollowAccountCurrency();
     void outsideChangesWaitAndKeepTheEntry();
@@ -162,19 +160,15 @@ void TestRegisterScreen::enterWalksFieldsAndCommitsOnClr()
     const Account checking = m_app->addAccount(u"Checking"_s);
     m_app->addTransaction(checking.id, QDate(2024, 1, 2), u"Opening"_s, 100000);
     openAccount(checking.id);
-    RegisterModel *model = m_screen->model();
     QCOMPARE(currentRow(), 0);
-
     const Typed typed{u"3/15/2024"_s, u"101"_s, u"Corner Grocer"_s, QString(), u"weekly shop"_s,
                       u"12.34"_s, QString(), u"c"_s};
     key(Qt::Key_Return);
     QList<int> visited;
     for (int step = 0; step < 7; ++step) {
-        const int column = currentColumn();
-        visited.append(column);
-        QVERIFY2(m_screen->tableView()->currentEditor(), "no editor open");
-        type(typed.field(column));
-        if (column == RegisterModel::PayeeColumn) {
+        visited.append(currentColumn());
+        type(typed.field(currentColumn()));
+        if (currentColumn() == RegisterModel::PayeeColumn) {
             key(Qt::Key_Tab);
             QCOMPARE(focus()->objectName(), u"memoEdit"_s);
             type(typed.memo);
@@ -182,18 +176,11 @@ void TestRegisterScreen::enterWalksFieldsAndCommitsOnClr()
         key(Qt::Key_Return);
     }
     QCOMPARE(visited, (QList<int>{0, 1, 2, 3, 5, 6, 7}));
-
-    const auto t = m_state->transactionRepository()->findLastByPayee(u"Corner Grocer"_s, checking.id);
-    QVERIFY(t);
-    QCOMPARE(t->date, QDate(2024, 3, 15));
-    QCOMPARE(t->check_number, u"101"_s);
-    QCOMPARE(t->memo, u"weekly shop"_s);
-    QCOMPARE(t->amount, qint64(-1234));
-    QVERIFY(t->cleared);
+    QCOMPARE(describe(stored(checking.id).first()), u"2024-03-15|Corner Grocer|-1234|weekly shop|101|C"_s);
     // Back on a blank entry row that starts on the saved date.
-    QCOMPARE(currentRow(), model->entryRow());
-    QCOMPARE(model->entryBuffer().date, u"3/15/2024"_s);
-    QVERIFY(model->entryBuffer().payee.isEmpty());
+    QCOMPARE(currentRow(), m_screen->model()->entryRow());
+    QCOMPARE(m_screen->model()->entryBuffer().date, u"3/15/2024"_s);
+    QVERIFY(m_screen->model()->entryBuffer().payee.isEmpty());
     QCOMPARE(balanceText(), u"$987.66"_s);
 }
 
@@ -312,8 +299,7 @@ void TestRegisterScreen::editExistingRowMovesBelow()
     key(Qt::Key_Return, Qt::ControlModifier);
 
     const auto saved = m_state->transactionRepository()->findById(b.id);
-    QCOMPARE(saved->payee, u"Bravo Renamed"_s);
-    QCOMPARE(saved->amount, qint64(-250));
+    QCOMPARE(describe(*saved), u"2024-01-02|Bravo Renamed|-250|||"_s);
     QCOMPARE(saved->created_at, b.created_at);
     QCOMPARE(stored(checking.id).size(), 3);
     // The row below is now current and being edited.
@@ -334,11 +320,8 @@ void TestRegisterScreen::transferLegsStayTogether()
     key(Qt::Key_Return);
     const Transaction out = stored(checking.id).first();
     const Transaction in = stored(savings.id).value(0);
-    QCOMPARE(out.payee, u"Transfer to Savings"_s);
-    QCOMPARE(out.amount, qint64(-2500));
-    QCOMPARE(in.payee, u"Transfer from Checking"_s);
-    QCOMPARE(in.amount, qint64(2500));
-    QCOMPARE(in.date, QDate(2024, 3, 15));
+    QCOMPARE(describe(out), u"2024-03-15|Transfer to Savings|-2500|rainy day||"_s);
+    QCOMPARE(describe(in), u"2024-03-15|Transfer from Checking|2500|||"_s);
     QCOMPARE(out.transfer_link_id, in.id);
     QCOMPARE(in.transfer_link_id, out.id);
     QCOMPARE(out.transfer_dest_account_id, savings.id);
@@ -364,26 +347,6 @@ void TestRegisterScreen::transferLegsStayTogether()
                     "Both sides of the transfer will be deleted."_s);
     QVERIFY(stored(savings.id).isEmpty());
     QCOMPARE(stored(checking.id).size(), 1);
-}
-
-void TestRegisterScreen::deleteAsksFirst()
-{
-    const Account checking = m_app->addAccount(u"Checking"_s);
-    m_app->addTransaction(checking.id, QDate(2024, 1, 1), u"Keep"_s, -100);
-    m_app->addTransaction(checking.id, QDate(2024, 1, 2), u"Cafe"_s, -1250);
-    openAccount(checking.id);
-    key(Qt::Key_Up);
-    QString asked;
-    answerMessageBox(QMessageBox::No, &asked);
-    key(Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(asked, u"Delete \"Cafe\" for $12.50?"_s);
-    QCOMPARE(stored(checking.id).size(), 2);
-
-    answerMessageBox(QMessageBox::Yes);
-    m_screen->tableView()->setFocus();
-    key(Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(stored(checking.id).size(), 1);
-    QCOMPARE(stored(checking.id).first().payee, u"Keep"_s);
 }
 
 void TestRegisterScreen::entryRowKeys()
@@ -463,33 +426,25 @@ void TestRegisterScreen::payeeAutofillOnEntryRow()
     QCOMPARE(stored(checking.id).first().amount, qint64(-1200));
 }
 
-void TestRegisterScreen::memorize_data()
-{
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("2024") << QDate(2024, 5, 3) << true;
-    QTest::newRow("1999") << QDate(1999, 12, 31) << false;
-}
-
 void TestRegisterScreen::memorize()
 {
-    QFETCH(QDate, date);
-    QFETCH(bool, accepted);
     const Account checking = m_app->addAccount(u"Checking"_s);
-    m_app->addTransaction(checking.id, date, u"Gym"_s, -3000, QString(), u"membership"_s);
+    m_app->addTransaction(checking.id, QDate(1999, 12, 31), u"Old"_s, -100);
+    m_app->addTransaction(checking.id, QDate(2024, 5, 3), u"Gym"_s, -3000, QString(), u"membership"_s);
     openAccount(checking.id);
     key(Qt::Key_Up);
-    if (accepted)
-        whenShown<RecurringFormDialog>([](RecurringFormDialog *dialog) { dialog->accept(); });
+    whenShown<RecurringFormDialog>([](RecurringFormDialog *dialog) { dialog->accept(); });
     key(Qt::Key_M, Qt::ControlModifier);
     const QList<RecurringTransaction> entries = m_state->recurringRepository()->findAll();
-    QCOMPARE(entries.size(), accepted ? 1 : 0);
-    if (accepted) {
-        QCOMPARE(entries.first().amount, qint64(-3000));
-        QCOMPARE(entries.first().next_due_date, date);
-    } else {
-        QCOMPARE(m_screen->hintText(), u"Cannot memorize: source transaction has an invalid date"_s);
-    }
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries.first().amount, qint64(-3000));
+    QCOMPARE(entries.first().next_due_date, QDate(2024, 5, 3));
+    // A source before 2000 is refused rather than seeding a broken schedule.
+    m_screen->tableView()->setFocus();
+    key(Qt::Key_Up);
+    key(Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(m_screen->hintText(), u"Cannot memorize: source transaction has an invalid date"_s);
+    QCOMPARE(m_state->recurringRepository()->findAll().size(), 1);
 }
 
 void TestRegisterScreen::amountsFollowAccountCurrency()
@@ -507,6 +462,7 @@ void TestRegisterScreen::amountsFollowAccountCurrency()
     answerMessageBox(QMessageBox::No, &asked);
     key(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(asked, u"Delete \"Ramen\" for ¥1,200?"_s);
+    QCOMPARE(stored(yen.id).size(), 1); // No keeps it
 
     // The computed opening-balance line has no row to save to: no editor.
     m_screen->tableView()->setFocus();
