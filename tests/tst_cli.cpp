@@ -91,8 +91,6 @@ private slots:
     void initTestCase();
     void importSummaryLines_data();
     void importSummaryLines();
-    void importMapping_data();
-    void importMapping();
     void usageErrors_data();
     void usageErrors();
     void failures_data();
@@ -197,18 +195,6 @@ void TestCli::importSummaryLines_data()
     all.unmapped = 6;
     all.metadata = 5;
     all.databaseErrors = 1;
-    QTest::newRow("every counter in window order")
-        << all
-        << QStringList{u"Import complete!"_s,
-                       QString(),
-                       u"7 transaction(s) imported"_s,
-                       u"2 transfer(s) linked across accounts"_s,
-                       u"  (including 1 linked to previously imported row(s))"_s,
-                       u"3 duplicate(s) skipped"_s,
-                       u"4 record(s) skipped (unparseable)"_s,
-                       u"5 metadata record(s) skipped"_s,
-                       u"6 record(s) skipped (unmapped source account)"_s,
-                       u"1 record(s) skipped (database error — see log)"_s};
 }
 
 void TestCli::importSummaryLines()
@@ -217,51 +203,6 @@ void TestCli::importSummaryLines()
     QFETCH(QStringList, expected);
     QCOMPARE(ImportSummary::lines(result), expected);
     QCOMPARE(ImportSummary::text(result), expected.join(u'\n'));
-}
-
-void TestCli::importMapping_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<bool>("noHeader");
-    QTest::addColumn<QString>("match");
-    QTest::addColumn<QString>("newName");
-    QTest::addColumn<QString>("choiceName");
-    QTest::newRow("name matches ignoring case, first wins")
-        << u"CHECKING"_s << u"CHECKING"_s << false << u"Checking"_s << u"CHECKING"_s << u"CHECKING"_s;
-    QTest::newRow("no matching account") << u"Visa"_s << u"Visa"_s << false << QString() << u"Visa"_s << u"Visa"_s;
-    QTest::newRow("file without header is named after the file")
-        << u"/tmp/in/My Bank.qif"_s << u"My Bank.qif (no account header)"_s << true << QString() << u"My Bank"_s
-        << u"My Bank.qif"_s;
-}
-
-void TestCli::importMapping()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, display);
-    QFETCH(bool, noHeader);
-    QFETCH(QString, match);
-    QFETCH(QString, newName);
-    QFETCH(QString, choiceName);
-    QifSourceAccount source;
-    source.key = key;
-    source.displayName = display;
-    source.noHeader = noHeader;
-    source.suggestedType = AccountType::Savings;
-    QList<Account> existing;
-    for (const QString &name : {u"Savings"_s, u"Checking"_s, u"checking"_s}) {
-        Account account;
-        account.id = newId();
-        account.name = name;
-        existing << account;
-    }
-    const auto found = ImportMapping::matchingAccount(source, existing);
-    QCOMPARE(found ? found->name : QString(), match);
-    QCOMPARE(ImportMapping::newAccountName(source), newName);
-    QCOMPARE(ImportMapping::createChoiceName(source), choiceName);
-    const Account created = ImportMapping::newAccount(source);
-    QCOMPARE(created.name, newName);
-    QCOMPARE(created.account_type, AccountType::Savings);
 }
 
 void TestCli::usageErrors_data()

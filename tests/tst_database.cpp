@@ -55,7 +55,6 @@ private slots:
     void upgradeFromVersionOneStampsReconciliations();
     void failingMigrationLeavesNothingBehind();
     void foreignKeysAreEnforced();
-    void openFailsOnDirectoryPath();
 
 };
 
@@ -131,14 +130,6 @@ void TestDatabaseMigrations::foreignKeysAreEnforced()
     q.addBindValue(a.id);
     q.addBindValue(QVariant(QMetaType::fromType<QString>()));
     QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-}
-
-void TestDatabaseMigrations::openFailsOnDirectoryPath()
-{
-    QTemporaryDir dir;
-    Database db;
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(u"^Failed to open database:"_s));
-    QVERIFY(!db.open(dir.path()));
 }
 
 PENWICK_TEST_MAIN(TestDatabaseMigrations)

@@ -70,8 +70,6 @@ private slots:
     void dateOrderOfAFile();
     void recordFields_data();
     void recordFields();
-    void sectionsAndCounters_data();
-    void sectionsAndCounters();
     void malformedInput_data();
     void malformedInput();
 
@@ -86,7 +84,6 @@ private slots:
     void failuresRollBackEverything();
     void amountsInTheAccountsUnit_data();
     void amountsInTheAccountsUnit();
-    void progressKeepsTheEventLoopRunning();
     void secondImportWhileRunningIsRefused();
 };
 
@@ -229,51 +226,6 @@ void TestQifImport::recordFields()
              described);
 }
 
-void TestQifImport::sectionsAndCounters_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("records");
-    QTest::addColumn<int>("unparseable");
-    QTest::addColumn<int>("metadata");
-    QTest::addColumn<QStringList>("names"); // categories ("I" for income) then accounts (name:typecode)
-
-    QTest::newRow("records before any header are transactions")
-        << QStringList{u"D1/2/2024"_s, u"T1"_s, u"^"_s} << 1 << 0 << 0 << QStringList();
-    QTest::newRow("missing date or amount is unparseable")
-        << QStringList{u"!Type:Bank"_s, u"T1"_s, u"PNo date"_s, u"^"_s, u"D1/2/2024"_s, u"PNo amount"_s, u"^"_s,
-                       u"D99/99/2024"_s, u"T1"_s, u"^"_s}
-        << 0 << 3 << 0 << QStringList();
-    QTest::newRow("metadata sections are counted")
-        << QStringList{u"!Type:Class"_s, u"NWork"_s, u"^"_s, u"!Type:Memorized"_s, u"KC"_s, u"T-5"_s, u"^"_s,
-                       u"!Option:AutoSwitch"_s, u"!Clear:AutoSwitch"_s, u"XSomething"_s, u"^"_s}
-        << 0 << 0 << 3 << QStringList();
-    QTest::newRow("categories and account types")
-        << QStringList{u"!Type:Cat"_s, u"NGroceries"_s, u"E"_s, u"^"_s, u"NSalary"_s, u"I"_s, u"^"_s,
-                       u"!Account"_s, u"NCard"_s, u"^"_s, u"!Type:CCard"_s, u"D1/2/24"_s, u"T1"_s, u"^"_s,
-                       u"!Account"_s, u"NHouse"_s, u"^"_s, u"!Type:Oth A"_s, u"D1/2/24"_s, u"T1"_s, u"^"_s,
-                       u"!Account"_s, u"NCARD"_s, u"^"_s, u"!Type:CCard"_s, u"D1/3/24"_s, u"T1"_s}
-        << 3 << 0 << 0 << QStringList{u"Groceries"_s, u"Salary:I"_s, u"Card:1"_s, u"House:4"_s};
-}
-
-void TestQifImport::sectionsAndCounters()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(int, records);
-    QFETCH(int, unparseable);
-    QFETCH(int, metadata);
-    QFETCH(QStringList, names);
-    const QifParseResult parsed = QifParser::parseQif(lines.join(u'\n'));
-    QCOMPARE(parsed.records.size(), records);
-    QCOMPARE(parsed.unparseable, unparseable);
-    QCOMPARE(parsed.metadata, metadata);
-    QStringList actual;
-    for (const QifCategoryEntry &c : parsed.categories)
-        actual << (c.income ? c.name + u":I"_s : c.name);
-    for (const QifAccountEntry &a : parsed.sourceAccounts)
-        actual << u"%1:%2"_s.arg(a.name).arg(a.typeCode);
-    QCOMPARE(actual, names);
-}
-
 void TestQifImport::malformedInput_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -287,7 +239,6 @@ void TestQifImport::malformedInput_data()
             garbage.append(c);
     }
     const QByteArray nul(1, '\0');
-    QTest::newRow("empty file") << QByteArray() << 0 << 0;
     QTest::newRow("binary garbage") << garbage << 0 << 1;
     QTest::newRow("huge amount line")
         << QByteArray("!Type:Bank\nD1/2/2024\nT" + QByteArray(4 * 1024 * 1024, '9') + "\nPBig\n^\n") << 0 << 1;
@@ -528,26 +479,6 @@ void TestQifImport::amountsInTheAccountsUnit()
     QCOMPARE(r.duplicates, 1);
     QCOMPARE(f.byPayee(account.id, u"Out"_s)->amount, -stored);
     QCOMPARE(f.db.scalar(u"SELECT amount FROM split_lines"_s).toLongLong(), -stored);
-}
-
-void TestQifImport::progressKeepsTheEventLoopRunning()
-{
-    ImportFixture f;
-    QStringList lines{u"!Type:Bank"_s};
-    for (int i = 0; i < 250; ++i)
-        lines << u"D1/2/2024"_s << u"T-%1"_s.arg(i + 1) << u"PShop"_s << u"^"_s;
-    const QString path = f.file(u"p.qif"_s, lines);
-    bool running = false;
-    bool timerRanDuringImport = false;
-    connect(&f.service, &ImportService::importStarted, this, [&] { running = true; });
-    QTimer::singleShot(0, this, [&] { timerRanDuringImport = running; });
-    QSignalSpy progress(&f.service, &ImportService::importProgress);
-    QCOMPARE(f.service.importQif({path}, {{path, f.checking.id}}).imported, 250);
-    QList<int> currents;
-    for (const QVariantList &args : std::as_const(progress))
-        currents << args.at(0).toInt();
-    QCOMPARE(currents, (QList<int>{0, 100, 200, 250}));
-    QVERIFY(timerRanDuringImport);
 }
 
 void TestQifImport::secondImportWhileRunningIsRefused()

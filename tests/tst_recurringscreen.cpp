@@ -78,14 +78,12 @@ private slots:
     void editDateRules_data();
     void editDateRules();
     void editKeepsUnshownFields();
-    void memorizeStartsFreshSchedule();
     void brokenDatesAreReplaced_data();
     void brokenDatesAreReplaced();
     void endDateNeverBeforeStart();
     void accountCurrencyDrivesAmount();
     void confirmAndSkipThroughMenu_data();
     void confirmAndSkipThroughMenu();
-    void confirmAllDue();
     void dueLabelReadableInDarkTheme();
     void newEditDeleteThroughScreen();
 
@@ -209,29 +207,6 @@ void TestRecurringScreen::editKeepsUnshownFields()
     QCOMPARE(r.server_id, u"srv-1"_s);
     QCOMPARE(r.end_date, std::optional<QDate>(QDate(2025, 12, 31)));
     QVERIFY(r.is_active);
-}
-
-void TestRecurringScreen::memorizeStartsFreshSchedule()
-{
-    const Account checking = m_app->addAccount(u"Checking"_s);
-    const Account savings = m_app->addAccount(u"Savings"_s);
-    // As the register seeds it from a transfer.
-    RecurringTransaction seed;
-    seed.account_id = checking.id;
-    seed.payee = u"Transfer to Savings"_s;
-    seed.amount = -5000;
-    seed.transfer_dest_account_id = savings.id;
-    seed.start_date = seed.next_due_date = QDate(2024, 3, 29);
-    RecurringFormDialog dialog(m_state, seed, RecurringFormDialog::Mode::Memorize);
-    QVERIFY(showActive(&dialog));
-    QCOMPARE(child<QComboBox>(&dialog, "accountCombo")->count(), 1); // a transfer keeps its account
-    typeDate(child<QDateEdit>(&dialog, "startDateEdit"), QDate(2024, 4, 5));
-    const RecurringTransaction r = dialog.recurring();
-    QVERIFY(!r.id.isEmpty());
-    QCOMPARE(r.amount, qint64(-5000));
-    QCOMPARE(r.transfer_dest_account_id, savings.id);
-    QCOMPARE(r.start_date, QDate(2024, 4, 5));
-    QCOMPARE(r.next_due_date, QDate(2024, 4, 5));
 }
 
 void TestRecurringScreen::brokenDatesAreReplaced_data()
@@ -366,23 +341,6 @@ void TestRecurringScreen::confirmAndSkipThroughMenu()
     if (posted)
         QCOMPARE(m_state->transactionRepository()->findById(RecurringService::occurrenceId(r.id, nextDue))->date, nextDue);
     QCOMPARE(child<QLabel>(&screen, "dueLabel")->text(), u"(%1 due)"_s.arg(expectedNext <= kToday ? 1 : 0));
-}
-
-void TestRecurringScreen::confirmAllDue()
-{
-    const Account account = m_app->addAccount(u"Checking"_s);
-    for (const QDate &due : {kToday.addDays(-1), kToday, kToday.addDays(9)})
-        m_app->addRecurring(account.id, u"Payee"_s, -100, due);
-    RecurringScreen screen(m_state, m_service.get());
-    QVERIFY(showActive(&screen));
-    QSignalSpy changed(&screen, &RecurringScreen::transactionsChanged);
-    auto *button = child<QPushButton>(&screen, "confirmAllButton");
-    QCOMPARE(child<QLabel>(&screen, "dueLabel")->text(), u"(2 due)"_s);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(m_app->transactionsOf(account.id).size(), 2);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(child<QLabel>(&screen, "dueLabel")->text(), u"(0 due)"_s);
-    QVERIFY(!button->isEnabled());
 }
 
 void TestRecurringScreen::dueLabelReadableInDarkTheme()

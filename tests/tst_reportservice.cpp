@@ -62,10 +62,7 @@ private slots:
     void comparisonPresets_data();
     void comparisonPresets();
 
-    void toCsv_data();
-    void toCsv();
     void monthlyTablesAddTotalRow();
-    void runAllKeepsTaxReportAcrossAccounts();
     void exportCsv();
 
 private:
@@ -371,28 +368,6 @@ void TestReportService::comparisonPresets()
     }
 }
 
-void TestReportService::toCsv_data()
-{
-    QTest::addColumn<QStringList>("headers");
-    QTest::addColumn<QList<QStringList>>("rows");
-    QTest::addColumn<QString>("csv");
-
-    const QStringList headers{u"Payee"_s, u"Total"_s};
-    QTest::newRow("quote doubled inside one pair")
-        << headers << QList<QStringList>{{u"Joe's \"Best\" Deli"_s, u"$1.00"_s}}
-        << u"\"Payee\",\"Total\"\n\"Joe's \"\"Best\"\" Deli\",\"$1.00\"\n"_s;
-    QTest::newRow("quote in a header does not break the file")
-        << QStringList{u"Size \"L\""_s} << QList<QStringList>{{u"x"_s}} << u"\"Size \"\"L\"\"\"\n\"x\"\n"_s;
-}
-
-void TestReportService::toCsv()
-{
-    QFETCH(QStringList, headers);
-    QFETCH(QList<QStringList>, rows);
-    QFETCH(QString, csv);
-    QCOMPARE(ReportService::toCsv(headers, rows), csv);
-}
-
 void TestReportService::monthlyTablesAddTotalRow()
 {
     const ReportPresenter presenter;
@@ -413,20 +388,6 @@ void TestReportService::monthlyTablesAddTotalRow()
     const ReportTable none = presenter.incomeVsExpenses(m_service->incomeVsExpenses(transfersOnly));
     QVERIFY(none.isEmpty());
     QVERIFY(!none.isTotalRow(-1));
-}
-
-void TestReportService::runAllKeepsTaxReportAcrossAccounts()
-{
-    const ReportFilter visaQ1{QDate(2024, 1, 1), QDate(2024, 3, 31), m_ids.value(u"Visa"_s)};
-    const auto comparison = ReportPresets::comparisonRange(ReportPresets::ThisYearVsLastYear, QDate(2024, 12, 31));
-    QVERIFY(comparison);
-    const QList<ReportTable> tables = ReportPresenter().runAll(*m_service, visaQ1, *comparison);
-    QCOMPARE(tables.size(), int(ReportPresenter::TabCount));
-    QCOMPARE(tables.at(ReportPresenter::CategorySpendingTab).rows.size(), 1);
-    QCOMPARE(tables.at(ReportPresenter::TaxReportTab).rows.size(), 3);     // no account filter
-    QCOMPARE(tables.at(ReportPresenter::YearOverYearTab).rows.size(), 4);  // the whole years, Visa only
-    QCOMPARE(tables.at(ReportPresenter::AccountSummaryTab).rows.size(), 5); // no filter at all
-    QCOMPARE(tables.at(ReportPresenter::TransactionsTab).rows.size(), 1);
 }
 
 void TestReportService::exportCsv()

@@ -33,13 +33,10 @@ class TestRepositories : public QObject
 private slots:
     void deletionByAccountCanBeRestored();
     void resyncMarksSyncedRowsPending();
-    void categoryNullReferencesAndFallbacks();
-    void categorySoftDeleteLeavesReferences();
 
     void recurringRoundTrip();
     void recurringBrokenDueDateWarnsButSaves_data();
     void recurringBrokenDueDateWarnsButSaves();
-    void recurringDue();
 
     void reconciliationTimestampsAndOrder();
 
@@ -87,41 +84,6 @@ void TestRepositories::resyncMarksSyncedRowsPending()
                  + t.reconciliations->markAllPendingForResync(),
              4);
     QCOMPARE(t.transactions->findPending().size(), 1);
-}
-
-void TestRepositories::categoryNullReferencesAndFallbacks()
-{
-    TestDatabase t;
-    const Category parent = t.addCategory(u"Parent"_s, CategoryType::Income);
-    const Category top = t.addCategory(u"Top"_s);
-    const Category child = t.addCategory(u"Child"_s, CategoryType::Transfer, parent.id);
-    QVERIFY(t.scalar(u"SELECT parent_id IS NULL AND account_id IS NULL FROM categories WHERE id = ?"_s, {top.id}).toBool());
-    QVERIFY(t.categories->findById(top.id)->parent_id.isEmpty());
-    QCOMPARE(t.categories->findById(child.id)->parent_id, parent.id);
-    QCOMPARE(t.categories->findById(child.id)->category_type, CategoryType::Transfer);
-    QCOMPARE(t.scalar(u"SELECT category_type FROM categories WHERE id = ?"_s, {parent.id}).toString(), u"income"_s);
-
-    QVERIFY(t.execute(u"UPDATE categories SET category_type = 'Income' WHERE id = ?"_s, {parent.id}));
-    QCOMPARE(t.categories->findById(parent.id)->category_type, CategoryType::Expense);
-
-    Category orphan = child;
-    orphan.id = newId();
-    orphan.parent_id = u"missing"_s;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^CategoryRepository::insert failed:"_s));
-    QVERIFY(!t.categories->insert(orphan));
-}
-
-void TestRepositories::categorySoftDeleteLeavesReferences()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Category c = t.addCategory(u"Old Name"_s);
-    t.addTransaction(a.id, QDate(2024, 1, 1), u"P"_s, -1, c.id);
-    QSignalSpy changed(t.categories, &CategoryRepository::categoriesChanged);
-    QVERIFY(t.categories->softDelete(c.id));
-    QCOMPARE(changed.count(), 1);
-    // The register still shows the deleted category's name.
-    QCOMPARE(t.scalar(u"SELECT category_id FROM transactions"_s).toString(), c.id);
 }
 
 void TestRepositories::recurringRoundTrip()
@@ -178,32 +140,6 @@ void TestRepositories::recurringBrokenDueDateWarnsButSaves()
     QTest::failOnWarning(QRegularExpression(u".*"_s));
     QVERIFY(t.recurring->insert(r));
     QVERIFY(t.recurring->findById(r.id));
-}
-
-void TestRepositories::recurringDue()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const QDate today = QDate::currentDate();
-    RecurringTransaction dueToday = makeRecurring(a.id, today);
-    RecurringTransaction overdue = makeRecurring(a.id, today.addDays(-40));
-    RecurringTransaction future = makeRecurring(a.id, today.addDays(1));
-    RecurringTransaction paused = makeRecurring(a.id, today);
-    paused.is_active = false;
-    RecurringTransaction deleted = makeRecurring(a.id, today);
-    for (const auto &r : {dueToday, overdue, future, paused, deleted})
-        QVERIFY(t.recurring->insert(r));
-    QVERIFY(t.recurring->softDelete(deleted.id));
-
-    QStringList due;
-    for (const auto &r : t.recurring->findDue())
-        due << r.id;
-    due.sort();
-    QStringList expected({dueToday.id, overdue.id});
-    expected.sort();
-    QCOMPARE(due, expected);
-    QCOMPARE(t.recurring->findAll().first().id, overdue.id); // ordered by due date
-    QCOMPARE(t.recurring->findAll().size(), 4);
 }
 
 void TestRepositories::reconciliationTimestampsAndOrder()

@@ -52,7 +52,6 @@ class TestSampleData : public QObject
     Q_OBJECT
 private slots:
     void transferLegsPointAtEachOther();
-    void secondLoadIsRefused();
     void clearRemovesOnlySampleRows();
     void userRowsInsideSampleDataSurviveClear_data();
     void userRowsInsideSampleDataSurviveClear();
@@ -83,23 +82,6 @@ void TestSampleData::transferLegsPointAtEachOther()
         QCOMPARE(q.value(8).toString(), q.value(9).toString());
     }
     QCOMPARE(legs, 4);
-}
-
-void TestSampleData::secondLoadIsRefused()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    CategoryService(db.categories).seedDefaults();
-    SampleDataService service(db.database);
-    QVERIFY(service.loadSampleData());
-    QHash<QString, int> before;
-    for (const QString &table : kTables)
-        before.insert(table, count(db, u"SELECT COUNT(*) FROM %1"_s.arg(table)));
-
-    QVERIFY(!service.loadSampleData());
-    QVERIFY(!SampleDataService(db.database).loadSampleData());
-    for (const QString &table : kTables)
-        QCOMPARE(count(db, u"SELECT COUNT(*) FROM %1"_s.arg(table)), before.value(table));
 }
 
 void TestSampleData::clearRemovesOnlySampleRows()

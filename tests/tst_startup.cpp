@@ -53,17 +53,12 @@ class TestStartup : public QObject
     Q_OBJECT
 private slots:
     void dataDirectoryFromEnvironmentIsCreated();
-    void dataDirectoryDefaultsToGenericDataLocation();
     void initializeBuildsEverything();
     void weekStartPreference_data();
     void weekStartPreference();
     void lastViewedAccountAndCurrentAccount();
-    void languageResolution_data();
-    void languageResolution();
     void databaseErrorBoxAndExitCode();
     void successfulRunShowsMainWindow();
-    void quietMessageHandler_data();
-    void quietMessageHandler();
 };
 
 void TestStartup::dataDirectoryFromEnvironmentIsCreated()
@@ -77,18 +72,6 @@ void TestStartup::dataDirectoryFromEnvironmentIsCreated()
     AppState state;
     QVERIFY(state.initialize());
     QVERIFY(QFileInfo::exists(nested + u"/penwick.db"_s));
-}
-
-void TestStartup::dataDirectoryDefaultsToGenericDataLocation()
-{
-    DataDirOverride env{QString()};
-    const QString expected =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Velmora/Penwick"_s;
-    QVERIFY(expected.contains(u"qttest"_s)); // test mode: never the user's real folder
-    QCOMPARE(dataDirectory(), expected);
-    QVERIFY(QFileInfo(expected).isDir());
-    DataDirOverride empty(u""_s); // present but empty counts as unset
-    QCOMPARE(dataDirectory(), expected);
 }
 
 void TestStartup::initializeBuildsEverything()
@@ -147,31 +130,6 @@ void TestStartup::lastViewedAccountAndCurrentAccount()
     QCOMPARE(state.preferencesRepository()->value(u"lastViewedAccountId"_s), u"acc-2"_s);
 }
 
-void TestStartup::languageResolution_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("resolve");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("system german") << u"system"_s << true << u"de_AT"_s << u"de"_s;
-    QTest::newRow("stored french wins") << u"fr"_s << true << u"de_DE"_s << u"fr"_s;
-    QTest::newRow("unresolved system") << u"system"_s << false << u"de_DE"_s << u"system"_s;
-}
-
-void TestStartup::languageResolution()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, resolve);
-    QFETCH(QString, locale);
-    QFETCH(QString, expected);
-    QCOMPARE(resolveLanguage(stored, resolve, locale), expected);
-
-    // The settings store round trip (test-mode settings, not the user's).
-    setLanguage(stored);
-    QCOMPARE(currentLanguage(false), stored);
-    setLanguage(u"system"_s);
-}
-
 void TestStartup::databaseErrorBoxAndExitCode()
 {
     QTemporaryDir tmp;
@@ -215,40 +173,6 @@ void TestStartup::successfulRunShowsMainWindow()
     QVERIFY(visible);
     QCOMPARE(title, u"Velmora Penwick"_s);
     QVERIFY(QFileInfo::exists(tmp.filePath(u"penwick.db"_s)));
-}
-
-void TestStartup::quietMessageHandler_data()
-{
-    QTest::addColumn<QByteArray>("verbose");
-    QTest::addColumn<bool>("quiet");
-    QTest::newRow("unset") << QByteArray() << true;
-    QTest::newRow("set") << QByteArray("1") << false;
-}
-
-void TestStartup::quietMessageHandler()
-{
-    QFETCH(QByteArray, verbose);
-    QFETCH(bool, quiet);
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (verbose.isEmpty())
-        env.remove(u"PENWICK_VERBOSE"_s);
-    else
-        env.insert(u"PENWICK_VERBOSE"_s, QString::fromLatin1(verbose));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {u"--emit-messages"_s});
-    QVERIFY(child.waitForFinished(30000));
-    const QString err = QString::fromLocal8Bit(child.readAllStandardError());
-    if (quiet) {
-        QVERIFY2(err.contains(u"WARN: careful here\n"_s), qPrintable(err));
-        QVERIFY(err.contains(u"\nbroken badly\n"_s) || err.startsWith(u"broken badly\n"_s));
-        QVERIFY(!err.contains(u"just chatting"_s));
-        QVERIFY(!err.contains(u"debugging"_s));
-    } else {
-        QVERIFY(!err.contains(u"WARN: careful here"_s));
-        QVERIFY(err.contains(u"careful here"_s));
-        QVERIFY(err.contains(u"just chatting"_s));
-    }
 }
 
 int main(int argc, char **argv)
