@@ -16,13 +16,17 @@ QString fixture(const QString &name)
     return QStringLiteral(PENWICK_TEST_DATA) + u"/import/"_s + name;
 }
 
+// QIF lines written with "|" between them.
+QStringList lines(const QString &text)
+{
+    return text.split(u'|');
+}
+
 // A checking export with a transfer to savings, and the savings side of it.
-const QStringList kCheckingLines = {u"!Account"_s, u"NChecking"_s, u"TBank"_s, u"^"_s, u"!Type:Bank"_s,
-                                    u"D03/01/2024"_s, u"T-100.00"_s, u"PTo savings"_s, u"MRainy day"_s,
-                                    u"L[Savings]"_s, u"^"_s, u"D03/02/2024"_s, u"T-20.00"_s, u"PShop"_s,
-                                    u"LGroceries"_s, u"^"_s};
-const QStringList kSavingsLines = {u"!Account"_s, u"NSavings"_s, u"TBank"_s, u"^"_s, u"!Type:Bank"_s,
-                                   u"D03/01/2024"_s, u"T100.00"_s, u"PFrom checking"_s, u"L[Checking]"_s, u"^"_s};
+const QStringList kCheckingLines = lines(u"!Account|NChecking|TBank|^|!Type:Bank|D03/01/2024|T-100.00|PTo savings|"
+                                         "MRainy day|L[Savings]|^|D03/02/2024|T-20.00|PShop|LGroceries|^"_s);
+const QStringList kSavingsLines =
+    lines(u"!Account|NSavings|TBank|^|!Type:Bank|D03/01/2024|T100.00|PFrom checking|L[Checking]|^"_s);
 
 struct ImportFixture
 {
@@ -270,19 +274,12 @@ void TestQifImport::importWithMapping()
         {fixture(u"autoswitch-cp1252.qif"_s)},
         {{u"CHECKING"_s, f.checking.id}, {u"savings account"_s, f.savings.id}, {u"Visa"_s, visa.id},
          {u"Brokerage"_s, QString()}});
-    QVERIFY(!r.failed);
-    QCOMPARE(r.imported, 7);
-    QCOMPARE(r.unmapped, 1);
-    QCOMPARE(r.unparseable, 1);
-    QCOMPARE(r.metadata, 2);
-    QCOMPARE(r.transfersLinked, 1);
+    QCOMPARE(u"%1 %2 %3 %4 %5"_s.arg(r.imported).arg(r.unmapped).arg(r.unparseable).arg(r.metadata)
+                 .arg(r.transfersLinked),
+             u"7 1 1 2 1"_s);
     QCOMPARE(f.db.transactions->findByAccount(f.checking.id).size(), 5);
-
     const auto lunch = f.byPayee(f.checking.id, u"Café Zoë"_s);
-    QVERIFY(lunch);
-    QCOMPARE(lunch->amount, -123456);
-    QCOMPARE(lunch->check_number, u"1001"_s);
-    QVERIFY(lunch->cleared);
+    QCOMPARE(describe(*lunch), QString::fromUtf16(u"2024-01-02|Café Zoë|-123456|Lunch \u2013 team|1001|C"));
     QCOMPARE(f.db.categories->findById(lunch->category_id)->name, u"Dining:Restaurants"_s);
     QCOMPARE(f.db.categories->findByName(u"Salary"_s)->category_type, CategoryType::Income);
     // The analysis suggests an account type from each source section.
@@ -310,7 +307,6 @@ void TestQifImport::transfersLinkedNowAndLater()
     QCOMPARE(second.linkedToPrevious, 1);
     const auto out = f.byPayee(f.checking.id, u"To savings"_s);
     const auto in = f.byPayee(f.savings.id, u"From checking"_s);
-    QVERIFY(out && in);
     QCOMPARE(out->memo, u"Rainy day"_s);
     QCOMPARE(out->transfer_link_id, in->id);
     QCOMPARE(in->transfer_link_id, out->id);
@@ -320,8 +316,7 @@ void TestQifImport::transfersLinkedNowAndLater()
 
     // A transfer to the account itself is neither linked nor hinted.
     const ImportResult self = f.service.importQif(
-        {f.file(u"self.qif"_s, {u"!Account"_s, u"NChecking"_s, u"^"_s, u"!Type:Bank"_s, u"D1/1/2024"_s,
-                                 u"T500.00"_s, u"POpening"_s, u"L[checking]"_s, u"^"_s})},
+        {f.file(u"self.qif"_s, lines(u"!Account|NChecking|^|!Type:Bank|D1/1/2024|T500.00|POpening|L[checking]|^"_s))},
         f.mapping);
     QCOMPARE(self.transfersLinked, 0);
     QVERIFY(f.byPayee(f.checking.id, u"Opening"_s)->memo.isEmpty());
@@ -352,14 +347,14 @@ void TestQifImport::duplicates_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("imported");
     QTest::addColumn<int>("duplicates");
-    const QStringList head{u"!Account"_s, u"NChecking"_s, u"^"_s, u"!Type:Bank"_s};
-    const QStringList shop{u"D03/02/2024"_s, u"T-20.00"_s, u"PShop"_s, u"^"_s};
+    const QStringList head = lines(u"!Account|NChecking|^|!Type:Bank"_s);
+    const QStringList shop = lines(u"D03/02/2024|T-20.00|PShop|^"_s);
     QTest::newRow("twice in one file") << QStringList() << head + shop + shop << 1 << 1;
     QTest::newRow("already in the account") << QStringList{u"Shop:-2000"_s} << head + shop << 0 << 1;
     QTest::newRow("other payee is no duplicate") << QStringList{u"Shop2:-2000"_s} << head + shop << 1 << 0;
     QTest::newRow("payee fallback counts too")
         << QStringList{u"1001: ACME:-2000"_s}
-        << head + QStringList{u"D03/02/2024"_s, u"T-20"_s, u"N1001"_s, u"YACME"_s, u"^"_s} << 0 << 1;
+        << head + lines(u"D03/02/2024|T-20|N1001|YACME|^"_s) << 0 << 1;
 }
 
 void TestQifImport::duplicates()
@@ -383,12 +378,9 @@ void TestQifImport::categoriesAndSplitsOnDemand()
 {
     ImportFixture f;
     const Category groceries = f.db.addCategory(u"Groceries"_s);
-    const QString path = f.file(u"c.qif"_s, {u"!Type:Cat"_s, u"NBonus"_s, u"I"_s, u"^"_s, u"!Account"_s,
-                                            u"NChecking"_s, u"^"_s, u"!Type:Bank"_s, u"D1/2/24"_s, u"T-1"_s,
-                                            u"PA"_s, u"LGroceries"_s, u"^"_s, u"D1/2/24"_s, u"T-2"_s, u"PB"_s,
-                                            u"Lgroceries"_s, u"^"_s, u"D1/5/2024"_s, u"T-150.00"_s,
-                                            u"PGrocer"_s, u"SAuto:Fuel"_s, u"EFood"_s, u"$-100.00"_s,
-                                            u"SHousehold"_s, u"$-50.00"_s, u"^"_s});
+    const QString path = f.file(u"c.qif"_s, lines(u"!Type:Cat|NBonus|I|^|!Account|NChecking|^|!Type:Bank|D1/2/24|"
+                                                  "T-1|PA|LGroceries|^|D1/2/24|T-2|PB|Lgroceries|^|D1/5/2024|"
+                                                  "T-150.00|PGrocer|SAuto:Fuel|EFood|$-100.00|SHousehold|$-50.00|^"_s));
     QCOMPARE(f.service.importQif({path}, f.mapping).imported, 3);
     QCOMPARE(f.byPayee(f.checking.id, u"A"_s)->category_id, groceries.id);
     // Names match exactly: a different case is another category.
@@ -411,10 +403,8 @@ void TestQifImport::failedInsertLeavesNoDanglingLink()
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
     const ImportResult r = f.service.importQif(
         {f.file(u"checking.qif"_s, kCheckingLines), f.file(u"savings.qif"_s, kSavingsLines)}, f.mapping);
-    QVERIFY(!r.failed);
-    QCOMPARE(r.imported, 2);
-    QCOMPARE(r.databaseErrors, 1);
-    QCOMPARE(r.transfersLinked, 0);
+    QCOMPARE(u"%1 %2 %3 %4"_s.arg(r.failed).arg(r.imported).arg(r.databaseErrors).arg(r.transfersLinked),
+             u"0 2 1 0"_s);
     const auto out = f.byPayee(f.checking.id, u"To savings"_s);
     QVERIFY(out->transfer_link_id.isEmpty() && out->transfer_dest_account_id.isEmpty());
     QCOMPARE(out->memo, u"[→ Savings] Rainy day"_s);
@@ -443,8 +433,8 @@ void TestQifImport::failuresRollBackEverything()
     for (const QString &sql : setup)
         QVERIFY(f.db.execute(sql));
     QSignalSpy changed(f.db.transactions, &TransactionRepository::transactionsChanged);
-    const QStringList more = QStringList{u"!Type:Cat"_s, u"NNew Category"_s, u"^"_s} + kSavingsLines
-        + QStringList{u"D03/05/2024"_s, u"T1"_s, u"PLater"_s, u"LAnother New"_s, u"^"_s};
+    const QStringList more = lines(u"!Type:Cat|NNew Category|^"_s) + kSavingsLines
+        + lines(u"D03/05/2024|T1|PLater|LAnother New|^"_s);
     const ImportResult r = f.service.importQif({f.file(u"savings.qif"_s, more)}, f.mapping);
     QVERIFY(r.failed);
     QCOMPARE(f.count(u"transactions"_s), transactionsBefore);
@@ -470,9 +460,8 @@ void TestQifImport::amountsInTheAccountsUnit()
     QFETCH(qint64, stored);
     ImportFixture f;
     const Account account = f.db.addAccount(u"Wallet"_s, Currency(currency));
-    const QString path = f.file(u"y.qif"_s, {u"!Type:Bank"_s, u"D1/2/24"_s, u"T" + amount, u"PIn"_s, u"^"_s,
-                                            u"D1/3/24"_s, u"T-" + amount, u"POut"_s, u"SFood"_s,
-                                            u"$-" + amount, u"^"_s});
+    const QString path = f.file(u"y.qif"_s, lines(u"!Type:Bank|D1/2/24|T%1|PIn|^|D1/3/24|T-%1|POut|SFood|$-%1|^"_s
+                                                      .arg(amount)));
     // The same amount already stored in the account's unit is a duplicate.
     f.db.addTransaction(account.id, QDate(2024, 1, 2), u"In"_s, stored);
     const ImportResult r = f.service.importQif({path}, {{path, account.id}});
