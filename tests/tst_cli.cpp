@@ -91,10 +91,8 @@ private slots:
     void initTestCase();
     void importSummaryLines_data();
     void importSummaryLines();
-    void usageErrors_data();
-    void usageErrors();
-    void failures_data();
-    void failures();
+    void refusals_data();
+    void refusals();
     void dataDirectorySources_data();
     void dataDirectorySources();
     void importsLinkTransfers();
@@ -205,107 +203,79 @@ void TestCli::importSummaryLines()
     QCOMPARE(ImportSummary::text(result), expected.join(u'\n'));
 }
 
-void TestCli::usageErrors_data()
+void TestCli::refusals_data()
 {
-    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("line"); // the arguments, split at blanks
+    QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    const QString csv = fixture(u"bank.csv"_s);
-    QTest::newRow("no command") << QStringList() << u"No command given."_s;
-    QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << u"Unknown command: frobnicate"_s;
-    QTest::newRow("impossible date") << QStringList{u"search"_s, u"x"_s, u"--from"_s, u"2024-02-30"_s}
+    const QString csv = fixture(u"bank.csv"_s) + u" --date-col 0 --payee-col 1 --amount-col 2"_s;
+    const QString qif = fixture(u"checking.qif"_s);
+    const QString missing = m_home.filePath(u"no-such-file"_s);
+    const QString year = u"--from 2024-01-01 --to 2024-12-31"_s;
+    // Usage errors: exit code 2, before any database is opened.
+    QTest::newRow("no command") << QString() << 2 << u"No command given."_s;
+    QTest::newRow("unknown command") << u"frobnicate"_s << 2 << u"Unknown command: frobnicate"_s;
+    QTest::newRow("missing subcommand") << u"backup"_s << 2 << u"Missing subcommand for backup."_s;
+    QTest::newRow("unknown option") << u"accounts --bogus"_s << 2 << u"bogus"_s;
+    QTest::newRow("extra argument") << u"accounts extra"_s << 2 << u"Unexpected argument: extra"_s;
+    QTest::newRow("missing argument") << u"register"_s << 2 << u"Missing argument: ACCOUNT"_s;
+    QTest::newRow("impossible date") << u"search x --from 2024-02-30"_s << 2
                                      << u"Invalid date for --from: \"2024-02-30\""_s;
-    QTest::newRow("unknown report") << QStringList{u"report"_s, u"profit"_s, u"--from"_s, u"2024-01-01"_s,
-                                                   u"--to"_s, u"2024-12-31"_s}
-                                    << u"Unknown report \"profit\""_s;
-    QTest::newRow("backup mode unknown") << QStringList{u"backup"_s, u"import"_s, u"x.zip"_s, u"--mode"_s, u"merge"_s}
-                                         << u"Invalid --mode \"merge\""_s;
+    QTest::newRow("missing period end") << u"report cash_flow --from 2024-01-01"_s << 2 << u"Missing option: --to"_s;
+    QTest::newRow("unknown report") << u"report profit "_s + year << 2 << u"Unknown report \"profit\""_s;
+    QTest::newRow("account on an all-account report") << u"report tax_report --account x "_s + year << 2
+                                                      << u"covers every account"_s;
+    QTest::newRow("comparison outside year-over-year") << u"report cash_flow --compare-from 2023-01-01 "_s + year
+                                                       << 2 << u"belong to year_over_year"_s;
+    QTest::newRow("backup mode missing") << u"backup import x.zip"_s << 2 << u"Missing option: --mode"_s;
+    QTest::newRow("backup mode unknown") << u"backup import x.zip --mode merge"_s << 2 << u"Invalid --mode \"merge\""_s;
+    QTest::newRow("csv without account") << u"import csv "_s + csv << 2 << u"Missing option: --account"_s;
     QTest::newRow("csv column not a number")
-        << QStringList{u"import"_s, u"csv"_s, csv, u"--account"_s, u"A"_s, u"--date-col"_s, u"first"_s,
-                       u"--payee-col"_s, u"1"_s, u"--amount-col"_s, u"2"_s}
-        << u"Invalid number for --date-col: \"first\""_s;
-    const QStringList year{u"--from"_s, u"2024-01-01"_s, u"--to"_s, u"2024-12-31"_s};
-    QTest::newRow("missing subcommand") << QStringList{u"backup"_s} << u"Missing subcommand for backup."_s;
-    QTest::newRow("unknown option") << QStringList{u"accounts"_s, u"--bogus"_s} << u"bogus"_s;
-    QTest::newRow("extra argument") << QStringList{u"accounts"_s, u"extra"_s} << u"Unexpected argument: extra"_s;
-    QTest::newRow("missing argument") << QStringList{u"register"_s} << u"Missing argument: ACCOUNT"_s;
-    QTest::newRow("missing period end") << QStringList{u"report"_s, u"cash_flow"_s, u"--from"_s, u"2024-01-01"_s}
-                                        << u"Missing option: --to"_s;
-    QTest::newRow("account on an all-account report")
-        << QStringList{u"report"_s, u"tax_report"_s, u"--account"_s, u"x"_s} + year << u"covers every account"_s;
-    QTest::newRow("comparison outside year-over-year")
-        << QStringList{u"report"_s, u"cash_flow"_s, u"--compare-from"_s, u"2023-01-01"_s} + year
-        << u"--compare-from and --compare-to belong to year_over_year"_s;
-    QTest::newRow("backup mode missing") << QStringList{u"backup"_s, u"import"_s, u"x.zip"_s}
-                                         << u"Missing option: --mode"_s;
-    QTest::newRow("csv without account") << QStringList{u"import"_s, u"csv"_s, csv} + kCsvColumns
-                                         << u"Missing option: --account"_s;
-    QTest::newRow("csv date format not offered")
-        << QStringList{u"import"_s, u"csv"_s, csv, u"--account"_s, u"A"_s, u"--date-col"_s, u"0"_s,
-                       u"--payee-col"_s, u"1"_s, u"--amount-col"_s, u"2"_s, u"--date-format"_s, u"dd.MM.yyyy"_s}
-        << u"Invalid --date-format \"dd.MM.yyyy\""_s;
-    QTest::newRow("map without target") << QStringList{u"import"_s, u"qif"_s, csv, u"--map"_s, u"Checking"_s}
+        << u"import csv %1 --account A --date-col first --payee-col 1 --amount-col 2"_s.arg(fixture(u"bank.csv"_s)) << 2
+                                             << u"Invalid number for --date-col: \"first\""_s;
+    QTest::newRow("csv date format not offered") << u"import csv %1 --account A --date-format dd.MM.yyyy"_s.arg(csv)
+                                                 << 2 << u"Invalid --date-format \"dd.MM.yyyy\""_s;
+    QTest::newRow("map without target") << u"import qif %1 --map Checking"_s.arg(qif) << 2
                                         << u"Invalid --map \"Checking\""_s;
-    QTest::newRow("help stays away from the data") << QStringList{u"import"_s, u"qif"_s, u"--help"_s} << QString();
+    QTest::newRow("help stays away from the data") << u"import qif --help"_s << 0 << u"--map <SOURCE=ACCOUNT>"_s;
+    // Failures: exit code 1 and a message, nothing on standard output.
+    QTest::newRow("register of unknown account") << u"register Nope"_s << 1 << u"Unknown account: Nope"_s;
+    QTest::newRow("search in unknown category") << u"search x --category Nope"_s << 1 << u"Unknown category: Nope"_s;
+    QTest::newRow("category name used twice") << u"search x --category Maintenance"_s << 1
+                                              << u"Category name \"Maintenance\" is ambiguous"_s;
+    QTest::newRow("csv into unknown account") << u"import csv %1 --account Nope"_s.arg(csv) << 1
+                                              << u"Unknown account: Nope"_s;
+    QTest::newRow("skip of an absent source") << u"import qif %1 --skip Nowhere"_s.arg(qif) << 1
+                                              << u"No source account \"Nowhere\""_s;
+    QTest::newRow("qif file missing") << u"import qif %1 %2"_s.arg(qif, missing) << 1
+                                      << u"Cannot read file: "_s + missing;
+    QTest::newRow("backup file missing") << u"backup import %1 --mode skip"_s.arg(missing) << 1
+                                         << u"Could not read file: "_s + missing;
+    QTest::newRow("backup that is no archive") << u"backup import %1 --mode replace"_s.arg(qif) << 1
+                                               << u"Failed to open ZIP archive"_s;
+    QTest::newRow("backup to unwritable place") << u"backup export %1/x.zip"_s.arg(missing) << 1
+                                                << u"Could not write to: "_s;
+    QTest::newRow("report to unwritable place") << u"report cash_flow %1 --out %2/x.csv"_s.arg(year, missing) << 1
+                                                << u"Could not write to: "_s;
+    QTest::newRow("nothing to clear") << u"sample clear"_s << 1 << u"No sample data to clear."_s;
 }
 
-void TestCli::usageErrors()
+void TestCli::refusals()
 {
-    QFETCH(QStringList, args);
+    QFETCH(QString, line);
+    QFETCH(int, exitCode);
     QFETCH(QString, message);
-    const QString dir = freshDir();
-    const CliRun r = cli(dir, args);
-    if (message.isEmpty()) {
-        QVERIFY_SUCCESS(r);
-        QVERIFY(r.out.contains(u"--map <SOURCE=ACCOUNT>"_s));
-    } else {
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.err.startsWith(u"penwick-cli: "_s) && r.err.contains(message), qPrintable(r.err));
+    // Usage errors run in an empty folder, which they must leave empty.
+    const QString dir = exitCode == 1 ? m_ledger : freshDir();
+    const CliRun r = cli(dir, line.split(u' ', Qt::SkipEmptyParts));
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY2((exitCode ? r.err : r.out).contains(message), qPrintable(r.err + r.out));
+    if (exitCode) {
+        QVERIFY2(r.err.startsWith(u"penwick-cli: "_s), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
     }
-    QVERIFY2(!QFileInfo::exists(dir + u"/penwick.db"_s), "opened the database");
-}
-
-void TestCli::failures_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("message");
-    const QString missing = m_home.filePath(u"no-such-file"_s);
-    const QString qif = fixture(u"checking.qif"_s);
-    QTest::newRow("register of unknown account") << QStringList{u"register"_s, u"Nope"_s}
-                                                 << u"Unknown account: Nope"_s;
-    QTest::newRow("category name used twice")
-        << QStringList{u"search"_s, QString(), u"--category"_s, u"Maintenance"_s}
-        << u"Category name \"Maintenance\" is ambiguous"_s;
-    QTest::newRow("search in unknown category") << QStringList{u"search"_s, u"x"_s, u"--category"_s, u"Nope"_s}
-                                                << u"Unknown category: Nope"_s;
-    QTest::newRow("csv into unknown account")
-        << QStringList{u"import"_s, u"csv"_s, fixture(u"bank.csv"_s), u"--account"_s, u"Nope"_s} + kCsvColumns
-        << u"Unknown account: Nope"_s;
-    QTest::newRow("skip of an absent source") << QStringList{u"import"_s, u"qif"_s, qif, u"--skip"_s, u"Nowhere"_s}
-                                              << u"No source account \"Nowhere\""_s;
-    QTest::newRow("backup file missing") << QStringList{u"backup"_s, u"import"_s, missing, u"--mode"_s, u"skip"_s}
-                                         << u"Could not read file: "_s + missing;
-    QTest::newRow("backup to unwritable place")
-        << QStringList{u"backup"_s, u"export"_s, missing + u"/x.zip"_s} << u"Could not write to: "_s;
-    QTest::newRow("qif file missing") << QStringList{u"import"_s, u"qif"_s, qif, missing}
-                                      << u"Cannot read file: "_s + missing;
-    QTest::newRow("backup that is no archive")
-        << QStringList{u"backup"_s, u"import"_s, qif, u"--mode"_s, u"replace"_s} << u"Failed to open ZIP archive"_s;
-    QTest::newRow("report to unwritable place")
-        << QStringList{u"report"_s, u"cash_flow"_s, u"--from"_s, u"2024-01-01"_s, u"--to"_s, u"2024-12-31"_s,
-                       u"--out"_s, missing + u"/x.csv"_s}
-        << u"Could not write to: "_s;
-    QTest::newRow("nothing to clear") << QStringList{u"sample"_s, u"clear"_s} << u"No sample data to clear."_s;
-}
-
-void TestCli::failures()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, message);
-    const CliRun r = cli(m_ledger, args);
-    QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.err.contains(u"penwick-cli: "_s + message), qPrintable(r.err));
-    QVERIFY(r.out.isEmpty());
+    if (exitCode != 1)
+        QVERIFY2(!QFileInfo::exists(dir + u"/penwick.db"_s), "opened the database");
 }
 
 void TestCli::dataDirectorySources_data()
