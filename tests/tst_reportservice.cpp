@@ -69,7 +69,7 @@ private:
     QString account(const QString &name, AccountType type, qint64 start, int sortOrder);
     QString category(const QString &name, CategoryType type, const QString &taxCode = QString());
     QString add(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
-                const QString &categoryId, bool cleared = false, const QString &id = newId(),
+                const QString &categoryId, bool cleared = false, const QString &id = QString(),
                 const QString &linkId = QString(), const QString &destAccountId = QString());
 
     std::unique_ptr<TestDatabase> m_db;
@@ -79,28 +79,20 @@ private:
 
 QString TestReportService::account(const QString &name, AccountType type, qint64 start, int sortOrder)
 {
-    Account a;
-    a.id = newId();
-    a.name = name;
+    Account a = m_db->addAccount(name, Currency::USD, start);
     a.account_type = type;
-    a.starting_balance = start;
     a.sort_order = sortOrder;
-    a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
-    [&] { QVERIFY(m_db->accounts->insert(a)); }();
+    m_db->accounts->update(a);
     m_ids.insert(name, a.id);
     return a.id;
 }
 
 QString TestReportService::category(const QString &name, CategoryType type, const QString &taxCode)
 {
-    Category c;
-    c.id = newId();
-    c.name = name;
-    c.category_type = type;
+    Category c = m_db->addCategory(name, type);
     c.is_tax_relevant = !taxCode.isEmpty();
     c.tax_category = taxCode;
-    c.created_at = c.updated_at = QDateTime::currentDateTimeUtc();
-    [&] { QVERIFY(m_db->categories->insert(c)); }();
+    m_db->categories->update(c);
     m_ids.insert(name, c.id);
     return c.id;
 }
@@ -109,19 +101,14 @@ QString TestReportService::add(const QString &accountId, const QDate &date, cons
                                const QString &categoryId, bool cleared, const QString &id, const QString &linkId,
                                const QString &destAccountId)
 {
-    Transaction t;
-    t.id = id;
-    t.account_id = accountId;
-    t.date = date;
-    t.payee = payee;
-    t.amount = amount;
-    t.category_id = categoryId;
+    Transaction t = m_db->addTransaction(accountId, date, payee, amount, categoryId);
     t.cleared = cleared;
     t.transfer_link_id = linkId;
     t.transfer_dest_account_id = destAccountId;
-    t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
-    [&] { QVERIFY(m_db->transactions->insert(t)); }();
-    return t.id;
+    m_db->transactions->update(t);
+    if (!id.isEmpty())
+        m_db->execute(u"UPDATE transactions SET id = ? WHERE id = ?"_s, {id, t.id});
+    return id.isEmpty() ? t.id : id;
 }
 
 // The fixed household every report test reads; the expected totals in the
