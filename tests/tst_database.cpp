@@ -54,7 +54,6 @@ class TestDatabaseMigrations : public QObject
 private slots:
     void upgradeFromVersionOneStampsReconciliations();
     void failingMigrationLeavesNothingBehind();
-    void foreignKeysAreEnforced();
 
 };
 
@@ -105,31 +104,6 @@ void TestDatabaseMigrations::failingMigrationLeavesNothingBehind()
     QVERIFY(columns.filter(u"sync_status"_s).isEmpty());
     QVERIFY(q.exec(u"SELECT MAX(version) FROM schema_version"_s) && q.next());
     QCOMPARE(q.value(0).toInt(), 1);
-}
-
-void TestDatabaseMigrations::foreignKeysAreEnforced()
-{
-    TestDatabase t;
-    QVERIFY(t.isReady());
-    const Account a = t.addAccount(u"Checking"_s);
-    QSqlQuery q(t.database->connection());
-    const QString insert = u"INSERT INTO transactions (id, account_id, date, payee, amount, category_id, "
-                           "created_at, updated_at) VALUES (?, ?, '2024-01-01', 'P', 1, ?, 'x', 'x')"_s;
-    q.prepare(insert);
-    q.addBindValue(u"t1"_s);
-    q.addBindValue(a.id);
-    q.addBindValue(u"no-such-category"_s);
-    QVERIFY(!q.exec());
-    q.prepare(insert);
-    q.addBindValue(u"t2"_s);
-    q.addBindValue(u"no-such-account"_s);
-    q.addBindValue(QVariant(QMetaType::fromType<QString>()));
-    QVERIFY(!q.exec());
-    q.prepare(insert);
-    q.addBindValue(u"t3"_s);
-    q.addBindValue(a.id);
-    q.addBindValue(QVariant(QMetaType::fromType<QString>()));
-    QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
 }
 
 PENWICK_TEST_MAIN(TestDatabaseMigrations)

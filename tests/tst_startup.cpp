@@ -53,9 +53,6 @@ class TestStartup : public QObject
     Q_OBJECT
 private slots:
     void dataDirectoryFromEnvironmentIsCreated();
-    void initializeBuildsEverything();
-    void weekStartPreference_data();
-    void weekStartPreference();
     void lastViewedAccountAndCurrentAccount();
     void databaseErrorBoxAndExitCode();
     void successfulRunShowsMainWindow();
@@ -72,41 +69,6 @@ void TestStartup::dataDirectoryFromEnvironmentIsCreated()
     AppState state;
     QVERIFY(state.initialize());
     QVERIFY(QFileInfo::exists(nested + u"/penwick.db"_s));
-}
-
-void TestStartup::initializeBuildsEverything()
-{
-    QTemporaryDir tmp;
-    DataDirOverride env(tmp.path());
-    AppState state;
-    QSignalSpy ready(&state, &AppState::databaseReady);
-    QVERIFY(state.initialize());
-    QCOMPARE(ready.count(), 1);
-    QVERIFY(state.categoryRepository()->count() > 0);
-    QCOMPARE(state.preferencesRepository()->value(u"theme"_s), u"system"_s);
-    QVERIFY(state.currentAccountId().isEmpty());
-}
-
-void TestStartup::weekStartPreference_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("expected"); // 0 = the previous value stays
-    QTest::newRow("sunday") << u"7"_s << 7;
-    QTest::newRow("zero ignored") << u"0"_s << 0;
-    QTest::newRow("text ignored") << u"monday"_s << 0;
-}
-
-void TestStartup::weekStartPreference()
-{
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
-    QTemporaryDir tmp;
-    writePreferences(tmp.path(), {{u"weekStartDay"_s, stored}});
-    weekStartDay() = 4;
-    DataDirOverride env(tmp.path());
-    AppState state;
-    QVERIFY(state.initialize());
-    QCOMPARE(weekStartDay(), expected ? expected : 4);
 }
 
 void TestStartup::lastViewedAccountAndCurrentAccount()
