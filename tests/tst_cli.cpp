@@ -284,7 +284,6 @@ void TestCli::dataDirectorySources_data()
     QTest::addColumn<bool>("variable");
     QTest::addColumn<QString>("expected");
     QTest::newRow("relative --data-dir over PENWICK_DATA_DIR") << true << true << u"option"_s;
-    QTest::newRow("default data directory") << false << false << u"default"_s;
 }
 
 void TestCli::dataDirectorySources()

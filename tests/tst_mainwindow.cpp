@@ -11,7 +11,6 @@
 #include "ui/accountlistwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/registertableview.h"
-#include "ui/screens/recurringscreen.h"
 #include "ui/smartamountfield.h"
 #include "ui/statusbar.h"
 
@@ -66,14 +65,12 @@ private slots:
     void newAccountOpeningBalance();
     void sidebarBalancesFollowTransactions();
     void orderAndShortcuts();
-    void initialSelection();
     void deleteAccountCascade_data();
     void deleteAccountCascade();
     void editAccountKeepsItsBalance();
     void actionsNeedAnAccount();
     void autoPostAtStart_data();
     void autoPostAtStart();
-    void recurringWindowFromViewMenu();
     void helpBoxesAndGeometry();
     void sampleDataKeepsTheOwnSelection_data();
     void sampleDataKeepsTheOwnSelection();
@@ -218,22 +215,6 @@ void TestMainWindow::orderAndShortcuts()
     QCOMPARE(window->findChildren<QShortcut *>(QRegularExpression(u"^accountShortcut"_s)).size(), 10);
 }
 
-void TestMainWindow::initialSelection()
-{
-    const Account first = addAccount(u"First"_s, 0, 0);
-    const Account second = addAccount(u"Second"_s, 0, 1);
-    m_state->setCurrentAccountId(second.id);
-    {
-        auto window = showWindow();
-        QCOMPARE(window->findChild<AccountListWidget *>()->currentRow(), 1);
-    }
-    // An id that no longer exists falls back to the first row.
-    m_state->setCurrentAccountId(newId());
-    auto window = showWindow();
-    QCOMPARE(m_state->currentAccountId(), first.id);
-    QCOMPARE(window->currentPage(), int(MainWindow::RegisterPage));
-}
-
 void TestMainWindow::deleteAccountCascade_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
@@ -341,20 +322,6 @@ void TestMainWindow::autoPostAtStart()
              formatMoney(100000 - 4500 * posted, Currency::USD));
     QCOMPARE(m_state->recurringService()->pendingCount(), dueAfter);
     QCOMPARE(window->findChild<StatusBar *>()->recurringDueText().isEmpty(), dueAfter == 0);
-}
-
-void TestMainWindow::recurringWindowFromViewMenu()
-{
-    auto window = showWindow();
-    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
-    auto *screen = window->findChild<RecurringScreen *>();
-    QVERIFY(screen && screen->isVisible());
-    // A second request shows the same window again.
-    screen->hide();
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
-    QCOMPARE(window->findChildren<RecurringScreen *>().size(), 1);
-    QVERIFY(screen->isVisible());
 }
 
 void TestMainWindow::helpBoxesAndGeometry()

@@ -219,7 +219,6 @@ void TestRegisterWidgets::calendarPopup_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("weekStart");
     QTest::newRow("DateField: F4, weeks from Monday") << false << u"F4"_s << 1;
-    QTest::newRow("SmartDateEdit: Alt+Down, weeks from Sunday") << true << u"Alt+Down"_s << 7;
     QTest::newRow("SmartDateEdit: button, weeks from Saturday") << true << u"button"_s << 6;
 }
 
@@ -372,8 +371,6 @@ void TestRegisterWidgets::tabAcceptsCompletionInView_data()
     QTest::addColumn<int>("hint");
     const int next = int(QAbstractItemDelegate::EditNextItem);
     QTest::newRow("Tab takes the payee") << 1 << u"mart"_s << true << 0 << u"Grocery Mart"_s << next;
-    QTest::newRow("Shift+Tab goes back") << 1 << u"pay"_s << true << int(Qt::ShiftModifier) << u"Paycheck"_s
-                                         << int(QAbstractItemDelegate::EditPreviousItem);
     QTest::newRow("combo selects the item") << 2 << u"elec"_s << true << 0 << u"Utilities > Electric"_s << next;
 }
 
