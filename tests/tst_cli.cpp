@@ -193,6 +193,14 @@ void TestCli::importSummaryLines_data()
     all.unmapped = 6;
     all.metadata = 5;
     all.databaseErrors = 1;
+    QTest::newRow("every counter in window order")
+        << all
+        << QStringList{u"Import complete!"_s, QString(), u"7 transaction(s) imported"_s,
+                       u"2 transfer(s) linked across accounts"_s,
+                       u"  (including 1 linked to previously imported row(s))"_s, u"3 duplicate(s) skipped"_s,
+                       u"4 record(s) skipped (unparseable)"_s, u"5 metadata record(s) skipped"_s,
+                       u"6 record(s) skipped (unmapped source account)"_s,
+                       u"1 record(s) skipped (database error — see log)"_s};
 }
 
 void TestCli::importSummaryLines()
