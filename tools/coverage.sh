@@ -16,5 +16,5 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure "$@" || 
 gcovr --root "$root" --object-directory "$build" \
     --filter "$root/src/" --filter "$root/cli/" \
     --exclude "$build/" --gcov-exclude '.*CompilerId.*' \
-    --print-summary --txt "$build/coverage.txt" | tail -3
+    --print-summary --txt "$build/coverage.txt" 2> "$build/gcovr.log" | tail -3
 exit $status
