@@ -11,6 +11,7 @@
 #include "ui/accountlistwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/registertableview.h"
+#include "ui/screens/recurringscreen.h"
 #include "ui/smartamountfield.h"
 #include "ui/statusbar.h"
 
@@ -71,6 +72,7 @@ private slots:
     void actionsNeedAnAccount();
     void autoPostAtStart_data();
     void autoPostAtStart();
+    void recurringWindowFromViewMenu();
     void helpBoxesAndGeometry();
     void sampleDataKeepsTheOwnSelection_data();
     void sampleDataKeepsTheOwnSelection();
@@ -286,6 +288,12 @@ void TestMainWindow::actionsNeedAnAccount()
     QCOMPARE(window->statusBar()->currentMessage(), u"Select an account first"_s);
     window->deleteCurrentAccount();
     QCOMPARE(window->statusBar()->currentMessage(), u"Select an account first"_s);
+    // A status message replaces a progress display.
+    auto *bar = window->findChild<StatusBar *>();
+    bar->showProgress(u"Checking"_s);
+    QVERIFY(bar->isProgressShown() && bar->progressText() == u"Checking"_s);
+    bar->showStatusMessage(u"Done"_s, 1000);
+    QVERIFY(!bar->isProgressShown() && bar->syncText() == u"Not signed in"_s);
 
     // With an account, Ctrl+N starts an entry in its register.
     addAccount(u"Checking"_s);
@@ -322,6 +330,20 @@ void TestMainWindow::autoPostAtStart()
              formatMoney(100000 - 4500 * posted, Currency::USD));
     QCOMPARE(m_state->recurringService()->pendingCount(), dueAfter);
     QCOMPARE(window->findChild<StatusBar *>()->recurringDueText().isEmpty(), dueAfter == 0);
+}
+
+void TestMainWindow::recurringWindowFromViewMenu()
+{
+    auto window = showWindow();
+    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
+    auto *screen = window->findChild<RecurringScreen *>();
+    QVERIFY(screen && screen->isVisible());
+    // A second request shows the same window again.
+    screen->hide();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(window->findChildren<RecurringScreen *>().size(), 1);
+    QVERIFY(screen->isVisible());
 }
 
 void TestMainWindow::helpBoxesAndGeometry()

@@ -63,6 +63,7 @@ private slots:
     void comparisonPresets();
 
     void monthlyTablesAddTotalRow();
+    void runAllKeepsTaxReportAcrossAccounts();
     void exportCsv();
 
 private:
@@ -372,6 +373,20 @@ void TestReportService::monthlyTablesAddTotalRow()
     const ReportTable none = presenter.incomeVsExpenses(m_service->incomeVsExpenses(transfersOnly));
     QVERIFY(none.isEmpty());
     QVERIFY(!none.isTotalRow(-1));
+}
+
+void TestReportService::runAllKeepsTaxReportAcrossAccounts()
+{
+    const ReportFilter visaQ1{QDate(2024, 1, 1), QDate(2024, 3, 31), m_ids.value(u"Visa"_s)};
+    const auto comparison = ReportPresets::comparisonRange(ReportPresets::ThisYearVsLastYear, QDate(2024, 12, 31));
+    QVERIFY(comparison);
+    const QList<ReportTable> tables = ReportPresenter().runAll(*m_service, visaQ1, *comparison);
+    QCOMPARE(tables.size(), int(ReportPresenter::TabCount));
+    QCOMPARE(tables.at(ReportPresenter::CategorySpendingTab).rows.size(), 1);
+    QCOMPARE(tables.at(ReportPresenter::TaxReportTab).rows.size(), 3);     // no account filter
+    QCOMPARE(tables.at(ReportPresenter::YearOverYearTab).rows.size(), 4);  // the whole years, Visa only
+    QCOMPARE(tables.at(ReportPresenter::AccountSummaryTab).rows.size(), 5); // no filter at all
+    QCOMPARE(tables.at(ReportPresenter::TransactionsTab).rows.size(), 1);
 }
 
 void TestReportService::exportCsv()

@@ -66,6 +66,10 @@ void TestRepositories::deletionByAccountCanBeRestored()
     QCOMPARE(t.reconciliations->restoreByAccount(a.id, since), 1);
     QCOMPARE(t.recurring->findAll().size(), 1);
     QCOMPARE(t.reconciliations->findByAccount(a.id).size(), 1);
+    QVERIFY(t.accounts->softDelete(a.id));
+    QCOMPARE(t.accounts->findDeleted().size(), 1);
+    QVERIFY(t.accounts->restore(a.id));
+    QCOMPARE(t.accounts->findAll().size(), 1);
 }
 
 void TestRepositories::resyncMarksSyncedRowsPending()
