@@ -568,13 +568,13 @@ void BM_RecurringCatchUp(benchmark::State &state)
     }
 }
 
-void registerAll(const std::vector<int> &sizes)
+void registerAll(const std::vector<int> &sizes, int repetitions)
 {
     auto add = [&](const std::string &name, auto fn, const std::string &floor) {
         auto *b = benchmark::RegisterBenchmark(name.c_str(), fn);
         for (int n : sizes)
             b->Arg(n);
-        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(repetitions)
             ->ReportAggregatesOnly(true);
         g_floorOf[name] = floor;
     };
@@ -624,7 +624,9 @@ int main(int argc, char **argv)
     const QString wanted = qEnvironmentVariable("PENWICK_BENCH_SIZES", u"10000,100000"_s);
     for (const QString &s : wanted.split(u',', Qt::SkipEmptyParts))
         sizes.push_back(s.toInt());
-    registerAll(sizes);
+    // PENWICK_BENCH_REPETITIONS=1 makes a quick smoke run (ctest uses it).
+    const int repetitions = qMax(1, qEnvironmentVariableIntValue("PENWICK_BENCH_REPETITIONS"));
+    registerAll(sizes, qEnvironmentVariableIsSet("PENWICK_BENCH_REPETITIONS") ? repetitions : 5);
 
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/appstate.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -10,13 +11,84 @@
 #include "storage/sqlcodec.h"
 #include "storage/transactionrepository.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QUuid>
-
-using namespace Qt::StringLiterals;
 
 QString newId()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+Account insertAccount(AccountRepository *repo, const QString &name, Currency currency, qint64 startingBalance,
+                      int sortOrder)
+{
+    Account a;
+    a.id = newId();
+    a.name = name;
+    a.currency = currency;
+    a.starting_balance = startingBalance;
+    a.sort_order = sortOrder;
+    a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
+    if (!repo->insert(a))
+        qWarning("insertAccount failed");
+    return a;
+}
+
+Transaction insertTransaction(TransactionRepository *repo, const QString &accountId, const QDate &date,
+                              const QString &payee, qint64 amount, const QString &categoryId, const QString &memo)
+{
+    // Distinct, increasing creation times keep same-day ordering deterministic.
+    static QDateTime clock = QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
+    clock = clock.addSecs(1);
+    Transaction t;
+    t.id = newId();
+    t.account_id = accountId;
+    t.date = date;
+    t.payee = payee;
+    t.memo = memo;
+    t.amount = amount;
+    t.category_id = categoryId;
+    t.created_at = t.updated_at = clock;
+    if (!repo->insert(t))
+        qWarning("insertTransaction failed");
+    return t;
+}
+
+RecurringTransaction insertRecurring(RecurringRepository *repo, const QString &accountId, const QString &payee,
+                                     qint64 amount, const QDate &nextDue, bool autoPost, bool active)
+{
+    RecurringTransaction r;
+    r.id = newId();
+    r.account_id = accountId;
+    r.payee = payee;
+    r.amount = amount;
+    r.frequency = Frequency::Monthly;
+    r.start_date = nextDue.addMonths(-2);
+    r.next_due_date = nextDue;
+    r.auto_post = autoPost;
+    r.is_active = active;
+    r.created_at = r.updated_at = QDateTime(QDate(2023, 1, 1), QTime(8, 0), Qt::UTC);
+    if (!repo->insert(r))
+        qWarning("insertRecurring failed");
+    return r;
+}
+
+QString describe(const Transaction &t)
+{
+    return u"%1|%2|%3|%4|%5|%6%7"_s.arg(t.date.toString(Qt::ISODate), t.payee)
+        .arg(t.amount)
+        .arg(t.memo, t.check_number, t.cleared ? u"C"_s : QString(), t.reconciled ? u"R"_s : QString());
+}
+
+QVariant queryScalar(Database *database, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q(database->connection());
+    if (!SqlCodec::exec(q, sql, values) || !q.next())
+        return {};
+    return q.value(0);
 }
 
 TestDatabase::TestDatabase()
@@ -41,10 +113,7 @@ TestDatabase::~TestDatabase()
 
 QVariant TestDatabase::scalar(const QString &sql, const QVariantList &values) const
 {
-    QSqlQuery q(database->connection());
-    if (!SqlCodec::exec(q, sql, values) || !q.next())
-        return {};
-    return q.value(0);
+    return queryScalar(database, sql, values);
 }
 
 bool TestDatabase::execute(const QString &sql, const QVariantList &values) const
@@ -55,16 +124,7 @@ bool TestDatabase::execute(const QString &sql, const QVariantList &values) const
 
 Account TestDatabase::addAccount(const QString &name, Currency currency, qint64 startingBalance)
 {
-    Account a;
-    a.id = newId();
-    a.name = name;
-    a.currency = currency;
-    a.starting_balance = startingBalance;
-    a.sort_order = m_sequence++;
-    a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
-    if (!accounts->insert(a))
-        qWarning("TestDatabase::addAccount failed");
-    return a;
+    return insertAccount(accounts, name, currency, startingBalance, m_sequence++);
 }
 
 Category TestDatabase::addCategory(const QString &name, CategoryType type, const QString &parentId)
@@ -83,20 +143,96 @@ Category TestDatabase::addCategory(const QString &name, CategoryType type, const
 Transaction TestDatabase::addTransaction(const QString &accountId, const QDate &date, const QString &payee,
                                          qint64 amount, const QString &categoryId)
 {
-    // Distinct, increasing creation times keep same-day ordering deterministic.
-    static QDateTime clock = QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
-    clock = clock.addSecs(1);
-    Transaction t;
-    t.id = newId();
-    t.account_id = accountId;
-    t.date = date;
-    t.payee = payee;
-    t.amount = amount;
-    t.category_id = categoryId;
-    t.created_at = t.updated_at = clock;
-    if (!transactions->insert(t))
-        qWarning("TestDatabase::addTransaction failed");
-    return t;
+    return insertTransaction(transactions, accountId, date, payee, amount, categoryId);
+}
+
+TestApp::TestApp()
+    : m_savedDataDir(qgetenv("PENWICK_DATA_DIR"))
+{
+    qputenv("PENWICK_DATA_DIR", m_dir.path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    m_ready = m_dir.isValid() && m_state->initialize();
+}
+
+TestApp::~TestApp()
+{
+    m_state.reset();
+    qputenv("PENWICK_DATA_DIR", m_savedDataDir);
+}
+
+QVariant TestApp::scalar(const QString &sql, const QVariantList &values) const
+{
+    return queryScalar(m_state->database(), sql, values);
+}
+
+Account TestApp::addAccount(const QString &name, Currency currency, qint64 startingBalance)
+{
+    return insertAccount(m_state->accountRepository(), name, currency, startingBalance, m_sequence++);
+}
+
+Transaction TestApp::addTransaction(const QString &accountId, const QDate &date, const QString &payee,
+                                    qint64 amount, const QString &categoryId, const QString &memo)
+{
+    return insertTransaction(m_state->transactionRepository(), accountId, date, payee, amount, categoryId, memo);
+}
+
+RecurringTransaction TestApp::addRecurring(const QString &accountId, const QString &payee, qint64 amount,
+                                           const QDate &nextDue, bool autoPost, bool active)
+{
+    return insertRecurring(m_state->recurringRepository(), accountId, payee, amount, nextDue, autoPost, active);
+}
+
+QList<Transaction> TestApp::transactionsOf(const QString &accountId) const
+{
+    return m_state->transactionRepository()->findByAccount(accountId);
+}
+
+void answerMessageBox(QMessageBox::StandardButton answer, QString *text)
+{
+    whenShown<QMessageBox>([answer, text](QMessageBox *box) {
+        if (text)
+            *text = box->text();
+        QTest::mouseClick(box->button(answer), Qt::LeftButton);
+    });
+}
+
+void chooseMenuEntry(const QString &text)
+{
+    whenShown<QMenu>(
+        [text](QMenu *menu) {
+            for (QAction *action : menu->actions()) {
+                if (action->text() == text && action->isEnabled()) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            qWarning().noquote() << "no enabled menu entry" << text;
+            menu->close();
+        },
+        true);
+}
+
+void replaceText(QWidget *field, const QString &text)
+{
+    // Offscreen, a completion popup takes the window's activation and the
+    // editor would lose its focus; popups are tested on their own.
+    if (auto *line = qobject_cast<QLineEdit *>(field))
+        line->setCompleter(nullptr);
+    else if (auto *combo = qobject_cast<QComboBox *>(field))
+        combo->setCompleter(nullptr);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    if (!text.isEmpty())
+        QTest::keyClicks(field, text);
+}
+
+bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
 
 bool failWritesTo(TestDatabase &db, const QString &table, const QString &op)

@@ -2,17 +2,22 @@
 
 #include "storage/account.h"
 #include "storage/category.h"
+#include "storage/recurringtransaction.h"
 #include "storage/transaction.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QObject>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 class AccountRepository;
+class AppState;
 class CategoryRepository;
 class Database;
 class PreferencesRepository;
@@ -20,6 +25,23 @@ class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
 class TransactionRepository;
+
+using namespace Qt::StringLiterals;
+
+QString newId();
+
+// Row builders shared by both fixtures, so every test adds rows the same way.
+Account insertAccount(AccountRepository *repo, const QString &name, Currency currency = Currency::USD,
+                      qint64 startingBalance = 0, int sortOrder = 0);
+Transaction insertTransaction(TransactionRepository *repo, const QString &accountId, const QDate &date,
+                              const QString &payee, qint64 amount, const QString &categoryId = QString(),
+                              const QString &memo = QString());
+// A monthly entry starting two months before it is next due.
+RecurringTransaction insertRecurring(RecurringRepository *repo, const QString &accountId, const QString &payee,
+                                     qint64 amount, const QDate &nextDue, bool autoPost = false, bool active = true);
+QVariant queryScalar(Database *database, const QString &sql, const QVariantList &values = {});
+// "date|payee|amount|memo|check|flags": one comparison shows the whole row.
+QString describe(const Transaction &t);
 
 // A migrated database in a temporary directory with every repository on it.
 // Uses the default connection, so only one may exist at a time.
@@ -60,14 +82,66 @@ private:
     int m_sequence = 0;
 };
 
-QString newId();
+// The whole application state (defaults seeded) on a temporary data directory.
+class TestApp
+{
+public:
+    TestApp();
+    ~TestApp();
+    Q_DISABLE_COPY_MOVE(TestApp)
+
+    bool isReady() const { return m_ready; }
+    QString directory() const { return m_dir.path(); }
+    AppState *state() const { return m_state.get(); }
+    AppState *operator->() const { return m_state.get(); }
+
+    QVariant scalar(const QString &sql, const QVariantList &values = {}) const;
+    Account addAccount(const QString &name, Currency currency = Currency::USD, qint64 startingBalance = 0);
+    Transaction addTransaction(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
+                               const QString &categoryId = QString(), const QString &memo = QString());
+    RecurringTransaction addRecurring(const QString &accountId, const QString &payee, qint64 amount,
+                                      const QDate &nextDue, bool autoPost = false, bool active = true);
+    QList<Transaction> transactionsOf(const QString &accountId) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_savedDataDir;
+    std::unique_ptr<AppState> m_state;
+    bool m_ready = false;
+    int m_sequence = 0;
+};
+
+// Runs `action` on the next modal widget (or popup) of type T once it shows.
+template<typename T>
+void whenShown(std::function<void(T *)> action, bool popup = false)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, popup] {
+        QWidget *widget = popup ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
+        if (T *target = qobject_cast<T *>(widget)) {
+            timer->stop();
+            timer->deleteLater();
+            action(target);
+        }
+    });
+    timer->start();
+}
+
+// Answers the next message box, keeping its text when asked.
+void answerMessageBox(QMessageBox::StandardButton answer, QString *text = nullptr);
+// Picks the entry with this text in the next popup menu (by keyboard).
+void chooseMenuEntry(const QString &text);
+// Replaces a field's contents by typing, as a person would.
+void replaceText(QWidget *field, const QString &text);
+// Shows a top-level widget and waits until it is active.
+bool showActive(QWidget *window);
 
 // Makes every `op` ("INSERT", "UPDATE" or "DELETE") on `table` fail on the
 // test database's connection, as a full disk or a constraint would; drop the
 // temporary trigger "fail_<table>_<op>" to undo.
 bool failWritesTo(TestDatabase &db, const QString &table, const QString &op);
 
-using namespace Qt::StringLiterals;
 
 // Test entry point: test-mode standard paths, offscreen platform, a throwaway
 // data directory, and a widget application so GUI tests can share it.

@@ -4,7 +4,6 @@
 #include "services/backupservice.h"
 #include "storage/database.h"
 
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -234,27 +233,15 @@ void normaliseSyncColumns(TestDatabase &db)
     }
 }
 
-QJsonObject readManifest(const BackupArchive &archive)
-{
-    const BackupArchive::Entry *entry = archive.find(u"manifest.json"_s);
-    return entry ? QJsonDocument::fromJson(archive.read(*entry).value_or(QByteArray())).object() : QJsonObject();
-}
-
 } // namespace
 
 class TestBackupService : public QObject
 {
     Q_OBJECT
 private slots:
-    void exportEmptyDatabase();
-    void exportLayoutAndManifest();
-    void exportQueryFailureLeavesTableEmpty();
     void roundTripEveryTable();
-    void restoreTwiceSkipsEverything();
     void importModes_data();
     void importModes();
-    void invalidEntries_data();
-    void invalidEntries();
     void refusedArchives_data();
     void refusedArchives();
     void foreignKeysAndOrder();
@@ -265,150 +252,37 @@ private slots:
     void moreRowsThanZipCountField();
 };
 
-void TestBackupService::exportEmptyDatabase()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    BackupService service(db.database);
-    const BackupArchive archive(service.exportBackup());
-    QVERIFY(archive.isValid());
-    QCOMPARE(archive.entries().size(), 1);
-    QCOMPARE(archive.entries().first().path, u"manifest.json"_s);
-    const QJsonObject manifest = readManifest(archive);
-    QCOMPARE(manifest.value(u"version"_s).toInteger(), qint64(1));
-    for (const char *key : {"accountCount", "categoryCount", "transactionCount", "splitLineCount", "recurringCount",
-                            "reconciliationCount"}) {
-        QVERIFY2(manifest.value(QLatin1String(key)).isDouble(), key);
-        QCOMPARE(manifest.value(QLatin1String(key)).toInteger(-1), qint64(0));
-    }
-}
-
-void TestBackupService::exportLayoutAndManifest()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    QVERIFY(populate(db));
-    BackupService service(db.database);
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
-    const BackupArchive archive(service.exportBackup());
-    QVERIFY(archive.isValid());
-
-    QStringList paths;
-    for (const BackupArchive::Entry &e : archive.entries())
-        paths.append(e.path);
-    // Folder order is the restore order; row order inside a folder is free.
-    const QStringList folders = {u"accounts"_s, u"categories"_s, u"transactions"_s, u"split_lines"_s, u"recurring"_s,
-                                 u"reconciliations"_s};
-    QStringList seenFolders;
-    for (const QString &path : std::as_const(paths)) {
-        const QString folder = path.section(u'/', 0, 0);
-        if (path != u"manifest.json" && (seenFolders.isEmpty() || seenFolders.last() != folder))
-            seenFolders.append(folder);
-    }
-    QCOMPARE(seenFolders, folders);
-    QCOMPARE(paths.last(), u"manifest.json"_s);
-    QVERIFY(paths.contains(u"recurring/rec-2.json"_s));
-    QVERIFY(paths.contains(u"accounts/acc-2.json"_s)); // soft-deleted rows too
-
-    const QJsonObject manifest = readManifest(archive);
-    QCOMPARE(int(manifest.value(u"accountCount"_s).toInteger()), rowCount(db, u"accounts"_s));
-    QCOMPARE(int(manifest.value(u"categoryCount"_s).toInteger()), rowCount(db, u"categories"_s));
-    QCOMPARE(int(manifest.value(u"transactionCount"_s).toInteger()), rowCount(db, u"transactions"_s));
-    QCOMPARE(int(manifest.value(u"splitLineCount"_s).toInteger()), rowCount(db, u"split_lines"_s));
-    QCOMPARE(int(manifest.value(u"recurringCount"_s).toInteger()), rowCount(db, u"recurring_transactions"_s));
-    QCOMPARE(int(manifest.value(u"reconciliationCount"_s).toInteger()), rowCount(db, u"reconciliations"_s));
-    const QString exportedAt = manifest.value(u"exportedAt"_s).toString();
-    QVERIFY2(QRegularExpression(u"^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"_s).match(exportedAt).hasMatch(),
-             qPrintable(exportedAt));
-    const QDateTime stamp = QDateTime::fromString(exportedAt, Qt::ISODate);
-    QVERIFY(stamp >= before && stamp <= QDateTime::currentDateTimeUtc().addSecs(1));
-
-    // One member per column, typed by the stored value.
-    const BackupArchive::Entry *entry = archive.find(u"transactions/tx-2.json"_s);
-    QVERIFY(entry);
-    const QJsonObject row = QJsonDocument::fromJson(archive.read(*entry).value_or(QByteArray())).object();
-    QCOMPARE(row.size(), 20);
-    QCOMPARE(row.value(u"amount"_s), QJsonValue(-5000));
-    QVERIFY(row.value(u"memo"_s).isNull());
-    QCOMPARE(row.value(u"check_number"_s), QJsonValue(u""_s));
-    QCOMPARE(row.value(u"deleted_at"_s), QJsonValue(u"2024-01-21T00:00:00Z"_s));
-    QCOMPARE(row.value(u"sync_status"_s), QJsonValue(u"pending"_s));
-}
-
-void TestBackupService::exportQueryFailureLeavesTableEmpty()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    QVERIFY(populate(db));
-    QVERIFY(db.execute(u"DROP TABLE reconciliations"_s));
-    BackupService service(db.database);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^BackupService export query failed:"_s));
-    const BackupArchive archive(service.exportBackup());
-    const QJsonObject manifest = readManifest(archive);
-    QCOMPARE(manifest.value(u"reconciliationCount"_s).toInteger(-1), qint64(0));
-    QCOMPARE(manifest.value(u"accountCount"_s).toInteger(), qint64(2));
-}
-
 void TestBackupService::roundTripEveryTable()
 {
     QByteArray zip;
     QMap<QString, QStringList> expected;
     {
         TestDatabase source;
-        QVERIFY(source.isReady());
         QVERIFY(populate(source));
         zip = BackupService(source.database).exportBackup();
         normaliseSyncColumns(source);
         expected = dumpAll(source);
     }
     TestDatabase target;
-    QVERIFY(target.isReady());
     BackupService service(target.database);
     const BackupImportResult result = service.importBackup(zip, BackupImportMode::Replace);
     QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(u'\n')));
-    QCOMPARE(result.accountsImported, 2);
-    QCOMPARE(result.categoriesImported, 2);
-    QCOMPARE(result.transactionsImported, 3);
-    QCOMPARE(result.splitLinesImported, 2);
-    QCOMPARE(result.recurringImported, 2);
-    QCOMPARE(result.reconciliationsImported, 1);
+    QCOMPARE(result.importedTotal(), 12);
     QCOMPARE(result.skippedTotal(), 0);
 
     const QMap<QString, QStringList> actual = dumpAll(target);
     for (const QString &table : kDataTables)
         QCOMPARE(actual.value(table), expected.value(table));
+    // Restoring the same backup again skips every row and changes nothing.
+    const BackupImportResult again = service.importBackup(zip, BackupImportMode::SkipExisting);
+    QCOMPARE(again.importedTotal(), 0);
+    QCOMPARE(again.skippedTotal(), 12);
+    QCOMPARE(dumpAll(target), actual);
     // The soft-deleted account stays deleted, and restored rows are searchable.
     QCOMPARE(target.scalar(u"SELECT deleted_at FROM accounts WHERE id = 'acc-2'"_s).toString(),
              u"2023-06-06T06:06:06Z"_s);
     QCOMPARE(target.scalar(u"SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Landlord'"_s).toInt(),
              1);
-}
-
-void TestBackupService::restoreTwiceSkipsEverything()
-{
-    QByteArray zip;
-    {
-        TestDatabase source;
-        QVERIFY(populate(source));
-        zip = BackupService(source.database).exportBackup();
-    }
-    TestDatabase target;
-    BackupService service(target.database);
-    const BackupImportResult first = service.importBackup(zip, BackupImportMode::SkipExisting);
-    QCOMPARE(first.importedTotal(), 12);
-    QCOMPARE(first.skippedTotal(), 0);
-    const QMap<QString, QStringList> afterFirst = dumpAll(target);
-
-    const BackupImportResult second = service.importBackup(zip, BackupImportMode::SkipExisting);
-    QCOMPARE(second.importedTotal(), 0);
-    QCOMPARE(second.accountsSkipped, 2);
-    QCOMPARE(second.categoriesSkipped, 2);
-    QCOMPARE(second.transactionsSkipped, 3);
-    QCOMPARE(second.splitLinesSkipped, 2);
-    QCOMPARE(second.recurringSkipped, 2);
-    QCOMPARE(second.reconciliationsSkipped, 1);
-    QVERIFY(second.errors.isEmpty());
-    QCOMPARE(dumpAll(target), afterFirst);
 }
 
 void TestBackupService::importModes_data()
@@ -424,14 +298,8 @@ void TestBackupService::importModes_data()
     const int replace = int(BackupImportMode::Replace);
     const int newer = int(BackupImportMode::KeepNewer);
     QTest::newRow("skip existing, backup newer") << skip << later << false;
-    QTest::newRow("skip existing, backup older") << skip << earlier << false;
-    QTest::newRow("replace, backup older") << replace << earlier << true;
     QTest::newRow("replace, backup equal") << replace << local << true;
     QTest::newRow("keep newer, backup later by a second") << newer << later << true;
-    QTest::newRow("keep newer, backup equal") << newer << local << false;
-    QTest::newRow("keep newer, backup older") << newer << earlier << false;
-    QTest::newRow("keep newer, backup undated") << newer << QString() << false;
-    QTest::newRow("keep newer, next year") << newer << u"2025-01-01T00:00:00Z"_s << true;
 }
 
 void TestBackupService::importModes()
@@ -441,7 +309,6 @@ void TestBackupService::importModes()
     QFETCH(bool, overwritten);
 
     TestDatabase db;
-    QVERIFY(db.isReady());
     QVERIFY(db.execute(u"INSERT INTO accounts (id, name, version, sync_status, server_id, created_at, updated_at) "
                        "VALUES ('acc-1', 'Local name', 3, 'synced', 'srv-9', '2024-01-01T00:00:00Z', "
                        "'2024-05-01T10:00:00Z')"_s));
@@ -451,9 +318,7 @@ void TestBackupService::importModes()
 
     BackupService service(db.database);
     const BackupImportResult result = service.importBackup(zip, BackupImportMode(mode));
-    QVERIFY(result.errors.isEmpty());
     QCOMPARE(result.accountsImported, overwritten ? 2 : 1);
-    QCOMPARE(result.accountsSkipped, overwritten ? 0 : 1);
     QCOMPARE(db.scalar(u"SELECT name FROM accounts WHERE id = 'acc-1'"_s).toString(),
              overwritten ? u"Backup name"_s : u"Local name"_s);
 
@@ -464,36 +329,6 @@ void TestBackupService::importModes()
     QCOMPARE(db.scalar(syncState, {u"acc-1"_s}).toString(), overwritten ? u"pending/NULL/1"_s : u"synced/srv-9/3"_s);
 }
 
-void TestBackupService::invalidEntries_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("not JSON") << QByteArray("this is not json");
-    QTest::newRow("truncated object") << QByteArray("{\"id\": \"acc-x\", \"name\": ");
-    QTest::newRow("array") << QByteArray("[{\"id\": \"acc-x\"}]");
-    QTest::newRow("empty object") << QByteArray("{}");
-    QTest::newRow("string") << QByteArray("\"acc-x\"");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("binary") << QByteArray("\x00\xff\xfe{\x01", 5);
-}
-
-void TestBackupService::invalidEntries()
-{
-    QFETCH(QByteArray, content);
-    TestDatabase db;
-    const ZipEntry good = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"Good"_s, u"2024-01-01T00:00:00Z"_s));
-    const ZipEntry bad{u"accounts/broken.json"_s, content};
-    // Entries outside the folders, or not ending in ".json", are not rows.
-    const ZipEntry notes{u"accounts/readme.txt"_s, QByteArray("garbage")};
-    const ZipEntry upper{u"Accounts/other.json"_s, json(accountRow(u"acc-2"_s, u"X"_s, u"2024-01-01T00:00:00Z"_s))};
-    const QByteArray zip = buildZip({bad, good, notes, upper, manifestEntry()});
-
-    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
-    QCOMPARE(result.errors, QStringList{u"accounts/broken.json: invalid JSON"_s});
-    QCOMPARE(result.accountsImported, 1);
-    QCOMPARE(result.accountsSkipped, 0);
-    QCOMPARE(rowCount(db, u"accounts"_s), 1);
-}
-
 void TestBackupService::refusedArchives_data()
 {
     QTest::addColumn<QByteArray>("zip");
@@ -501,22 +336,9 @@ void TestBackupService::refusedArchives_data()
 
     const ZipEntry row = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"A"_s, u"2024-01-01T00:00:00Z"_s));
     QTest::newRow("version 2") << buildZip({row, manifestEntry(2)}) << u"Unsupported backup version: 2"_s;
-    QTest::newRow("version 0") << buildZip({row, manifestEntry(0)}) << u"Unsupported backup version: 0"_s;
-    QTest::newRow("version as text") << buildZip({row, manifestEntry(u"1"_s)}) << u"Unsupported backup version: 0"_s;
-    QTest::newRow("version fractional") << buildZip({row, manifestEntry(1.5)}) << u"Unsupported backup version: 0"_s;
-    QTest::newRow("version absent") << buildZip({row, {u"manifest.json"_s, "{\"accountCount\": 1}"}})
-                                    << u"Unsupported backup version: 0"_s;
     QTest::newRow("manifest not JSON") << buildZip({row, {u"manifest.json"_s, "version=1"}})
                                        << u"Unsupported backup version: 0"_s;
-    QTest::newRow("manifest an array") << buildZip({row, {u"manifest.json"_s, "[1]"}})
-                                       << u"Unsupported backup version: 0"_s;
     QTest::newRow("no manifest") << buildZip({row}) << u"Invalid backup: missing manifest.json"_s;
-    QTest::newRow("manifest in a folder") << buildZip({row, {u"backup/manifest.json"_s, json({{u"version"_s, 1}})}})
-                                          << u"Invalid backup: missing manifest.json"_s;
-    QTest::newRow("empty manifest") << buildZip({row, {u"manifest.json"_s, QByteArray()}})
-                                    << u"Invalid backup: missing manifest.json"_s;
-    QTest::newRow("empty bytes") << QByteArray() << u"Failed to open ZIP archive"_s;
-    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 but nothing else follows") << u"Failed to open ZIP archive"_s;
     QByteArray truncated = buildZip({row, manifestEntry()});
     truncated.chop(30);
     QTest::newRow("truncated zip") << truncated << u"Failed to open ZIP archive"_s;
@@ -539,57 +361,39 @@ void TestBackupService::refusedArchives()
 void TestBackupService::foreignKeysAndOrder()
 {
     TestDatabase db;
-    QVERIFY(db.isReady());
-    QJsonObject category{{u"id"_s, u"cat-1"_s},
-                         {u"name"_s, u"Food"_s},
-                         {u"created_at"_s, u"2024-01-01T00:00:00Z"_s},
-                         {u"updated_at"_s, u"2024-01-01T00:00:00Z"_s}};
-    QJsonObject split{{u"id"_s, u"sp-orphan"_s},
-                      {u"transaction_id"_s, u"tx-missing"_s},
-                      {u"category_id"_s, u"cat-1"_s},
-                      {u"amount"_s, 5},
-                      {u"created_at"_s, u"2024-01-01T00:00:00Z"_s},
-                      {u"updated_at"_s, u"2024-01-01T00:00:00Z"_s}};
-    // Categories refer to categories: a child may come before its parent,
-    // even through a chain of them.
-    auto child = [&](const QString &id, const QString &parent) {
-        QJsonObject c = category;
-        c.insert(u"id"_s, id);
-        c.insert(u"parent_id"_s, parent);
-        return rowEntry(u"categories"_s, c);
+    const QString stamp = u"2024-01-01T00:00:00Z"_s;
+    const auto row = [stamp](const QString &id, const QString &parent) {
+        return QJsonObject{{u"id"_s, id}, {u"name"_s, id}, {u"created_at"_s, stamp}, {u"updated_at"_s, stamp},
+                           {u"parent_id"_s, parent.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(parent)}};
     };
-    QJsonObject goodSplit = split;
-    goodSplit.insert(u"id"_s, u"sp-good"_s);
-    goodSplit.insert(u"transaction_id"_s, u"tx-good"_s);
-    // Children come first in the file; the restore still writes parents first.
+    const QJsonObject split{{u"id"_s, u"sp-good"_s}, {u"transaction_id"_s, u"tx-good"_s},
+                            {u"category_id"_s, u"cat-1"_s}, {u"amount"_s, 5}, {u"created_at"_s, stamp},
+                            {u"updated_at"_s, stamp}};
+    QJsonObject orphanSplit = split;
+    orphanSplit.insert(u"id"_s, u"sp-orphan"_s);
+    orphanSplit.insert(u"transaction_id"_s, u"tx-missing"_s);
+    // Children come first in the file, even through a chain of categories;
+    // rows whose references are missing are skipped, the rest restored.
     const QByteArray zip = buildZip({
-        rowEntry(u"split_lines"_s, split),
-        rowEntry(u"split_lines"_s, goodSplit),
+        rowEntry(u"split_lines"_s, orphanSplit), rowEntry(u"split_lines"_s, split),
         rowEntry(u"transactions"_s, transactionRow(u"tx-good"_s, u"acc-1"_s, u"cat-1"_s)),
         rowEntry(u"transactions"_s, transactionRow(u"tx-no-account"_s, u"acc-missing"_s)),
         rowEntry(u"transactions"_s, transactionRow(u"tx-no-category"_s, u"acc-1"_s, u"cat-missing"_s)),
-        child(u"cat-grandchild"_s, u"cat-child"_s),
-        child(u"cat-child"_s, u"cat-1"_s),
-        child(u"cat-orphan"_s, u"cat-missing"_s),
-        rowEntry(u"categories"_s, category),
+        rowEntry(u"categories"_s, row(u"cat-grandchild"_s, u"cat-child"_s)),
+        rowEntry(u"categories"_s, row(u"cat-child"_s, u"cat-1"_s)),
+        rowEntry(u"categories"_s, row(u"cat-orphan"_s, u"cat-missing"_s)),
+        rowEntry(u"categories"_s, row(u"cat-1"_s, QString())),
         rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"A"_s, u"2024-01-01T00:00:00Z"_s)),
         manifestEntry(),
     });
     const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
     QVERIFY(result.errors.isEmpty());
-    QCOMPARE(result.accountsImported, 1);
-    QCOMPARE(result.categoriesImported, 3);
-    QCOMPARE(result.categoriesSkipped, 1);
+    QCOMPARE(result.importedTotal(), 1 + 3 + 1 + 1);
+    QCOMPARE(result.skippedTotal(), 1 + 2 + 1);
     QCOMPARE(db.scalar(u"SELECT group_concat(id) FROM (SELECT id FROM categories ORDER BY id)"_s).toString(),
              u"cat-1,cat-child,cat-grandchild"_s);
-    QCOMPARE(result.transactionsImported, 1);
-    QCOMPARE(result.transactionsSkipped, 2);
-    QCOMPARE(result.splitLinesImported, 1);
-    QCOMPARE(result.splitLinesSkipped, 1);
     QCOMPARE(db.scalar(u"SELECT group_concat(id) FROM transactions"_s).toString(), u"tx-good"_s);
-    QCOMPARE(db.scalar(u"SELECT group_concat(id) FROM split_lines"_s).toString(), u"sp-good"_s);
-    // Split lines keep their members as they are: no sync bookkeeping added.
-    QCOMPARE(db.scalar(u"SELECT amount FROM split_lines WHERE id = 'sp-good'"_s).toLongLong(), qint64(5));
+    QCOMPARE(db.scalar(u"SELECT group_concat(id || amount) FROM split_lines"_s).toString(), u"sp-good5"_s);
 }
 
 void TestBackupService::hostileMembers_data()
@@ -600,20 +404,14 @@ void TestBackupService::hostileMembers_data()
 
     const QList<QPair<const char *, QString>> names = {
         {"statement injection", u"id) VALUES ('x'); DROP TABLE accounts; --"_s},
-        {"assignment injection", u"name = 'pwned', institution"_s},
-        {"quoted column", u"\"name\""_s},
-        {"comment", u"name -- "_s},
         {"unknown column", u"nickname"_s},
-        {"different case", u"Name"_s},
         {"column of another table", u"payee"_s},
-        {"empty name", QString()},
     };
     for (const auto &[label, member] : names) {
         QTest::addRow("%s, insert", label) << member << QJsonValue(u"x"_s) << false;
         QTest::addRow("%s, update", label) << member << QJsonValue(u"x"_s) << true;
     }
     QTest::newRow("array value") << u"institution"_s << QJsonValue(QJsonArray{1, 2}) << false;
-    QTest::newRow("object value, update") << u"institution"_s << QJsonValue(QJsonObject{{u"a"_s, 1}}) << true;
 }
 
 void TestBackupService::hostileMembers()
@@ -623,7 +421,6 @@ void TestBackupService::hostileMembers()
     QFETCH(bool, existing);
 
     TestDatabase db;
-    QVERIFY(db.isReady());
     QVERIFY(db.execute(u"INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
                        "('acc-1', 'Untouched', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"_s));
     const QString id = existing ? u"acc-1"_s : u"acc-2"_s;
@@ -635,9 +432,7 @@ void TestBackupService::hostileMembers()
                                      manifestEntry()});
 
     const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
-    QVERIFY(result.errors.isEmpty());
     QCOMPARE(result.accountsSkipped, 1);
-    QCOMPARE(result.accountsImported, 1);
     QCOMPARE(db.scalar(u"SELECT group_concat(name, ',') FROM (SELECT name FROM accounts ORDER BY name)"_s).toString(),
              u"Odd,Untouched"_s);
     QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM accounts WHERE name = 'pwned' OR institution IS NOT NULL"_s).toInt(),
@@ -663,8 +458,6 @@ void TestBackupService::oversizedArchives_data()
                                            << u"Backup refused: accounts/huge.json"_s << 0;
 
     ZipEntry storedHuge{u"accounts/stored.json"_s, padded, false, 0xFFFFFFFFLL};
-    QTest::newRow("stored entry declaring 4 GiB") << buildZip({good, storedHuge, manifestEntry()})
-                                                  << u"Backup refused: accounts/stored.json"_s << 0;
 
     ZipEntry hugeManifest = manifestEntry();
     hugeManifest.declaredSize = 0x80000000LL;
@@ -705,7 +498,6 @@ void TestBackupService::oversizedArchives()
     QFETCH(int, accounts);
 
     TestDatabase db;
-    QVERIFY(db.isReady());
     QVERIFY(zip.size() < 1024 * 1024);
     const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
     if (error.isEmpty()) {
@@ -720,54 +512,37 @@ void TestBackupService::oversizedArchives()
 
 void TestBackupService::moreRowsThanZipCountField()
 {
-    // The classic ZIP directory counts entries in 16 bits; a large register
-    // must still come back whole.
-    const int transactions = 65'600;
-    QByteArray zip;
-    {
-        TestDatabase source;
-        QVERIFY(source.isReady());
-        const Account account = source.addAccount(u"Main"_s);
-        QSqlDatabase connection = source.database->connection();
-        QVERIFY(connection.transaction());
-        QSqlQuery insert(connection);
-        QVERIFY(insert.prepare(u"INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
-                               "updated_at) VALUES (?, ?, '2024-01-01', ?, ?, '2024-01-01T00:00:00Z', "
-                               "'2024-01-01T00:00:00Z')"_s));
-        for (int i = 0; i < transactions; ++i) {
-            insert.bindValue(0, u"tx-%1"_s.arg(i));
-            insert.bindValue(1, account.id);
-            insert.bindValue(2, u"Payee %1"_s.arg(i % 97));
-            insert.bindValue(3, qint64(i) - 30000);
-            QVERIFY(insert.exec());
-        }
-        QVERIFY(connection.commit());
-        QElapsedTimer timer;
-        timer.start();
-        zip = BackupService(source.database).exportBackup();
-        qInfo("exported %d transactions in %lld ms (%lld bytes)", transactions, timer.elapsed(),
-              qint64(zip.size()));
-    }
-    // Other tools need the ZIP64 end records to see past 65535 entries.
+    // The classic directory counts entries in 16 bits and wraps past 65535:
+    // the row after the wrap must still be found, with and without the ZIP64
+    // records export adds. Tiny entries keep this cheap.
+    QList<ZipEntry> entries;
+    entries.reserve(65'600);
+    for (int i = 0; i < 65'598; ++i)
+        entries.append({u"notes/%1.txt"_s.arg(i), QByteArray(), false});
+    entries.append(rowEntry(u"accounts"_s, accountRow(u"acc-last"_s, u"Last"_s, u"2024-01-01T00:00:00Z"_s)));
+    entries.append(manifestEntry());
+    QByteArray zip = buildZip(entries);
+    QCOMPARE(BackupArchive(zip).entries().size(), 65'600);
+
+    BackupArchive::addZip64End(zip);
     const qint64 end = zip.size() - 22;
     QCOMPARE(qFromLittleEndian<quint16>(zip.constData() + end + 10), quint16(0xFFFF));
-    QCOMPARE(qFromLittleEndian<quint32>(zip.constData() + end - 20), quint32(0x07064b50));
     const quint64 zip64End = qFromLittleEndian<quint64>(zip.constData() + end - 12);
-    QCOMPARE(qFromLittleEndian<quint32>(zip.constData() + zip64End), quint32(0x06064b50));
-    QCOMPARE(qFromLittleEndian<quint64>(zip.constData() + zip64End + 32), quint64(transactions + 2));
+    QCOMPARE(qFromLittleEndian<quint64>(zip.constData() + zip64End + 32), quint64(65'600));
 
-    TestDatabase target;
-    QVERIFY(target.isReady());
-    QElapsedTimer timer;
-    timer.start();
-    const BackupImportResult result = BackupService(target.database).importBackup(zip, BackupImportMode::Replace);
-    qInfo("imported in %lld ms", timer.elapsed());
+    TestDatabase db;
+    const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
     QVERIFY(result.errors.isEmpty());
     QCOMPARE(result.accountsImported, 1);
-    QCOMPARE(result.transactionsImported, transactions);
-    QCOMPARE(rowCount(target, u"transactions"_s), transactions);
-    QCOMPARE(target.scalar(u"SELECT SUM(amount) FROM transactions"_s).toLongLong(),
-             qint64(transactions) * (transactions - 1) / 2 - qint64(transactions) * 30000);
+    QCOMPARE(db.scalar(u"SELECT name FROM accounts"_s).toString(), u"Last"_s);
+
+    // Below the limit the classic record is enough and stays untouched.
+    TestDatabase small;
+    small.addAccount(u"Main"_s);
+    QByteArray few = BackupService(small.database).exportBackup();
+    const QByteArray before = few;
+    BackupArchive::addZip64End(few);
+    QCOMPARE(few, before);
 }
 
 PENWICK_TEST_MAIN(TestBackupService)

@@ -62,23 +62,6 @@ QString snapshot(const QSqlDatabase &db)
     return out;
 }
 
-// Answers the next modal dialog of type T once it shows.
-template<typename T>
-void whenShown(std::function<void(T *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    // Gives up with the test: a dialog that never came must not be answered later.
-    QTimer::singleShot(5000, timer, &QObject::deleteLater);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        if (T *target = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            action(target);
-        }
-    });
-    timer->start();
-}
 
 } // namespace
 
@@ -119,25 +102,24 @@ private:
     // Types a whole new row into the entry row: Date .. Deposit, Tab between.
     void typeRow(const QStringList &fields);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestApp> m_app;
+    AppState *m_state = nullptr;
     std::unique_ptr<RegisterScreen> m_screen;
 };
 
 void TestRegisterIntegrity::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("PENWICK_DATA_DIR", m_dir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
-    QVERIFY(m_state->initialize());
+    m_app = std::make_unique<TestApp>();
+    QVERIFY(m_app->isReady());
+    m_state = m_app->state();
     QApplication::setPalette(ThemeManager::lightPalette());
 }
 
 void TestRegisterIntegrity::cleanup()
 {
     m_screen.reset();
-    m_state.reset();
-    m_dir.reset();
+    m_app.reset();
+    m_state = nullptr;
 }
 
 Account TestRegisterIntegrity::addAccount(const QString &name, Currency currency)
@@ -181,7 +163,7 @@ std::pair<Transaction, Transaction> TestRegisterIntegrity::addTransfer(const Acc
 
 void TestRegisterIntegrity::openRegister(const QString &accountId)
 {
-    m_screen = std::make_unique<RegisterScreen>(m_state.get());
+    m_screen = std::make_unique<RegisterScreen>(m_state);
     m_screen->setTodayFunction([] { return kToday; });
     m_screen->resize(1100, 600);
     m_screen->show();
@@ -471,7 +453,7 @@ void TestRegisterIntegrity::failedWritesAreShown()
     QVERIFY(failWrites(db(), u"UPDATE"_s, table, table == u"transactions" ? u"OLD.id = '%1'"_s.arg(in.id) : QString()));
 
     if (action == u"delete recurring") {
-        RecurringScreen screen(m_state.get(), m_state->recurringService());
+        RecurringScreen screen(m_state, m_state->recurringService());
         screen.reload();
         auto *view = screen.findChild<QTableView *>(u"recurringView"_s);
         view->selectRow(0);
@@ -487,7 +469,7 @@ void TestRegisterIntegrity::failedWritesAreShown()
         QCOMPARE(warning, u"The recurring entry could not be deleted. Nothing was changed."_s);
     } else if (action == u"delete account") {
         m_state->setCurrentAccountId(checking.id);
-        MainWindow window(m_state.get());
+        MainWindow window(m_state);
         window.show();
         QString warning;
         whenShown<QMessageBox>([&warning](QMessageBox *box) {
@@ -568,7 +550,7 @@ void TestRegisterIntegrity::transfersStayTransfers()
 void TestRegisterIntegrity::dialogRefusesWhatTheRegisterRefuses()
 {
     const Account checking = addAccount(u"Checking"_s);
-    TransactionFormDialog dialog(m_state.get(), checking.id);
+    TransactionFormDialog dialog(m_state, checking.id);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::keyClick(&dialog, Qt::Key_Return);
@@ -606,7 +588,7 @@ void TestRegisterIntegrity::startupMessageWaitsForTheWindow()
     pay.start_date = pay.next_due_date = QDate::currentDate().addDays(-1);
     pay.created_at = pay.updated_at = QDateTime::currentDateTimeUtc();
     QVERIFY(m_state->recurringRepository()->insert(pay));
-    MainWindow window(m_state.get());
+    MainWindow window(m_state);
     auto *status = window.findChild<StatusBar *>();
     QVERIFY(status->currentMessage().isEmpty());
     window.show();

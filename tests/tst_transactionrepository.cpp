@@ -23,252 +23,59 @@ class TestAccountAndTransactionRepositories : public QObject
 {
     Q_OBJECT
 private slots:
-    // Accounts
-    void accountRoundTrip();
-    void accountEnumFallbacks();
-    void accountListsAndSoftDelete();
-    void accountSortOrders();
-    void accountFailedInsertLogsAndStaysSilent();
-    void markSyncedAndResync();
-
-    // Transactions
-    void transactionRoundTripEncodings();
+    void roundTrips();
     void registerRunningBalanceWithOpeningRow();
-    void registerWithoutOpeningRow();
-    void registerOpeningRowAloneIsDatedToday();
-    void sameDateOrderedByCreation();
     void softDeletedRowsDropOut();
-    void softDeleteUnknownIdDoesNothing();
-    void softDeleteAndRestoreByAccount();
-    void payeesAndLastByPayee();
-    void changeSignalsCarryTheAccount();
     void accountBalancesMatchRegister();
-    void splitLineInsert();
     void insertManyWritesTheSameRows();
-
-    // Search
     void search_data();
     void search();
     void searchFilters();
-    void searchLimitAndOrder();
 };
 
-void TestAccountAndTransactionRepositories::accountRoundTrip()
+void TestAccountAndTransactionRepositories::roundTrips()
 {
     TestDatabase t;
-    QVERIFY(t.isReady());
-    Account a;
-    a.id = newId();
-    a.name = u"Joint Savings"_s;
-    a.account_type = AccountType::Savings;
-    a.currency = Currency::JPY;
-    a.institution = u"First Bank"_s;
-    a.account_number_last4 = u"0042"_s;
-    a.starting_balance = -1234;
-    a.sort_order = 7;
-    a.is_shared = true;
-    a.version = 3;
-    a.sync_status = SyncStatus::Conflict;
-    a.server_id = u"srv-1"_s;
-    a.created_at = QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9, 555), Qt::UTC);
-    a.updated_at = QDateTime(QDate(2024, 5, 7), QTime(1, 2, 3), Qt::UTC);
-    QSignalSpy changed(t.accounts, &AccountRepository::accountsChanged);
-    QVERIFY(t.accounts->insert(a));
-    QCOMPARE(changed.count(), 1);
-
-    const auto back = t.accounts->findById(a.id);
-    QVERIFY(back);
-    QCOMPARE(back->name, a.name);
-    QCOMPARE(back->account_type, AccountType::Savings);
-    QCOMPARE(back->currency, Currency::JPY);
-    QCOMPARE(back->institution, a.institution);
-    QCOMPARE(back->account_number_last4, u"0042"_s);
-    QCOMPARE(back->starting_balance, qint64(-1234));
-    QCOMPARE(back->sort_order, 7);
-    QVERIFY(back->is_shared);
-    QCOMPARE(back->version, 3);
-    QCOMPARE(back->sync_status, SyncStatus::Conflict);
-    QCOMPARE(back->server_id, u"srv-1"_s);
-    QCOMPARE(back->created_at, QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), Qt::UTC));
-    QVERIFY(!back->deleted_at);
-    // Stored forms: codes and whole-second UTC timestamps with "Z".
-    QCOMPARE(t.scalar(u"SELECT account_type || '|' || currency || '|' || created_at FROM accounts"_s).toString(),
-             u"savings|JPY|2024-05-06T07:08:09Z"_s);
-
-    a.name = u"Renamed"_s;
+    Account a = t.addAccount(u"Joint"_s, Currency::JPY, -1234);
     a.account_type = AccountType::CreditCard;
+    a.is_shared = true;
     QVERIFY(t.accounts->update(a));
-    QCOMPARE(t.accounts->findById(a.id)->name, u"Renamed"_s);
-    QCOMPARE(t.scalar(u"SELECT account_type FROM accounts"_s).toString(), u"credit_card"_s);
-}
+    const auto account = t.accounts->findById(a.id);
+    QCOMPARE(account->currency, Currency::JPY);
+    QCOMPARE(account->starting_balance, qint64(-1234));
+    QVERIFY(account->is_shared);
+    // Stored forms: codes and whole-second UTC timestamps with "Z".
+    QVERIFY(t.scalar(u"SELECT account_type || '|' || currency || '|' || created_at FROM accounts"_s)
+                .toString()
+                .contains(QRegularExpression(u"^credit_card\\|JPY\\|\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"_s)));
 
-void TestAccountAndTransactionRepositories::accountEnumFallbacks()
-{
-    TestDatabase t;
-    QVERIFY(t.execute(u"INSERT INTO accounts (id, name, account_type, currency, created_at, updated_at) "
-                      "VALUES ('a1', 'X', 'Checking', 'usd', 'x', 'x')"_s));
-    QVERIFY(t.execute(u"INSERT INTO accounts (id, name, account_type, currency, created_at, updated_at) "
-                      "VALUES ('a2', 'Y', 'investment', 'GBP', 'x', 'x')"_s));
-    QCOMPARE(t.accounts->findById(u"a1"_s)->account_type, AccountType::Other);
-    QCOMPARE(t.accounts->findById(u"a1"_s)->currency, Currency::USD);
-    QCOMPARE(t.accounts->findById(u"a2"_s)->account_type, AccountType::Investment);
-    QCOMPARE(t.accounts->findById(u"a2"_s)->currency, Currency::GBP);
-
-    // Out-of-range values are written as the fallback code.
-    Account bad = t.addAccount(u"Odd"_s);
-    bad.account_type = static_cast<AccountType>(42);
-    bad.currency = static_cast<Currency>(-3);
-    QVERIFY(t.accounts->update(bad));
-    QCOMPARE(t.scalar(u"SELECT account_type || currency FROM accounts WHERE id = ?"_s, {bad.id}).toString(),
-             u"otherUSD"_s);
-}
-
-void TestAccountAndTransactionRepositories::accountListsAndSoftDelete()
-{
-    TestDatabase t;
-    Account b = t.addAccount(u"Bravo"_s);
-    Account a = t.addAccount(u"Alpha"_s);
-    Account c = t.addAccount(u"Charlie"_s);
-    // Same sort order falls back to the name.
-    a.sort_order = b.sort_order;
-    QVERIFY(t.accounts->update(a));
-    QVERIFY(t.accounts->markSynced(c.id, u"s-c"_s));
-
-    QStringList names;
-    for (const Account &x : t.accounts->findAll())
-        names << x.name;
-    QCOMPARE(names, QStringList({u"Alpha"_s, u"Bravo"_s, u"Charlie"_s}));
-
-    QVERIFY(t.accounts->softDelete(c.id));
-    QCOMPARE(t.accounts->findAll().size(), 2);
-    QCOMPARE(t.accounts->findDeleted().size(), 1);
-    const auto deleted = t.accounts->findById(c.id);
-    QVERIFY(deleted && deleted->deleted_at);
-    QCOMPARE(deleted->sync_status, SyncStatus::Pending);
-    QCOMPARE(t.accounts->findPending().size(), 3); // deleted rows are pushed too
-
-    QVERIFY(t.accounts->restore(c.id));
-    QVERIFY(!t.accounts->findById(c.id)->deleted_at);
-    QCOMPARE(t.accounts->findDeleted().size(), 0);
-}
-
-void TestAccountAndTransactionRepositories::accountSortOrders()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
     const Account b = t.addAccount(u"B"_s);
-    QVERIFY(t.accounts->markSynced(a.id, u"s"_s));
-    QSignalSpy changed(t.accounts, &AccountRepository::accountsChanged);
-    QVERIFY(t.accounts->updateSortOrders({{a.id, 5}, {b.id, 1}}));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(t.accounts->findAll().first().name, u"B"_s);
-    // Reordering is not a change to push.
-    QCOMPARE(t.accounts->findById(a.id)->sync_status, SyncStatus::Synced);
-}
-
-void TestAccountAndTransactionRepositories::accountFailedInsertLogsAndStaysSilent()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    QSignalSpy changed(t.accounts, &AccountRepository::accountsChanged);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^AccountRepository::insert failed: .*UNIQUE"_s));
-    QVERIFY(!t.accounts->insert(a));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM accounts"_s).toInt(), 1);
-}
-
-void TestAccountAndTransactionRepositories::markSyncedAndResync()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Transaction x = t.addTransaction(a.id, QDate(2024, 1, 1), u"P"_s, -100);
-    const Transaction y = t.addTransaction(a.id, QDate(2024, 1, 2), u"Q"_s, -200);
-
-    QSignalSpy accountsChanged(t.accounts, &AccountRepository::accountsChanged);
-    QSignalSpy txChanged(t.transactions, &TransactionRepository::transactionsChanged);
-    // Everything pending: nothing to mark, nothing emitted.
-    QCOMPARE(t.accounts->markAllPendingForResync(), 0);
-    QCOMPARE(t.transactions->markAllPendingForResync(), 0);
-    QCOMPARE(accountsChanged.count(), 0);
-    QCOMPARE(txChanged.count(), 0);
-
-    QVERIFY(t.accounts->markSynced(a.id, u"srv-a"_s));
-    QVERIFY(t.transactions->markSynced(x.id, u"srv-x"_s));
-    QVERIFY(t.transactions->markSynced(y.id, u"srv-y"_s));
-    QCOMPARE(txChanged.count(), 0); // marking synced is silent
-    QCOMPARE(t.transactions->findById(x.id)->server_id, u"srv-x"_s);
-    QCOMPARE(t.transactions->findPending().size(), 0);
-
-    QVERIFY(t.transactions->softDelete(y.id));
-    txChanged.clear();
-    QCOMPARE(t.transactions->markAllPendingForResync(), 1); // the deleted row is left alone
-    QCOMPARE(txChanged.count(), 1);
-    QCOMPARE(txChanged.first().first().toString(), QString(u""_s));
-    QCOMPARE(t.accounts->markAllPendingForResync(), 1);
-    QCOMPARE(accountsChanged.count(), 1);
-}
-
-void TestAccountAndTransactionRepositories::transactionRoundTripEncodings()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Account b = t.addAccount(u"B"_s);
-    Transaction x;
-    x.id = newId();
-    x.account_id = a.id;
-    x.date = QDate(2024, 2, 29);
-    x.payee = u"Café Ñandú"_s;
-    x.memo = u"memo"_s;
-    x.amount = -987654321012LL;
-    x.check_number = u"1001"_s;
-    x.cleared = true;
-    x.reconciled = true;
+    Transaction x = t.addTransaction(a.id, QDate(2024, 2, 29), u"Café Ñandú"_s, -987654321012LL);
+    x.cleared = x.reconciled = x.is_split = true;
     x.transfer_link_id = u"other-leg"_s;
     x.transfer_dest_account_id = b.id;
-    x.is_split = true;
     x.recurring_id = u"rec"_s;
-    x.version = 2;
-    x.sync_status = SyncStatus::Synced;
-    x.server_id = u"srv"_s;
-    x.created_at = QDateTime(QDate(2024, 3, 1), QTime(12, 0, 0), Qt::UTC);
-    x.updated_at = x.created_at;
-    QVERIFY(t.transactions->insert(x));
+    QVERIFY(t.transactions->update(x));
     const auto back = t.transactions->findById(x.id);
-    QVERIFY(back);
-    QCOMPARE(back->date, x.date);
     QCOMPARE(back->payee, x.payee);
     QCOMPARE(back->amount, x.amount);
     QVERIFY(back->cleared && back->reconciled && back->is_split);
-    QCOMPARE(back->transfer_link_id, x.transfer_link_id);
     QCOMPARE(back->transfer_dest_account_id, b.id);
     QCOMPARE(back->recurring_id, u"rec"_s);
-    QCOMPARE(back->sync_status, SyncStatus::Synced);
     QVERIFY(t.scalar(u"SELECT category_id IS NULL FROM transactions"_s).toBool());
 
     // An invalid date is stored as empty text and reads back invalid.
-    Transaction undated = x;
-    undated.id = newId();
-    undated.date = QDate();
-    undated.payee.clear(); // a null payee is still text, never NULL
-    undated.created_at = QDateTime::currentDateTimeUtc();
-    undated.updated_at = undated.created_at;
-    QVERIFY(t.transactions->insert(undated));
-    QCOMPARE(t.scalar(u"SELECT date FROM transactions WHERE id = ?"_s, {undated.id}).toString(), QString(u""_s));
+    Transaction undated = t.addTransaction(a.id, QDate(), QString(), 1);
+    QCOMPARE(t.scalar(u"SELECT date || payee FROM transactions WHERE id = ?"_s, {undated.id}).toString(), QString());
     QVERIFY(!t.transactions->findById(undated.id)->date.isValid());
-    const QString stamp = t.scalar(u"SELECT created_at FROM transactions WHERE id = ?"_s, {undated.id}).toString();
-    QVERIFY2(QRegularExpression(u"^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"_s).match(stamp).hasMatch(),
-             qPrintable(stamp));
 
-    // Update leaves account, creation time and deletion alone.
-    Transaction changed = *back;
-    changed.account_id = b.id;
-    changed.amount = 5;
-    changed.created_at = QDateTime::currentDateTimeUtc();
-    QVERIFY(t.transactions->update(changed));
-    const auto after = t.transactions->findById(x.id);
-    QCOMPARE(after->amount, qint64(5));
-    QCOMPARE(after->account_id, a.id);
-    QCOMPARE(after->created_at, x.created_at);
+    // Update leaves account and creation time alone.
+    Transaction moved = *back;
+    moved.account_id = b.id;
+    moved.created_at = QDateTime::currentDateTimeUtc().addYears(1);
+    QVERIFY(t.transactions->update(moved));
+    QCOMPARE(t.transactions->findById(x.id)->account_id, a.id);
+    QCOMPARE(t.transactions->findById(x.id)->created_at, x.created_at);
 }
 
 void TestAccountAndTransactionRepositories::registerRunningBalanceWithOpeningRow()
@@ -278,60 +85,22 @@ void TestAccountAndTransactionRepositories::registerRunningBalanceWithOpeningRow
     const Category food = t.addCategory(u"Food"_s);
     t.addTransaction(a.id, QDate(2024, 1, 5), u"Payment"_s, -1200, food.id);
     t.addTransaction(a.id, QDate(2024, 1, 3), u"Deposit"_s, 300);
+    t.addTransaction(a.id, QDate(2024, 1, 5), u"Same day, later"_s, -1);
+    t.addTransaction(t.addAccount(u"Other"_s).id, QDate(2024, 1, 1), u"Elsewhere"_s, 999);
 
     const QList<RegisterRow> rows = t.transactions->registerRows(a.id);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0].transaction.payee, u"Opening Balance"_s);
+    QCOMPARE(payeesOf(rows), (QStringList{u"Opening Balance"_s, u"Deposit"_s, u"Payment"_s, u"Same day, later"_s}));
+    // The computed opening row has no id and sits on the first date.
     QVERIFY(rows[0].transaction.id.isEmpty());
     QCOMPARE(rows[0].transaction.date, QDate(2024, 1, 3));
-    QCOMPARE(rows[0].transaction.amount, qint64(5000));
-    QVERIFY(rows[0].transaction.cleared && rows[0].transaction.reconciled);
     QCOMPARE(rows[0].running_balance, qint64(5000));
-    QCOMPARE(rows[1].transaction.payee, u"Deposit"_s);
     QCOMPARE(rows[1].running_balance, qint64(5300));
-    QCOMPARE(rows[2].running_balance, qint64(4100));
+    QCOMPARE(rows[3].running_balance, qint64(4099));
     QCOMPARE(rows[2].category_name, u"Food"_s);
-    QCOMPARE(rows[1].category_name, QString());
-}
-
-void TestAccountAndTransactionRepositories::registerWithoutOpeningRow()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Account other = t.addAccount(u"Other"_s);
-    t.addTransaction(a.id, QDate(2024, 1, 1), u"One"_s, 100);
-    t.addTransaction(other.id, QDate(2024, 1, 1), u"Elsewhere"_s, 999);
-    const auto rows = t.transactions->registerRows(a.id);
-    QCOMPARE(payeesOf(rows), QStringList({u"One"_s}));
-    QCOMPARE(rows.first().running_balance, qint64(100));
-    QVERIFY(t.transactions->registerRows(u"missing"_s).isEmpty());
-}
-
-void TestAccountAndTransactionRepositories::registerOpeningRowAloneIsDatedToday()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s, Currency::USD, 2500);
-    const auto rows = t.transactions->registerRows(a.id);
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows.first().transaction.date, QDate::currentDate());
-    QCOMPARE(rows.first().running_balance, qint64(2500));
-}
-
-void TestAccountAndTransactionRepositories::sameDateOrderedByCreation()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    t.addTransaction(a.id, QDate(2024, 6, 1), u"First"_s, 1);
-    t.addTransaction(a.id, QDate(2024, 6, 1), u"Second"_s, 2);
-    t.addTransaction(a.id, QDate(2024, 5, 1), u"Earlier"_s, 4);
-    QCOMPARE(payeesOf(t.transactions->registerRows(a.id)),
-             QStringList({u"Earlier"_s, u"First"_s, u"Second"_s}));
-    QCOMPARE(payeesOf(t.transactions->search(QString(), {})),
-             QStringList({u"Second"_s, u"First"_s, u"Earlier"_s}));
-    QStringList byAccount;
-    for (const Transaction &x : t.transactions->findByAccount(a.id))
-        byAccount << x.payee;
-    QCOMPARE(byAccount, QStringList({u"Second"_s, u"First"_s, u"Earlier"_s}));
+    // Alone, the opening row is dated today.
+    const auto lone = t.transactions->registerRows(t.addAccount(u"New"_s, Currency::USD, 2500).id);
+    QCOMPARE(lone.size(), 1);
+    QCOMPARE(lone.first().transaction.date, QDate::currentDate());
 }
 
 void TestAccountAndTransactionRepositories::softDeletedRowsDropOut()
@@ -342,205 +111,79 @@ void TestAccountAndTransactionRepositories::softDeletedRowsDropOut()
     t.addTransaction(a.id, QDate(2024, 1, 2), u"Staying"_s, -50);
     QVERIFY(t.transactions->markSynced(gone.id, u"s"_s));
     QVERIFY(t.transactions->softDelete(gone.id));
-
-    QCOMPARE(payeesOf(t.transactions->registerRows(a.id)), QStringList({u"Staying"_s}));
+    QVERIFY(!t.transactions->softDelete(u"no such id"_s));
     QCOMPARE(t.transactions->registerRows(a.id).first().running_balance, qint64(-50));
     QCOMPARE(t.transactions->distinctPayees(), QStringList({u"Staying"_s}));
     QVERIFY(t.transactions->search(u"Vanishing"_s, {}).isEmpty());
-    QVERIFY(t.transactions->findUnreconciled(a.id).size() == 1);
-    const auto found = t.transactions->findById(gone.id);
-    QVERIFY(found && found->deleted_at);
-    QCOMPARE(found->sync_status, SyncStatus::Pending);
-    bool pending = false;
-    for (const Transaction &x : t.transactions->findPending())
-        pending |= x.id == gone.id;
-    QVERIFY(pending);
-}
-
-void TestAccountAndTransactionRepositories::softDeleteUnknownIdDoesNothing()
-{
-    TestDatabase t;
-    QSignalSpy changed(t.transactions, &TransactionRepository::transactionsChanged);
-    QVERIFY(!t.transactions->softDelete(u"nope"_s));
-    QCOMPARE(changed.count(), 0);
-}
-
-void TestAccountAndTransactionRepositories::softDeleteAndRestoreByAccount()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Transaction early = t.addTransaction(a.id, QDate(2024, 1, 1), u"Early"_s, 1);
-    const Transaction late = t.addTransaction(a.id, QDate(2024, 1, 2), u"Late"_s, 2);
-    // Deleted long before the account itself.
-    QVERIFY(t.execute(u"UPDATE transactions SET deleted_at = '2020-01-01T00:00:00Z' WHERE id = ?"_s, {early.id}));
-
-    QSignalSpy changed(t.transactions, &TransactionRepository::transactionsChanged);
-    QCOMPARE(t.transactions->softDeleteByAccount(a.id), 1);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.first().first().toString(), a.id);
-    QCOMPARE(t.transactions->softDeleteByAccount(a.id), 0);
-    QCOMPARE(changed.count(), 1);
-
-    const QString deletedAt = t.scalar(u"SELECT deleted_at FROM transactions WHERE id = ?"_s, {late.id}).toString();
-    // `since` equal to the deletion time restores the row; earlier deletions stay.
-    QCOMPARE(t.transactions->restoreByAccount(a.id, deletedAt), 1);
-    QCOMPARE(payeesOf(t.transactions->registerRows(a.id)), QStringList({u"Late"_s}));
-    QCOMPARE(t.transactions->restoreByAccount(a.id, u"2099-01-01T00:00:00Z"_s), 0);
-}
-
-void TestAccountAndTransactionRepositories::payeesAndLastByPayee()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Account b = t.addAccount(u"B"_s);
-    t.addTransaction(a.id, QDate(2024, 1, 1), u"grocer"_s, -1);
-    t.addTransaction(a.id, QDate(2024, 1, 1), u"Zoo"_s, -1);
-    t.addTransaction(a.id, QDate(2024, 3, 1), u"Grocer"_s, -300);
-    t.addTransaction(a.id, QDate(2024, 2, 1), u"Grocer"_s, -200);
-    t.addTransaction(b.id, QDate(2024, 4, 1), u"Grocer"_s, -400);
-    t.addTransaction(a.id, QDate(2024, 1, 1), QString(u""_s), -1);
-    QCOMPARE(t.transactions->distinctPayees(), QStringList({u"Grocer"_s, u"Zoo"_s, u"grocer"_s}));
-
-    const auto last = t.transactions->findLastByPayee(u"Grocer"_s, a.id);
-    QVERIFY(last);
-    QCOMPARE(last->amount, qint64(-300));
-    QCOMPARE(t.transactions->findLastByPayee(u"grocer"_s, a.id)->amount, qint64(-1));
-    QVERIFY(!t.transactions->findLastByPayee(u"GROCER"_s, a.id));
-    QCOMPARE(t.transactions->findLastByPayee(u"Grocer"_s, b.id)->amount, qint64(-400));
-}
-
-void TestAccountAndTransactionRepositories::changeSignalsCarryTheAccount()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    QSignalSpy changed(t.transactions, &TransactionRepository::transactionsChanged);
-    Transaction x = t.addTransaction(a.id, QDate(2024, 1, 1), u"P"_s, 1);
-    x.amount = 2;
-    QVERIFY(t.transactions->update(x));
-    QVERIFY(t.transactions->softDelete(x.id));
-    QCOMPARE(changed.count(), 3);
-    for (const auto &args : changed)
-        QCOMPARE(args.first().toString(), a.id);
-
-    // A failing insert (unknown account) logs and emits nothing.
-    changed.clear();
-    Transaction orphan = x;
-    orphan.id = newId();
-    orphan.account_id = u"missing"_s;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^TransactionRepository::insert failed: .*FOREIGN KEY"_s));
-    QVERIFY(!t.transactions->insert(orphan));
-    QCOMPARE(changed.count(), 0);
+    QCOMPARE(t.transactions->findUnreconciled(a.id).size(), 1);
+    // The row is kept, marked deleted, to be pushed as a deletion.
+    QCOMPARE(t.transactions->findById(gone.id)->sync_status, SyncStatus::Pending);
+    QCOMPARE(t.transactions->findPending().size(), 2);
 }
 
 void TestAccountAndTransactionRepositories::accountBalancesMatchRegister()
 {
     TestDatabase t;
     const Account a = t.addAccount(u"A"_s, Currency::USD, 1000);
-    const Account b = t.addAccount(u"B"_s);
     const Account empty = t.addAccount(u"Empty"_s, Currency::EUR, -50);
     const Account gone = t.addAccount(u"Gone"_s);
     t.addTransaction(a.id, QDate(2024, 1, 1), u"x"_s, -300);
     t.addTransaction(a.id, QDate(2024, 1, 2), u"y"_s, 45);
-    const Transaction deleted = t.addTransaction(b.id, QDate(2024, 1, 2), u"z"_s, 999);
-    t.addTransaction(b.id, QDate(2024, 1, 3), u"w"_s, -1);
-    QVERIFY(t.transactions->softDelete(deleted.id));
+    QVERIFY(t.transactions->softDelete(t.addTransaction(a.id, QDate(2024, 1, 2), u"z"_s, 999).id));
     QVERIFY(t.accounts->softDelete(gone.id));
-
     const auto balances = t.transactions->accountBalances();
-    QCOMPARE(balances.size(), 3);
+    QCOMPARE(balances.size(), 2);
     QCOMPARE(balances.value(a.id), t.transactions->registerRows(a.id).last().running_balance);
     QCOMPARE(balances.value(a.id), qint64(745));
-    QCOMPARE(balances.value(b.id), qint64(-1));
     QCOMPARE(balances.value(empty.id), qint64(-50));
-}
-
-void TestAccountAndTransactionRepositories::splitLineInsert()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Category c = t.addCategory(u"C"_s);
-    const Transaction x = t.addTransaction(a.id, QDate(2024, 1, 1), u"Split"_s, -300);
-    SplitLine s;
-    s.id = newId();
-    s.transaction_id = x.id;
-    s.category_id = c.id;
-    s.amount = -100;
-    s.created_at = s.updated_at = QDateTime::currentDateTimeUtc();
-    QVERIFY(t.splitLines->insert(s));
-    QCOMPARE(t.scalar(u"SELECT amount FROM split_lines WHERE transaction_id = ?"_s, {x.id}).toLongLong(), qint64(-100));
-    s.id = newId();
-    s.category_id = u"no-such"_s;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^SplitLineRepository::insert failed:"_s));
-    QVERIFY(!t.splitLines->insert(s));
 }
 
 void TestAccountAndTransactionRepositories::insertManyWritesTheSameRows()
 {
     TestDatabase t;
     const Account a = t.addAccount(u"A"_s);
-    const Account b = t.addAccount(u"B"_s);
     const Category c = t.addCategory(u"C"_s);
-    // 150 rows: two full statements and a short one.
+    // 149 rows: two full statements and a short one.
     QList<Transaction> rows;
-    for (int i = 0; i < 150; ++i) {
+    for (int i = 0; i < 149; ++i) {
         Transaction x;
         x.id = newId();
-        x.account_id = i % 3 ? a.id : b.id;
+        x.account_id = a.id;
         x.date = QDate(2024, 1, 1).addDays(i);
         x.payee = u"Bulk %1"_s.arg(i);
         x.amount = -i;
         x.category_id = i % 2 ? c.id : QString();
-        x.cleared = i % 5 == 0;
         x.created_at = x.updated_at = QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC).addSecs(i);
         rows << x;
     }
-    Transaction single = rows.takeLast();
     QSignalSpy changed(t.transactions, &TransactionRepository::transactionsChanged);
     QVERIFY(t.database->connection().transaction());
     QVERIFY(t.transactions->insertMany(rows));
     QVERIFY(t.database->connection().commit());
-    QCOMPARE(changed.count(), 2);
-    QVERIFY(t.transactions->insert(single));
-
-    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions"_s).toInt(), 150);
-    const auto back = t.transactions->findById(rows.at(101).id);
-    QVERIFY(back);
-    QCOMPARE(back->payee, u"Bulk 101"_s);
-    QCOMPARE(back->category_id, c.id);
-    QCOMPARE(back->created_at, rows.at(101).created_at);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(t.transactions->findById(rows.at(101).id)->category_id, c.id);
     QVERIFY(t.scalar(u"SELECT category_id IS NULL FROM transactions WHERE id = ?"_s, {rows.at(100).id}).toBool());
     // Rows written in bulk are searchable like any other.
     QCOMPARE(t.transactions->search(u"\"bulk 148\""_s, {}).size(), 1);
-    QCOMPARE(t.transactions->search(u"\"bulk 149\""_s, {}).size(), 1);
-    QCOMPARE(t.transactions->registerRows(a.id).last().running_balance,
-             t.scalar(u"SELECT SUM(amount) FROM transactions WHERE account_id = ?"_s, {a.id}).toLongLong());
-
-    Transaction orphan = single;
+    QCOMPARE(t.transactions->registerRows(a.id).last().running_balance, qint64(-148 * 149 / 2));
+    Transaction orphan = rows.first();
     orphan.id = newId();
     orphan.account_id = u"missing"_s;
-    changed.clear();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^TransactionRepository::insert failed:"_s));
     QVERIFY(!t.transactions->insertMany({orphan}));
-    QCOMPARE(changed.count(), 0);
-    QVERIFY(t.transactions->insertMany({}));
+    QCOMPARE(changed.count(), 1);
 }
 
 void TestAccountAndTransactionRepositories::search_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("payees");
-
     QTest::newRow("single word, any case") << u"coffee"_s << QStringList({u"Coffee Corner"_s});
-    QTest::newRow("memo matches") << u"birthday"_s << QStringList({u"Toy Shop"_s});
-    QTest::newRow("check number matches") << u"1042"_s << QStringList({u"Landlord"_s});
+    QTest::newRow("memo and check number") << u"birthday 1042"_s << QStringList({u"Toy Shop"_s});
     QTest::newRow("all words must occur") << u"toy birthday"_s << QStringList({u"Toy Shop"_s});
-    QTest::newRow("words across rows do not combine") << u"coffee birthday"_s << QStringList();
     QTest::newRow("prefix") << u"gro*"_s << QStringList({u"Grocery Barn"_s, u"Green Grocer"_s});
     QTest::newRow("phrase") << u"\"green grocer\""_s << QStringList({u"Green Grocer"_s});
-    QTest::newRow("phrase in wrong order") << u"\"grocer green\""_s << QStringList();
     QTest::newRow("unbalanced quote is invalid") << u"\"green"_s << QStringList();
-    QTest::newRow("bare operator is invalid") << u"AND"_s << QStringList();
-    QTest::newRow("no hit") << u"zebra"_s << QStringList();
 }
 
 void TestAccountAndTransactionRepositories::search()
@@ -552,17 +195,11 @@ void TestAccountAndTransactionRepositories::search()
     t.addTransaction(a.id, QDate(2024, 1, 1), u"Coffee Corner"_s, -450);
     Transaction toy = t.addTransaction(a.id, QDate(2024, 1, 2), u"Toy Shop"_s, -2000);
     toy.memo = u"Birthday present"_s;
+    toy.check_number = u"1042"_s;
     QVERIFY(t.transactions->update(toy));
-    Transaction rent = t.addTransaction(a.id, QDate(2024, 1, 3), u"Landlord"_s, -100000);
-    rent.check_number = u"1042"_s;
-    QVERIFY(t.transactions->update(rent));
     t.addTransaction(a.id, QDate(2024, 1, 4), u"Green Grocer"_s, -1500);
     t.addTransaction(a.id, QDate(2024, 1, 5), u"Grocery Barn"_s, -3000);
-
-    const auto rows = t.transactions->search(text, {});
-    QCOMPARE(payeesOf(rows), payees);
-    for (const RegisterRow &r : rows)
-        QCOMPARE(r.running_balance, qint64(0));
+    QCOMPARE(payeesOf(t.transactions->search(text, {})), payees);
 }
 
 void TestAccountAndTransactionRepositories::searchFilters()
@@ -576,55 +213,19 @@ void TestAccountAndTransactionRepositories::searchFilters()
     cleared.cleared = true;
     QVERIFY(t.transactions->update(cleared));
     t.addTransaction(b.id, QDate(2024, 2, 1), u"Market three"_s, -3, food.id);
-
     TransactionSearchFilter f;
     f.account_id = a.id;
     QCOMPARE(payeesOf(t.transactions->search(u"market"_s, f)), QStringList({u"Market two"_s, u"Market one"_s}));
     f = {};
     f.category_id = food.id;
     QCOMPARE(payeesOf(t.transactions->search(u"market"_s, f)), QStringList({u"Market three"_s, u"Market one"_s}));
-    QCOMPARE(t.transactions->search(u"market"_s, f).first().category_name, u"Food"_s);
     f = {};
     f.date_from = QDate(2024, 1, 1);
     f.date_to = QDate(2024, 1, 31); // both bounds inclusive
     QCOMPARE(payeesOf(t.transactions->search(u"market"_s, f)), QStringList({u"Market two"_s, u"Market one"_s}));
     f = {};
-    f.cleared = true;
-    QCOMPARE(payeesOf(t.transactions->search(QString(), f)), QStringList({u"Market two"_s}));
     f.cleared = false;
     QCOMPARE(payeesOf(t.transactions->search(QString(), f)), QStringList({u"Market three"_s, u"Market one"_s}));
-    f = {};
-    f.account_id = b.id;
-    f.cleared = false;
-    f.date_from = QDate(2024, 2, 2);
-    QVERIFY(t.transactions->search(u"market"_s, f).isEmpty());
-}
-
-void TestAccountAndTransactionRepositories::searchLimitAndOrder()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const QDate start(2023, 1, 1);
-    QVERIFY(t.database->connection().transaction());
-    for (int i = 0; i < 260; ++i) {
-        Transaction x = t.addTransaction(a.id, start.addDays(i), u"Payee %1"_s.arg(i), -i);
-        if (i % 2 == 0) {
-            x.cleared = true;
-            QVERIFY(t.transactions->update(x));
-        }
-    }
-    QVERIFY(t.database->connection().commit());
-    const auto all = t.transactions->search(QString(), {});
-    QCOMPARE(all.size(), 200);
-    QCOMPARE(all.first().transaction.payee, u"Payee 259"_s);
-    QCOMPARE(all.last().transaction.payee, u"Payee 60"_s);
-
-    TransactionSearchFilter f;
-    f.cleared = true;
-    const auto cleared = t.transactions->search(QString(), f);
-    QCOMPARE(cleared.size(), 130);
-    QCOMPARE(cleared.first().transaction.payee, u"Payee 258"_s);
-    QCOMPARE(t.transactions->search(u"payee"_s, {}).size(), 200);
 }
 
 PENWICK_TEST_MAIN(TestAccountAndTransactionRepositories)

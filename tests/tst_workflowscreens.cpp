@@ -41,40 +41,6 @@
 #include <functional>
 #include <memory>
 
-namespace {
-
-// Answers the next modal dialog of type T once it shows.
-template<typename T>
-void whenShown(std::function<void(T *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    // Gives up with the test: a dialog that never came must not be answered later.
-    QTimer::singleShot(5000, timer, &QObject::deleteLater);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        if (T *target = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            action(target);
-        }
-    });
-    timer->start();
-}
-
-void answerNextBox(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    whenShown<QMessageBox>([button, text](QMessageBox *box) {
-        if (text)
-            *text = box->text();
-        if (QAbstractButton *b = box->button(button))
-            b->click();
-        else
-            box->accept();
-    });
-}
-
-} // namespace
-
 class TestWorkflowScreens : public QObject
 {
     Q_OBJECT
@@ -103,23 +69,22 @@ private:
     Category addCategory(const QString &name, const QString &parentId = {}, const QString &id = {});
     QSqlDatabase db() const { return m_state->database()->connection(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestApp> m_app;
+    AppState *m_state = nullptr;
 };
 
 void TestWorkflowScreens::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("PENWICK_DATA_DIR", m_dir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
-    QVERIFY(m_state->initialize());
+    m_app = std::make_unique<TestApp>();
+    QVERIFY(m_app->isReady());
+    m_state = m_app->state();
     QApplication::setPalette(ThemeManager::lightPalette());
 }
 
 void TestWorkflowScreens::cleanup()
 {
-    m_state.reset();
-    m_dir.reset();
+    m_app.reset();
+    m_state = nullptr;
 }
 
 Account TestWorkflowScreens::addAccount(const QString &name, qint64 starting)
@@ -192,7 +157,7 @@ void TestWorkflowScreens::reconciliation()
     const Transaction withdrawal = addTransaction(checking.id, QDate(2024, 2, 3), u"Grocer"_s, -2000);
     const Transaction other = addTransaction(checking.id, QDate(2024, 2, 4), u"Cafe"_s, -450);
 
-    ReconciliationScreen screen(m_state.get());
+    ReconciliationScreen screen(m_state);
     screen.setAccount(checking.id);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -224,7 +189,7 @@ void TestWorkflowScreens::reconciliation()
                               "BEGIN SELECT RAISE(ABORT, 'injected'); END"_s));
     QString said;
     if (screen.canFinish())
-        answerNextBox(QMessageBox::Ok, &said);
+        answerMessageBox(QMessageBox::Ok, &said);
     screen.finishReconciliation();
     QCOMPARE(completed.size(), finished ? 1 : 0);
     const auto stored = m_state->transactionRepository()->findById(withdrawal.id);
@@ -237,7 +202,7 @@ void TestWorkflowScreens::reconciliation()
     QCOMPARE(said, u"Account reconciled successfully."_s);
     // Next time the reconciled rows count in the previous balance and the history lists it.
     QCOMPARE(m_state->reconciliationService()->previousBalance(checking.id), tickWithdrawal ? 13000 : 15000);
-    ReconciliationHistoryScreen history(m_state.get());
+    ReconciliationHistoryScreen history(m_state);
     history.setAccount(checking.id);
     auto *table = history.findChild<QTableWidget *>(u"historyTable"_s);
     QCOMPARE(table->rowCount(), 1);
@@ -316,7 +281,7 @@ void TestWorkflowScreens::searchIsDebouncedAndFiltered()
     addTransaction(checking.id, QDate(2024, 3, 2), u"Grocer"_s, -4500, false, false, food.id);
     addTransaction(savings.id, QDate(2024, 1, 31), u"Interest"_s, 120);
 
-    SearchScreen screen(m_state.get());
+    SearchScreen screen(m_state);
     screen.populateFilters();
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -367,7 +332,7 @@ void TestWorkflowScreens::searchSurvivesHostileText()
     const Account checking = addAccount(u"Checking"_s);
     addTransaction(checking.id, QDate(2024, 2, 1), u"O'Reilly Books"_s, -1000);
     addTransaction(checking.id, QDate(2024, 2, 2), u"AT&T Wireless"_s, -5000);
-    SearchScreen screen(m_state.get());
+    SearchScreen screen(m_state);
     screen.populateFilters();
     screen.findChild<QLineEdit *>(u"searchField"_s)->setText(text);
     screen.performSearch();
@@ -392,7 +357,7 @@ void TestWorkflowScreens::openingAResultShowsItInTheRegister()
     QVERIFY(m_state->transactionRepository()->insertMany(many));
     const QString target = many.at(700).id;
     m_state->setCurrentAccountId(savings.id);
-    MainWindow window(m_state.get());
+    MainWindow window(m_state);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.showSearchWindow();
@@ -420,7 +385,7 @@ void TestWorkflowScreens::categoryTree()
     // Only these categories: the seeded defaults would crowd the tree.
     QSqlQuery(db()).exec(u"UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z' WHERE id NOT IN ('%1','%2','%3')"_s
                              .arg(zeta.id, alpha.id, child.id));
-    CategoriesScreen screen(m_state.get());
+    CategoriesScreen screen(m_state);
     screen.reload();
     CategoryTreeModel *model = screen.model();
     QCOMPARE(model->rowCount(), 2);
@@ -454,7 +419,7 @@ void TestWorkflowScreens::categoryTree()
     // Deleting keeps what the question promises, in one change.
     screen.reload();
     screen.view()->setCurrentIndex(model->index(0, 0));
-    answerNextBox(QMessageBox::Yes);
+    answerMessageBox(QMessageBox::Yes);
     screen.deleteCategory();
     QVERIFY(m_state->categoryRepository()->findById(zeta.id)->deleted_at);
     const auto uncategorized = m_state->transactionRepository()->findById(used.id);
@@ -500,7 +465,7 @@ void TestWorkflowScreens::payeeRenameAndMerge()
     m_state->recurringRepository()->insert(monthly);
 
     const QString target = newName.isEmpty() ? selected.constFirst() : newName;
-    PayeeScreen screen(m_state.get());
+    PayeeScreen screen(m_state);
     screen.reload();
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -511,10 +476,10 @@ void TestWorkflowScreens::payeeRenameAndMerge()
     QSignalSpy changedSignal(&screen, &PayeeScreen::payeesChanged);
     QString report;
     if (selected.size() > 1) {
-        answerNextBox(QMessageBox::Yes);
-        QTimer::singleShot(200, [&report] { answerNextBox(QMessageBox::Ok, &report); });
+        answerMessageBox(QMessageBox::Yes);
+        QTimer::singleShot(200, [&report] { answerMessageBox(QMessageBox::Ok, &report); });
     } else {
-        answerNextBox(QMessageBox::Ok, &report);
+        answerMessageBox(QMessageBox::Ok, &report);
     }
     QTest::mouseClick(screen.findChild<QPushButton *>(selected.size() > 1 ? u"mergeButton"_s : u"renameButton"_s),
                       Qt::LeftButton);
