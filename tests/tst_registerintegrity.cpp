@@ -91,8 +91,6 @@ private slots:
     void startupMessageWaitsForTheWindow();
 
 private:
-    Account addAccount(const QString &name, Currency currency = Currency::USD);
-    Transaction addTransaction(const QString &accountId, const QDate &date, const QString &payee, qint64 amount);
     std::pair<Transaction, Transaction> addTransfer(const Account &from, const Account &to, qint64 amount);
     QSqlDatabase db() const { return m_state->database()->connection(); }
     void openRegister(const QString &accountId);
@@ -122,36 +120,11 @@ void TestRegisterIntegrity::cleanup()
     m_state = nullptr;
 }
 
-Account TestRegisterIntegrity::addAccount(const QString &name, Currency currency)
-{
-    Account a;
-    a.id = newId();
-    a.name = name;
-    a.currency = currency;
-    a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
-    m_state->accountRepository()->insert(a);
-    return a;
-}
-
-Transaction TestRegisterIntegrity::addTransaction(const QString &accountId, const QDate &date, const QString &payee,
-                                                  qint64 amount)
-{
-    Transaction t;
-    t.id = newId();
-    t.account_id = accountId;
-    t.date = date;
-    t.payee = payee;
-    t.amount = amount;
-    t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
-    m_state->transactionRepository()->insert(t);
-    return t;
-}
-
 std::pair<Transaction, Transaction> TestRegisterIntegrity::addTransfer(const Account &from, const Account &to,
                                                                        qint64 amount)
 {
-    Transaction out = addTransaction(from.id, kToday.addDays(-3), u"Transfer to %1"_s.arg(to.name), -amount);
-    Transaction in = addTransaction(to.id, kToday.addDays(-3), u"Transfer from %1"_s.arg(from.name), amount);
+    Transaction out = m_app->addTransaction(from.id, kToday.addDays(-3), u"Transfer to %1"_s.arg(to.name), -amount);
+    Transaction in = m_app->addTransaction(to.id, kToday.addDays(-3), u"Transfer from %1"_s.arg(from.name), amount);
     out.transfer_link_id = in.id;
     out.transfer_dest_account_id = to.id;
     in.transfer_link_id = out.id;
@@ -219,8 +192,8 @@ void TestRegisterIntegrity::typingWithNoEditorAddsANewRow_data()
 void TestRegisterIntegrity::typingWithNoEditorAddsANewRow()
 {
     QFETCH(bool, refuseFirst);
-    const Account checking = addAccount(u"Checking"_s);
-    const Transaction existing = addTransaction(checking.id, QDate(2026, 12, 5), u"Grocer"_s, -1000);
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Transaction existing = m_app->addTransaction(checking.id, QDate(2026, 12, 5), u"Grocer"_s, -1000);
     openRegister(checking.id);
     // No editor and no current cell: what a refused save used to leave behind.
     m_screen->tableView()->selectionModel()->clearCurrentIndex();
@@ -290,7 +263,7 @@ void TestRegisterIntegrity::refusedValuesStoreNothing()
     QFETCH(QStringList, fields);
     QFETCH(int, mendColumn);
     QFETCH(QString, hint);
-    const Account account = addAccount(u"Wallet"_s, currency);
+    const Account account = m_app->addAccount(u"Wallet"_s, currency);
     // Two categories start with "Gro": a beginning must name exactly one.
     for (const QString &name : {u"Groceries Extra"_s, u"Growth Fund"_s}) {
         Category c;
@@ -352,17 +325,10 @@ void TestRegisterIntegrity::multiRowChangesRollBackWhole()
     QFETCH(QString, operation);
     QFETCH(QString, table);
     QFETCH(bool, onSecondLeg);
-    const Account checking = addAccount(u"Checking"_s);
-    const Account savings = addAccount(u"Savings"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Account savings = m_app->addAccount(u"Savings"_s);
     const auto [out, in] = addTransfer(checking, savings, 5500);
-    RecurringTransaction rent;
-    rent.id = newId();
-    rent.account_id = checking.id;
-    rent.payee = u"Rent"_s;
-    rent.amount = -100000;
-    rent.start_date = rent.next_due_date = kToday;
-    rent.created_at = rent.updated_at = QDateTime::currentDateTimeUtc();
-    QVERIFY(m_state->recurringRepository()->insert(rent));
+    m_app->addRecurring(checking.id, u"Rent"_s, -100000, kToday);
 
     // Inserts fail on the second leg written (the first is the other side),
     // updates on the leg in Savings.
@@ -403,8 +369,8 @@ void TestRegisterIntegrity::multiRowChangesRollBackWhole()
 
 void TestRegisterIntegrity::busyDatabaseSaysSo()
 {
-    const Account checking = addAccount(u"Checking"_s);
-    const Transaction t = addTransaction(checking.id, kToday, u"Grocer"_s, -1000);
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Transaction t = m_app->addTransaction(checking.id, kToday, u"Grocer"_s, -1000);
     Database::setBusyTimeout(50);
     {
         // Another program holds the write lock.
@@ -435,17 +401,10 @@ void TestRegisterIntegrity::failedWritesAreShown_data()
 void TestRegisterIntegrity::failedWritesAreShown()
 {
     QFETCH(QString, action);
-    const Account checking = addAccount(u"Checking"_s);
-    const Account savings = addAccount(u"Savings"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Account savings = m_app->addAccount(u"Savings"_s);
     const auto [out, in] = addTransfer(checking, savings, 5500);
-    RecurringTransaction rent;
-    rent.id = newId();
-    rent.account_id = checking.id;
-    rent.payee = u"Rent"_s;
-    rent.amount = -100000;
-    rent.start_date = rent.next_due_date = kToday;
-    rent.created_at = rent.updated_at = QDateTime::currentDateTimeUtc();
-    QVERIFY(m_state->recurringRepository()->insert(rent));
+    m_app->addRecurring(checking.id, u"Rent"_s, -100000, kToday);
     const QString before = snapshot(db());
     const QString table = action == u"delete account" ? u"accounts"_s
         : action == u"delete recurring"               ? u"recurring_transactions"_s
@@ -512,8 +471,8 @@ void TestRegisterIntegrity::transfersStayTransfers_data()
 void TestRegisterIntegrity::transfersStayTransfers()
 {
     QFETCH(bool, viaCompleter);
-    const Account checking = addAccount(u"Checking"_s);
-    const Account savings = addAccount(u"Savings"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Account savings = m_app->addAccount(u"Savings"_s);
     addTransfer(checking, savings, 5500);
     openRegister(checking.id);
     key(Qt::Key_Return);
@@ -549,7 +508,7 @@ void TestRegisterIntegrity::transfersStayTransfers()
 
 void TestRegisterIntegrity::dialogRefusesWhatTheRegisterRefuses()
 {
-    const Account checking = addAccount(u"Checking"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
     TransactionFormDialog dialog(m_state, checking.id);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -578,16 +537,8 @@ void TestRegisterIntegrity::calendarStaysOnScreen()
 
 void TestRegisterIntegrity::startupMessageWaitsForTheWindow()
 {
-    const Account checking = addAccount(u"Checking"_s);
-    RecurringTransaction pay;
-    pay.id = newId();
-    pay.account_id = checking.id;
-    pay.payee = u"Salary"_s;
-    pay.amount = 100;
-    pay.auto_post = true;
-    pay.start_date = pay.next_due_date = QDate::currentDate().addDays(-1);
-    pay.created_at = pay.updated_at = QDateTime::currentDateTimeUtc();
-    QVERIFY(m_state->recurringRepository()->insert(pay));
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    m_app->addRecurring(checking.id, u"Salary"_s, 100, QDate::currentDate().addDays(-1), true);
     MainWindow window(m_state);
     auto *status = window.findChild<StatusBar *>();
     QVERIFY(status->currentMessage().isEmpty());

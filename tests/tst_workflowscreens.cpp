@@ -63,7 +63,6 @@ private slots:
     void payeeRenameAndMerge();
 
 private:
-    Account addAccount(const QString &name, qint64 starting = 0);
     Transaction addTransaction(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
                                bool cleared = false, bool reconciled = false, const QString &categoryId = {});
     Category addCategory(const QString &name, const QString &parentId = {}, const QString &id = {});
@@ -85,17 +84,6 @@ void TestWorkflowScreens::cleanup()
 {
     m_app.reset();
     m_state = nullptr;
-}
-
-Account TestWorkflowScreens::addAccount(const QString &name, qint64 starting)
-{
-    Account a;
-    a.id = newId();
-    a.name = name;
-    a.starting_balance = starting;
-    a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
-    m_state->accountRepository()->insert(a);
-    return a;
 }
 
 Transaction TestWorkflowScreens::addTransaction(const QString &accountId, const QDate &date, const QString &payee,
@@ -152,7 +140,7 @@ void TestWorkflowScreens::reconciliation()
     QFETCH(bool, failWrite);
     QFETCH(QStringList, figures);
     QFETCH(bool, finished);
-    const Account checking = addAccount(u"Checking"_s, 10000);
+    const Account checking = m_app->addAccount(u"Checking"_s, Currency::USD, 10000);
     addTransaction(checking.id, QDate(2024, 1, 5), u"Paycheck"_s, 5000, true, true);
     const Transaction withdrawal = addTransaction(checking.id, QDate(2024, 2, 3), u"Grocer"_s, -2000);
     const Transaction other = addTransaction(checking.id, QDate(2024, 2, 4), u"Cafe"_s, -450);
@@ -219,7 +207,7 @@ void TestWorkflowScreens::reconciliationFinishRefusesStaleRows_data()
 void TestWorkflowScreens::reconciliationFinishRefusesStaleRows()
 {
     QFETCH(QString, change);
-    const Account checking = addAccount(u"Checking"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
     Transaction t = addTransaction(checking.id, QDate(2024, 2, 3), u"Grocer"_s, -2000);
     const QHash<QString, qint64> ticked{{t.id, t.amount}};
     if (change == u"amount") {
@@ -237,7 +225,7 @@ void TestWorkflowScreens::reconciliationFinishRefusesStaleRows()
 
 void TestWorkflowScreens::suggestedStatementDate()
 {
-    const Account checking = addAccount(u"Checking"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
     Reconciliation r;
     r.id = newId();
     r.account_id = checking.id;
@@ -273,8 +261,8 @@ void TestWorkflowScreens::searchIsDebouncedAndFiltered()
     QFETCH(bool, range);
     QFETCH(bool, clearedOnly);
     QFETCH(QStringList, payees);
-    const Account checking = addAccount(u"Checking"_s);
-    const Account savings = addAccount(u"Savings"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Account savings = m_app->addAccount(u"Savings"_s);
     const Category food = addCategory(u"Food Shopping"_s);
     addTransaction(checking.id, QDate(2024, 2, 1), u"Rent February"_s, -90000, true);
     addTransaction(checking.id, QDate(2024, 3, 1), u"Rent March"_s, -90000);
@@ -329,7 +317,7 @@ void TestWorkflowScreens::searchSurvivesHostileText()
 {
     QFETCH(QString, text);
     QFETCH(int, expected);
-    const Account checking = addAccount(u"Checking"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
     addTransaction(checking.id, QDate(2024, 2, 1), u"O'Reilly Books"_s, -1000);
     addTransaction(checking.id, QDate(2024, 2, 2), u"AT&T Wireless"_s, -5000);
     SearchScreen screen(m_state);
@@ -341,8 +329,8 @@ void TestWorkflowScreens::searchSurvivesHostileText()
 
 void TestWorkflowScreens::openingAResultShowsItInTheRegister()
 {
-    const Account checking = addAccount(u"Checking"_s);
-    const Account savings = addAccount(u"Savings"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Account savings = m_app->addAccount(u"Savings"_s);
     QList<Transaction> many;
     for (int i = 0; i < 2000; ++i) {
         Transaction t;
@@ -380,7 +368,7 @@ void TestWorkflowScreens::categoryTree()
     const Category zeta = addCategory(u"Zeta"_s, {}, u"00000000-0000-4000-8000-000000000001"_s);
     const Category alpha = addCategory(u"Alpha"_s, {}, u"00000000-0000-4000-8000-000000000002"_s);
     const Category child = addCategory(u"Child"_s, zeta.id, u"00000000-0000-4000-8000-000000000003"_s);
-    const Account checking = addAccount(u"Checking"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
     const Transaction used = addTransaction(checking.id, QDate(2024, 1, 2), u"Shop"_s, -100, false, false, zeta.id);
     // Only these categories: the seeded defaults would crowd the tree.
     QSqlQuery(db()).exec(u"UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z' WHERE id NOT IN ('%1','%2','%3')"_s
@@ -448,21 +436,14 @@ void TestWorkflowScreens::payeeRenameAndMerge()
     QFETCH(QString, newName);
     QFETCH(int, changed);
     QFETCH(QStringList, payeesAfter);
-    const Account checking = addAccount(u"Checking"_s);
+    const Account checking = m_app->addAccount(u"Checking"_s);
     addTransaction(checking.id, QDate(2024, 1, 2), u"Amzn"_s, -100);
     addTransaction(checking.id, QDate(2024, 1, 3), u"Amzn"_s, -200);
     addTransaction(checking.id, QDate(2024, 1, 4), u"AMAZON.COM"_s, -300);
     const Transaction deleted = addTransaction(checking.id, QDate(2024, 1, 5), u"Amzn"_s, -400);
     m_state->transactionRepository()->softDelete(deleted.id);
     addTransaction(checking.id, QDate(2024, 1, 6), u"Cafe"_s, -500);
-    RecurringTransaction monthly;
-    monthly.id = newId();
-    monthly.account_id = checking.id;
-    monthly.payee = u"Amzn"_s;
-    monthly.amount = -999;
-    monthly.start_date = monthly.next_due_date = QDate(2024, 2, 1);
-    monthly.created_at = monthly.updated_at = QDateTime::currentDateTimeUtc();
-    m_state->recurringRepository()->insert(monthly);
+    const RecurringTransaction monthly = m_app->addRecurring(checking.id, u"Amzn"_s, -999, QDate(2024, 2, 1));
 
     const QString target = newName.isEmpty() ? selected.constFirst() : newName;
     PayeeScreen screen(m_state);
