@@ -3,7 +3,7 @@
 #include "app/appstate.h"
 #include "app/money.h"
 #include "app/thememanager.h"
-#include "services/accountservice.h"
+#include "services/accountworkflowservice.h"
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
 #include "storage/accountrepository.h"
@@ -358,9 +358,9 @@ void TestRegisterIntegrity::multiRowChangesRollBackWhole()
         a.id = newId();
         a.name = u"Brokerage"_s;
         a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
-        result = m_state->accountService()->create(a, 250000, kToday);
+        result = m_state->accountWorkflowService()->create(a, 250000, kToday);
     } else {
-        result = m_state->accountService()->remove(checking.id);
+        result = m_state->accountWorkflowService()->remove(checking.id);
     }
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());

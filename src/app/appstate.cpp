@@ -1,7 +1,7 @@
 #include "appstate.h"
 
 #include "appconfig.h"
-#include "services/accountservice.h"
+#include "services/accountworkflowservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/categorytreeservice.h"
@@ -53,7 +53,8 @@ bool AppState::initialize()
     m_importService = new ImportService(m_transactions, m_categories, m_splitLines, this);
     m_importService->setAccountRepository(m_accounts);
     m_backupService = new BackupService(m_database, this);
-    m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
+    m_accountWorkflowService =
+        new AccountWorkflowService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_transactionService = new TransactionService(m_database, m_transactions, this);
     m_reconciliationService =
         new ReconciliationService(m_database, m_accounts, m_transactions, m_reconciliations, this);

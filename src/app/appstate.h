@@ -4,7 +4,7 @@
 #include <QString>
 
 class AccountRepository;
-class AccountService;
+class AccountWorkflowService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -49,7 +49,7 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
-    AccountService *accountService() const { return m_accountService; }
+    AccountWorkflowService *accountWorkflowService() const { return m_accountWorkflowService; }
     TransactionService *transactionService() const { return m_transactionService; }
     ReconciliationService *reconciliationService() const { return m_reconciliationService; }
     PayeeService *payeeService() const { return m_payeeService; }
@@ -78,7 +78,7 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
-    AccountService *m_accountService = nullptr;
+    AccountWorkflowService *m_accountWorkflowService = nullptr;
     TransactionService *m_transactionService = nullptr;
     ReconciliationService *m_reconciliationService = nullptr;
     PayeeService *m_payeeService = nullptr;

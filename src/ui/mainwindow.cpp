@@ -14,7 +14,7 @@
 #include "screens/reconciliationscreen.h"
 #include "screens/recurringscreen.h"
 #include "screens/searchscreen.h"
-#include "services/accountservice.h"
+#include "services/accountworkflowservice.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "statusbar.h"
@@ -196,7 +196,7 @@ void MainWindow::showNewAccountDialog()
         return;
 
     const WriteResult result =
-        m_state->accountService()->create(account, account.starting_balance, dialog.asOfDate());
+        m_state->accountWorkflowService()->create(account, account.starting_balance, dialog.asOfDate());
     if (!result) {
         QMessageBox::warning(this, tr("New Account"), result.error);
         return;
@@ -416,7 +416,7 @@ void MainWindow::deleteAccount(const QString &accountId)
         }
     }
 
-    const WriteResult result = m_state->accountService()->remove(accountId);
+    const WriteResult result = m_state->accountWorkflowService()->remove(accountId);
     if (!result) {
         QMessageBox::warning(this, tr("Delete Account"), result.error);
         onAccountsChanged();

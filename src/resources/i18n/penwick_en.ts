@@ -128,7 +128,7 @@
     </message>
 </context>
 <context>
-    <name>AccountService</name>
+    <name>AccountWorkflowService</name>
     <message>
         <source>The account could not be created. Nothing was changed.</source>
         <translation type="unfinished"></translation>

@@ -1,4 +1,4 @@
-#include "accountservice.h"
+#include "accountworkflowservice.h"
 
 #include "storage/accountrepository.h"
 #include "storage/database.h"
@@ -9,7 +9,7 @@
 
 #include <QUuid>
 
-AccountService::AccountService(Database *db, AccountRepository *accounts, TransactionRepository *transactions,
+AccountWorkflowService::AccountWorkflowService(Database *db, AccountRepository *accounts, TransactionRepository *transactions,
                                RecurringRepository *recurring, ReconciliationRepository *reconciliations,
                                QObject *parent)
     : QObject(parent)
@@ -21,7 +21,7 @@ AccountService::AccountService(Database *db, AccountRepository *accounts, Transa
 {
 }
 
-void AccountService::announceAll()
+void AccountWorkflowService::announceAll()
 {
     // Views reread what is stored after a rollback.
     emit m_accounts->accountsChanged();
@@ -30,7 +30,7 @@ void AccountService::announceAll()
     emit m_reconciliations->reconciliationsChanged();
 }
 
-WriteResult AccountService::create(Account account, qint64 openingBalance, const QDate &asOf)
+WriteResult AccountWorkflowService::create(Account account, qint64 openingBalance, const QDate &asOf)
 {
     const auto failed = [this] {
         announceAll();
@@ -66,7 +66,7 @@ WriteResult AccountService::create(Account account, qint64 openingBalance, const
     return {};
 }
 
-WriteResult AccountService::remove(const QString &accountId)
+WriteResult AccountWorkflowService::remove(const QString &accountId)
 {
     const auto failed = [this] {
         announceAll();

@@ -15,14 +15,14 @@ class TransactionRepository;
 // Account changes that span tables: a new account with its opening-balance
 // transaction, and deleting an account with everything that belongs to it.
 // Each lands whole or not at all.
-class AccountService final : public QObject
+class AccountWorkflowService final : public QObject
 {
     Q_OBJECT
 public:
-    AccountService(Database *db, AccountRepository *accounts, TransactionRepository *transactions,
+    AccountWorkflowService(Database *db, AccountRepository *accounts, TransactionRepository *transactions,
                    RecurringRepository *recurring, ReconciliationRepository *reconciliations,
                    QObject *parent = nullptr);
-    Q_DISABLE_COPY_MOVE(AccountService)
+    Q_DISABLE_COPY_MOVE(AccountWorkflowService)
 
     // Stores the account with a starting balance of zero; a non-zero opening
     // balance becomes one cleared and reconciled transaction dated `asOf`.
