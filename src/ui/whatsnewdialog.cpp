@@ -35,6 +35,7 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &shownVers
 
     auto *bottom = new QHBoxLayout;
     auto *running = new QLabel(tr("You are running version %1").arg(runningVersion), this);
+    running->setObjectName(QStringLiteral("runningVersionLabel"));
     running->setStyleSheet(QStringLiteral("color: gray; font-size: 11px;"));
     bottom->addWidget(running);
     bottom->addStretch();
