@@ -1,20 +1,57 @@
 #include "appconfig.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <QUrlQuery>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kApplicationVersion = u"1.0.8"_s;
+
+} // namespace
 
 QString environmentValue(const char *name)
 {
     const QByteArray raw = qgetenv(name);
     return raw.isEmpty() ? QString() : QString::fromUtf8(raw);
+}
+
+VelmUpdate::UpdateConfig updateConfig()
+{
+    const QString override = environmentValue("UPDATE_BASE_URL");
+    VelmUpdate::UpdateConfig config;
+    config.product = u"penwick"_s;
+    config.channel = u"stable"_s;
+    config.manifestBaseUrl = QUrl(override.isEmpty() ? u"https://downloads.velmora.example/penwick/stable/"_s : override);
+    config.currentVersion = kApplicationVersion;
+    return config;
+}
+
+FeedbackConfig feedbackConfig()
+{
+    return {u"penwick"_s, QUrl(u"https://feedback.velmora.example"_s)};
+}
+
+void openFeedbackPage(const FeedbackConfig &config)
+{
+    QUrl url = config.baseUrl;
+    QString path = url.path();
+    if (!path.endsWith(u'/'))
+        url.setPath(path + u'/');
+    QUrlQuery query;
+    query.addQueryItem(u"tags"_s, config.product);
+    url.setQuery(query);
+    if (!QDesktopServices::openUrl(url))
+        qWarning() << "openFeedbackPage: could not open" << url;
 }
 
 QString dataDirectory()
@@ -67,7 +104,7 @@ void setApplicationIdentity()
     QCoreApplication::setOrganizationName(u"Velmora"_s);
     QCoreApplication::setOrganizationDomain(u"velmora.example"_s);
     QCoreApplication::setApplicationName(u"Penwick"_s);
-    QCoreApplication::setApplicationVersion(u"1.0.8"_s);
+    QCoreApplication::setApplicationVersion(kApplicationVersion);
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "feedbackconfig.h"
+#include "update/updateconfig.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +21,12 @@ QString resolveLanguage(const QString &stored, bool resolveSystem, const QString
 
 // 1 = Monday ... 7 = Sunday; starts as the system locale's first day.
 int &weekStartDay();
+
+// The update channel; UPDATE_BASE_URL replaces the channel's base URL.
+VelmUpdate::UpdateConfig updateConfig();
+FeedbackConfig feedbackConfig();
+// Opens the feedback page, tagged with the product, in the browser.
+void openFeedbackPage(const FeedbackConfig &config);
 
 // Reads an environment variable that counts only when present and not empty.
 QString environmentValue(const char *name);

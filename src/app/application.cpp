@@ -2,11 +2,13 @@
 
 #include "appconfig.h"
 #include "appstate.h"
+#include "updatestartup.h"
 #include "ui/mainwindow.h"
 
 #include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -48,5 +50,9 @@ int Application::run()
 
     m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();
+
+    auto *updates = new UpdateStartup(m_appState->preferencesRepository(), m_mainWindow, this);
+    updates->showWhatsNewIfNew();
+    QTimer::singleShot(1500, updates, &UpdateStartup::runCheck);
     return exec();
 }

@@ -23,6 +23,7 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "updateentrypoints.h"
 #include "welcomescreen.h"
 
 #include <QApplication>
@@ -500,6 +501,10 @@ void MainWindow::setupMenuBar()
     about->setMenuRole(QAction::AboutRole);
     help->addSeparator();
     help->addAction(tr("&Keyboard Shortcuts"), this, &MainWindow::showKeyboardShortcuts);
+    help->addSeparator();
+    help->addAction(tr("What's &New..."), this, &MainWindow::showWhatsNew);
+    help->addAction(tr("Check for &Updates..."), this, &MainWindow::checkForUpdates);
+    help->addAction(tr("Send &Feedback..."), this, [] { openFeedbackPage(feedbackConfig()); });
     if (!environmentValue("PENWICK_DEV").isEmpty()) {
         help->addSeparator();
         help->addAction(tr("Load &Sample Data"), this, &MainWindow::loadSampleData);
@@ -654,6 +659,43 @@ void MainWindow::reloadRegister()
 void MainWindow::updateRecurringDueCount()
 {
     m_statusBar->setRecurringDueCount(m_state->recurringService()->pendingCount());
+}
+
+namespace {
+
+// The status bar shows the update library's progress; it may outlive neither
+// the window nor the answer, so it is held weakly.
+VelmUpdate::UpdateUiCallbacks statusBarCallbacks(StatusBar *bar)
+{
+    const QPointer<StatusBar> weak(bar);
+    VelmUpdate::UpdateUiCallbacks callbacks;
+    callbacks.progress = [weak](const QString &text) {
+        if (weak)
+            weak->showProgress(text);
+    };
+    callbacks.done = [weak] {
+        if (weak)
+            weak->hideProgress();
+    };
+    callbacks.message = [weak](const QString &text, int milliseconds) {
+        if (weak)
+            weak->showStatusMessage(text, milliseconds);
+    };
+    return callbacks;
+}
+
+} // namespace
+
+void MainWindow::showWhatsNew()
+{
+    VelmUpdate::UpdateEntryPoints::showWhatsNewInteractive(updateConfig(), u"Velmora Penwick"_s, this,
+                                                           statusBarCallbacks(m_statusBar));
+}
+
+void MainWindow::checkForUpdates()
+{
+    VelmUpdate::UpdateEntryPoints::checkForUpdatesInteractive(updateConfig(), u"Velmora Penwick"_s, this,
+                                                              statusBarCallbacks(m_statusBar));
 }
 
 void MainWindow::showAboutBox()

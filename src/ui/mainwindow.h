@@ -76,6 +76,8 @@ private:
     void reloadRegister();
     void updateRecurringDueCount();
     void showAboutBox();
+    void showWhatsNew();
+    void checkForUpdates();
     void presentToolWindow(QWidget *window, const QString &title, const QSize &size);
     void showKeyboardShortcuts();
     void loadSampleData();

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace VelmUpdate {
+
+// What the update library needs to know about the running application.
+struct UpdateConfig
+{
+    QString product;
+    QString channel;
+    QUrl manifestBaseUrl; // the channel directory, e.g. .../penwick/stable/
+    QString currentVersion;
+};
+
+} // namespace VelmUpdate
