@@ -82,8 +82,8 @@ struct TransactionListRow
     Currency currency = Currency::USD;
 };
 
-// One account's balance at the end of each month of a period (the last point
-// at the period's end), for the Account Summary chart.
+// One account's balance at the start of a period and at the end of each of
+// its months (the last point at the period's end), for the Account Summary chart.
 struct AccountBalanceSeries
 {
     QString accountName;

@@ -337,6 +337,9 @@ QList<AccountBalanceSeries> ReportService::accountBalances(const QDate &from, co
     for (auto it = indexOf.cbegin(); it != indexOf.cend(); ++it) {
         AccountBalanceSeries &s = series[it.value()];
         qint64 balance = running.at(it.value());
+        // The line starts at the opening balance, so a one-month period still draws one.
+        s.dates.append(from);
+        s.balances.append(balance);
         for (QDate month(from.year(), from.month(), 1); month <= to; month = month.addMonths(1)) {
             balance += sums.value(it.key() + u'\x1f' + month.toString(u"yyyy-MM"_s));
             s.dates.append(qMin(to, month.addMonths(1).addDays(-1)));

@@ -117,6 +117,7 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     m_preview->setMaximumHeight(150);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->verticalHeader()->setVisible(false);
+    m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(m_preview);
 
     m_qifGroup = new QGroupBox(tr("QIF source accounts:"), form);

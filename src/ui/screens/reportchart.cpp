@@ -101,6 +101,7 @@ void ReportChart::attachMoneyAxis(QChart *chart, qint64 low, qint64 high, Curren
     const double to = std::ceil(double(high) / step) * step;
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setTruncateLabels(false); // an elided amount says nothing
     axis->setRange(from, to);
     axis->setStartValue(from);
     for (double v = from; v <= to + step / 2; v += step)
@@ -168,6 +169,7 @@ void ReportChart::showBars(const QStringList &categories, const QList<BarSet> &s
     chart->addSeries(series);
     auto *x = new QBarCategoryAxis;
     x->append(categories);
+    x->setTruncateLabels(false);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
     attachMoneyAxis(chart, low, high, currency);
@@ -186,6 +188,7 @@ void ReportChart::showBalances(const QList<AccountBalanceSeries> &series)
             continue;
         auto *line = new QLineSeries;
         line->setName(account.accountName);
+        line->setPointsVisible(true);
         for (qsizetype i = 0; i < account.dates.size(); ++i) {
             line->append(double(account.dates.at(i).startOfDay().toMSecsSinceEpoch()),
                          double(account.balances.at(i)));
@@ -202,12 +205,10 @@ void ReportChart::showBalances(const QList<AccountBalanceSeries> &series)
     for (QLineSeries *line : std::as_const(lines))
         chart->addSeries(line);
     auto *x = new QDateTimeAxis;
-    x->setFormat(u"MMM yyyy"_s);
     const QList<QPointF> points = lines.constFirst()->points();
-    if (points.size() == 1) // one month: give the single point some room
-        x->setRange(QDateTime::fromMSecsSinceEpoch(qint64(points.first().x())).addDays(-15),
-                    QDateTime::fromMSecsSinceEpoch(qint64(points.first().x())).addDays(15));
-    x->setTickCount(qBound(2, int(points.size()), 7));
+    const bool shortPeriod = points.size() < 4; // a few weeks: days, not months
+    x->setFormat(shortPeriod ? u"d MMM yyyy"_s : u"MMM yyyy"_s);
+    x->setTickCount(qBound(2, int(lines.constFirst()->count()), 7));
     chart->addAxis(x, Qt::AlignBottom);
     for (QLineSeries *line : std::as_const(lines))
         line->attachAxis(x);
