@@ -311,11 +311,10 @@ QList<AccountBalanceSeries> ReportService::accountBalances(const QDate &from, co
     QList<AccountBalanceSeries> series;
     if (!from.isValid() || !to.isValid() || from > to)
         return series;
-    const QString opening = u"SELECT a.id, a.name, a.currency, a.starting_balance + COALESCE((SELECT SUM(t.amount) "
-                            "FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL AND t.date < ?), 0) "
-                            "FROM accounts a WHERE a.deleted_at IS NULL ORDER BY a.sort_order, a.name"_s;
+    const QString accounts = u"SELECT a.id, a.name, a.currency, a.starting_balance FROM accounts a "
+                             "WHERE a.deleted_at IS NULL ORDER BY a.sort_order, a.name"_s;
     QSqlQuery q(m_database->connection());
-    if (!run(q, opening, {SqlCodec::dateText(from)}, "ReportService::accountBalances failed:"))
+    if (!run(q, accounts, {}, "ReportService::accountBalances failed:"))
         return series;
     QHash<QString, qsizetype> indexOf;
     QList<qint64> running;
@@ -324,15 +323,27 @@ QList<AccountBalanceSeries> ReportService::accountBalances(const QDate &from, co
         series.append({q.value(1).toString(), currencyOf(q.value(2)), {}, {}});
         running.append(q.value(3).toLongLong());
     }
-    const QString monthly = u"SELECT t.account_id, strftime('%Y-%m', t.date) AS month, SUM(t.amount) "
-                            "FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? "
+    // One pass over the table: what came before the period opens it, the
+    // rest is summed by month (the stored date is ISO, so its first seven
+    // characters are the month).
+    const QString monthly = u"SELECT t.account_id, substr(t.date, 1, 7) AS month, "
+                            "SUM(CASE WHEN t.date < ? THEN t.amount ELSE 0 END), "
+                            "SUM(CASE WHEN t.date >= ? THEN t.amount ELSE 0 END) "
+                            "FROM transactions t WHERE t.deleted_at IS NULL AND t.date <= ? "
                             "GROUP BY t.account_id, month"_s;
+    const QString fromText = SqlCodec::dateText(from);
     QSqlQuery m(m_database->connection());
-    if (!run(m, monthly, {SqlCodec::dateText(from), SqlCodec::dateText(to)}, "ReportService::accountBalances failed:"))
+    if (!run(m, monthly, {fromText, fromText, SqlCodec::dateText(to)}, "ReportService::accountBalances failed:"))
         return {};
     QHash<QString, qint64> sums; // account id, char 31, month
-    while (m.next())
-        sums.insert(m.value(0).toString() + u'\x1f' + m.value(1).toString(), m.value(2).toLongLong());
+    while (m.next()) {
+        const QString accountId = m.value(0).toString();
+        const auto index = indexOf.constFind(accountId);
+        if (index == indexOf.cend())
+            continue;
+        running[index.value()] += m.value(2).toLongLong();
+        sums.insert(accountId + u'\x1f' + m.value(1).toString(), m.value(3).toLongLong());
+    }
 
     for (auto it = indexOf.cbegin(); it != indexOf.cend(); ++it) {
         AccountBalanceSeries &s = series[it.value()];

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "reportchart.h"
+#include "reporttablemodel.h"
 #include "services/reportfilter.h"
 #include "services/reportpresenter.h"
 #include "services/reportpresets.h"
@@ -22,7 +23,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -133,7 +134,8 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"reportTabs"_s);
     for (int tab = 0; tab < ReportPresenter::TabCount; ++tab) {
-        auto *view = new QTableWidget(this);
+        auto *view = new QTableView(this);
+        view->setModel(new ReportTableModel(view));
         view->setObjectName(u"reportTable%1"_s.arg(tab));
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -418,28 +420,7 @@ void ReportsScreen::computeTab(int tab)
 
 void ReportsScreen::fillTable(int tab)
 {
-    const ReportTable &table = m_tables.at(tab);
-    QTableWidget *view = m_views.at(tab);
-    view->setUpdatesEnabled(false);
-    view->clearContents();
-    view->setColumnCount(int(table.headers.size()));
-    view->setHorizontalHeaderLabels(table.headers);
-    view->setRowCount(int(table.rows.size()));
-    QFont bold = view->font();
-    bold.setBold(true);
-    for (int r = 0; r < table.rows.size(); ++r) {
-        const QStringList &cells = table.rows.at(r);
-        const bool total = table.isTotalRow(r);
-        for (int c = 0; c < cells.size(); ++c) {
-            auto *item = new QTableWidgetItem(cells.at(c));
-            if (table.isAmountColumn(c))
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (total)
-                item->setFont(bold);
-            view->setItem(r, c, item);
-        }
-    }
-    view->setUpdatesEnabled(true);
+    static_cast<ReportTableModel *>(m_views.at(tab)->model())->setTable(m_tables.at(tab));
 }
 
 void ReportsScreen::updateChartVisibility()

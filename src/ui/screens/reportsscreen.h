@@ -12,7 +12,7 @@ class QDateEdit;
 class QLabel;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class ReportChart;
 struct ReportFilter;
 
@@ -74,7 +74,7 @@ private:
     QWidget *m_periodFieldBox = nullptr;
     QLabel *m_comparisonLabel = nullptr;
     QTabWidget *m_tabs = nullptr;
-    QList<QTableWidget *> m_views;
+    QList<QTableView *> m_views;
     QList<ReportChart *> m_charts; // null for tabs without a chart
     QList<ReportTable> m_tables;
     QList<bool> m_stale;
