@@ -254,10 +254,12 @@ void TestReportsImport::chartsFollowTables()
     // Nothing in the comparison periods: a sentence, not empty axes.
     tabs->setCurrentIndex(5);
     QVERIFY(!screen.chart(5)->isEmptyState());
+    shoot(&screen, u"reports-tab5"_s);
     auto *compare = screen.findChild<QComboBox *>(u"comparisonPreset"_s);
     compare->setFocus();
     QTest::keyClick(compare, Qt::Key_Down); // "Last Year vs Year Before"
     QVERIFY(screen.chart(5)->isEmptyState());
+    shoot(&screen, u"reports-empty"_s);
     auto *showCharts = screen.findChild<QCheckBox *>(u"showCharts"_s);
     QTest::mouseClick(showCharts, Qt::LeftButton, {}, QPoint(4, showCharts->height() / 2));
     QVERIFY(!screen.chart(0)->isVisible());
