@@ -7,6 +7,7 @@
 #include "services/csvcolumnmapping.h"
 #include "services/importservice.h"
 #include "services/recurringservice.h"
+#include "services/reportpresenter.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -364,6 +365,13 @@ const std::pair<const char *, ReportCall> kReports[] = {
      }},
     {"Report_AccountSummary", [](ReportService *r) { r->accountSummary(); }},
     {"Report_Transactions", [](ReportService *r) { r->transactionList(kAllTime); }},
+    // What the reports window runs when a period preset changes: only the
+    // tab in view, with its chart (Category Spending opens first).
+    {"Report_PresetChange", [](ReportService *r) {
+         const ReportFilter lastYear{QDate(2023, 1, 1), QDate(2023, 12, 31), QString()};
+         ReportPresenter().categorySpending(r->categorySpending(lastYear));
+     }},
+    {"Report_AccountBalances", [](ReportService *r) { r->accountBalances(QDate(2019, 1, 1), QDate(2024, 12, 31)); }},
 };
 
 void BM_Report(benchmark::State &state, ReportCall call)

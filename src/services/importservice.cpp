@@ -48,6 +48,15 @@ void serviceEvents()
         QCoreApplication::processEvents();
 }
 
+// Two-digit years follow the QIF rule: below 70 is 20xx, so "01/15/24" is 2024.
+QDate csvDate(const QString &text, const QString &format)
+{
+    QDate date = QDate::fromString(text, format);
+    if (date.isValid() && !format.contains(u"yyyy"_s) && format.contains(u"yy"_s) && date.year() < 1970)
+        date = date.addYears(100);
+    return date;
+}
+
 QString duplicateKey(const QDate &date, qint64 amount, const QString &payee)
 {
     return date.toString(Qt::ISODate) % u'|' % QString::number(amount) % u'|' % payee;
@@ -617,6 +626,11 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
         if (i % kProgressInterval == 0) {
             emit m_service->importProgress(i, total);
             serviceEvents();
+            if (m_service->m_cancelRequested) {
+                abort(u"cancelled"_s);
+                m_result.cancelled = true;
+                return m_result;
+            }
         }
         if (!importItem(i))
             return m_result;
@@ -729,6 +743,7 @@ ImportResult ImportService::importQif(const QStringList &paths, const QHash<QStr
         return refused;
     }
     m_running = true;
+    m_cancelRequested = false;
     const auto done = qScopeGuard([this] { m_running = false; });
     QifBatch batch(this, mapping, newAccounts);
     return batch.run(paths);
@@ -749,6 +764,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         return result;
     }
     m_running = true;
+    m_cancelRequested = false;
     const auto done = qScopeGuard([this] { m_running = false; });
 
     QString parseError;
@@ -790,6 +806,13 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         if (index % kProgressInterval == 0) {
             emit importProgress(index, total);
             serviceEvents();
+            if (m_cancelRequested) {
+                insert.finish();
+                db.rollback();
+                result.failed = true;
+                result.cancelled = true;
+                return result;
+            }
         }
         const QStringList &row = rows.at(first + index);
         const auto dateCell = cell(row, mapping.dateColumn);
@@ -799,7 +822,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
             ++result.unparseable;
             continue;
         }
-        const QDate date = QDate::fromString(*dateCell, mapping.dateFormat);
+        const QDate date = csvDate(dateCell->trimmed(), mapping.dateFormat);
         if (!date.isValid()) {
             ++result.unparseable;
             continue;

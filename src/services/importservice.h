@@ -31,6 +31,7 @@ struct ImportResult
     int databaseErrors = 0;
     int splitsNotKept = 0; // split parts without a category (or transfers)
     bool failed = false;   // rolled back: nothing of the import was kept
+    bool cancelled = false; // failed because the person cancelled it
     QString error;         // why it failed, when known
 };
 
@@ -78,6 +79,10 @@ public:
     };
     static std::optional<TransferHint> readTransferHint(const QString &memo);
 
+public slots:
+    // Asks a running import to stop; it rolls back at its next progress step.
+    void cancelImport() { m_cancelRequested = m_running; }
+
 signals:
     void importStarted(int totalRecords);
     void importProgress(int currentRecord, int total);
@@ -90,4 +95,5 @@ private:
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
     bool m_running = false;
+    bool m_cancelRequested = false;
 };

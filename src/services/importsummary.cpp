@@ -9,6 +9,11 @@
 
 QStringList ImportSummary::lines(const ImportResult &result)
 {
+    if (result.cancelled) {
+        return {QCoreApplication::translate("ImportScreen", "Import cancelled."), QString(),
+                QCoreApplication::translate("ImportScreen", "The import was cancelled and all changes were rolled "
+                                                            "back. No transactions were added.")};
+    }
     if (result.failed) {
         if (!result.error.isEmpty()) {
             return {QCoreApplication::translate("ImportScreen", "Import failed."), QString(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -79,4 +80,14 @@ struct TransactionListRow
     QString memo;
     qint64 amount = 0;
     Currency currency = Currency::USD;
+};
+
+// One account's balance at the start of a period and at the end of each of
+// its months (the last point at the period's end), for the Account Summary chart.
+struct AccountBalanceSeries
+{
+    QString accountName;
+    Currency currency = Currency::USD;
+    QList<QDate> dates;
+    QList<qint64> balances;
 };

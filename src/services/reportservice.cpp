@@ -3,7 +3,12 @@
 #include "storage/database.h"
 #include "storage/sqlcodec.h"
 
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -44,17 +49,47 @@ Currency currencyOf(const QVariant &code)
     return currencyFromString(code.toString());
 }
 
+// A spreadsheet runs a cell starting with one of these as a formula; amounts
+// such as "-$12.50" or "+3" stay numbers.
+QString defused(const QString &field)
+{
+    if (field.isEmpty() || !QStringView(u"=+-@").contains(field.front()))
+        return field;
+    static const QRegularExpression number(u"^[+-]?[^\\s\\d=+\\-@()]{0,4}\\s?\\d[\\d,]*(\\.\\d+)?$"_s);
+    return number.match(field).hasMatch() ? field : u'\'' + field;
+}
+
 void appendCsvLine(QString &csv, const QStringList &fields)
 {
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
             csv += u',';
-        csv += quoted(fields.at(i));
+        csv += quoted(defused(fields.at(i)));
     }
     csv += u'\n';
 }
 
 } // namespace
+
+ReportService::CategoryKey ReportService::categoryKey(const QSqlQuery &q)
+{
+    return {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()};
+}
+
+QStringList ReportService::categoryLabels(const QList<CategoryKey> &keys)
+{
+    // A name shared by different categories of one currency gets its parent.
+    QHash<QString, QSet<QString>> idsByName;
+    for (const CategoryKey &key : keys)
+        idsByName[key.currency + u'\x1f' + key.name].insert(key.id);
+    QStringList labels;
+    labels.reserve(keys.size());
+    for (const CategoryKey &key : keys) {
+        const bool shared = idsByName.value(key.currency + u'\x1f' + key.name).size() > 1;
+        labels.append(shared && !key.parentName.isEmpty() ? tr("%1: %2").arg(key.parentName, key.name) : key.name);
+    }
+    return labels;
+}
 
 ReportService::ReportService(Database *database, QObject *parent)
     : QObject(parent)
@@ -72,18 +107,28 @@ bool ReportService::run(QSqlQuery &query, const QString &sql, const QVariantList
 
 QList<CategorySpendingRow> ReportService::categorySpending(const ReportFilter &filter) const
 {
-    QString sql = u"SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), %1 FROM transactions t "
-                  "LEFT JOIN categories c ON t.category_id = c.id%2 WHERE t.deleted_at IS NULL "
-                  "AND t.amount < 0 AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
+    // Grouped by category, not by name: two "Maintenance" under different
+    // parents stay apart. Linked transfers move money, they are not spending.
+    QString sql = u"SELECT %1, c.id, COALESCE(c.name, 'Uncategorized'), p.name, SUM(t.amount) FROM transactions t "
+                  "LEFT JOIN categories c ON t.category_id = c.id LEFT JOIN categories p ON p.id = c.parent_id%2 "
+                  "WHERE t.deleted_at IS NULL AND t.amount < 0"
+                  " AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')"
+                  " AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
     const QVariantList values = dateAndAccount(filter, sql);
-    sql += u" GROUP BY %1, COALESCE(c.name, 'Uncategorized') ORDER BY %1, SUM(t.amount) ASC"_s.arg(kCurrency);
+    sql += u" GROUP BY %1, c.id ORDER BY %1, SUM(t.amount) ASC"_s.arg(kCurrency);
 
     QList<CategorySpendingRow> rows;
     QSqlQuery q(m_database->connection());
     if (!run(q, sql, values, "ReportService::categorySpending failed:"))
         return rows;
-    while (q.next())
-        rows.append({q.value(0).toString(), q.value(1).toLongLong(), currencyOf(q.value(2))});
+    QList<CategoryKey> keys;
+    while (q.next()) {
+        keys.append(categoryKey(q));
+        rows.append({QString(), q.value(4).toLongLong(), currencyOf(q.value(0))});
+    }
+    const QStringList labels = categoryLabels(keys);
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rows[i].categoryName = labels.at(i);
     return rows;
 }
 
@@ -182,20 +227,24 @@ QMap<QString, qint64> ReportService::categoryTotals(const ReportFilter &filter) 
     return totals;
 }
 
-QMap<QString, qint64> ReportService::categoryTotalsByCurrency(const ReportFilter &filter) const
+QHash<QString, ReportService::CategoryTotal> ReportService::categoryTotalsByCurrency(const ReportFilter &filter) const
 {
-    QString sql = u"SELECT %1 || char(31) || COALESCE(c.name, 'Uncategorized') AS k, SUM(t.amount) "
-                  "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id%2 "
-                  "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
+    QString sql = u"SELECT %1, c.id, COALESCE(c.name, 'Uncategorized'), p.name, SUM(t.amount) "
+                  "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                  "LEFT JOIN categories p ON p.id = c.parent_id%2 "
+                  "WHERE t.deleted_at IS NULL AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
+                  "AND t.date >= ? AND t.date <= ?"_s.arg(kCurrency, kCurrencyJoin);
     const QVariantList values = dateAndAccount(filter, sql);
-    sql += u" GROUP BY k"_s;
+    sql += u" GROUP BY %1, c.id"_s.arg(kCurrency);
 
-    QMap<QString, qint64> totals;
+    QHash<QString, CategoryTotal> totals;
     QSqlQuery q(m_database->connection());
     if (!run(q, sql, values, "ReportService::categoryTotals failed:"))
         return totals;
-    while (q.next())
-        totals.insert(q.value(0).toString(), q.value(1).toLongLong());
+    while (q.next()) {
+        const CategoryKey key = categoryKey(q);
+        totals.insert(key.currency + u'\x1f' + key.id, {key, q.value(4).toLongLong()});
+    }
     return totals;
 }
 
@@ -203,39 +252,36 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, con
                                                    const QDate &period2From, const QDate &period2To,
                                                    const QString &accountId) const
 {
-    const QMap<QString, qint64> first = categoryTotalsByCurrency({period1From, period1To, accountId});
-    const QMap<QString, qint64> second = categoryTotalsByCurrency({period2From, period2To, accountId});
+    const QHash<QString, CategoryTotal> first = categoryTotalsByCurrency({period1From, period1To, accountId});
+    const QHash<QString, CategoryTotal> second = categoryTotalsByCurrency({period2From, period2To, accountId});
 
-    // Both maps are ordered by currency, then name (case-sensitive), so one
-    // merge pass yields the union already sorted.
+    QStringList ids = first.keys();
+    for (auto it = second.cbegin(); it != second.cend(); ++it) {
+        if (!first.contains(it.key()))
+            ids.append(it.key());
+    }
+    QList<CategoryKey> keys;
+    for (const QString &id : std::as_const(ids))
+        keys.append(first.contains(id) ? first.value(id).key : second.value(id).key);
+    const QStringList labels = categoryLabels(keys);
+
     QList<YearOverYearRow> rows;
-    rows.reserve(first.size() + second.size());
-    auto a = first.cbegin();
-    auto b = second.cbegin();
-    while (a != first.cend() || b != second.cend()) {
+    rows.reserve(ids.size());
+    for (qsizetype i = 0; i < ids.size(); ++i) {
         YearOverYearRow row;
-        if (b == second.cend() || (a != first.cend() && a.key() < b.key())) {
-            row.categoryName = a.key();
-            row.period1Total = a.value();
-            ++a;
-        } else if (a == first.cend() || b.key() < a.key()) {
-            row.categoryName = b.key();
-            row.period2Total = b.value();
-            ++b;
-        } else {
-            row.categoryName = a.key();
-            row.period1Total = a.value();
-            row.period2Total = b.value();
-            ++a;
-            ++b;
-        }
+        row.categoryName = labels.at(i);
+        row.currency = currencyOf(keys.at(i).currency);
+        row.period1Total = first.value(ids.at(i)).total;
+        row.period2Total = second.value(ids.at(i)).total;
         row.difference = row.period2Total - row.period1Total;
-        // The key is "currency code, unit separator, category name".
-        const qsizetype split = row.categoryName.indexOf(u'\x1f');
-        row.currency = currencyOf(row.categoryName.left(split));
-        row.categoryName = row.categoryName.mid(split + 1);
         rows.append(row);
     }
+    // By currency, then name (case-sensitive).
+    std::sort(rows.begin(), rows.end(), [](const YearOverYearRow &a, const YearOverYearRow &b) {
+        if (a.currency != b.currency)
+            return currencyToString(a.currency) < currencyToString(b.currency);
+        return a.categoryName < b.categoryName;
+    });
     return rows;
 }
 
@@ -258,6 +304,60 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
                      q.value(4).toLongLong(), starting + q.value(5).toLongLong(), currencyOf(q.value(6))});
     }
     return rows;
+}
+
+QList<AccountBalanceSeries> ReportService::accountBalances(const QDate &from, const QDate &to) const
+{
+    QList<AccountBalanceSeries> series;
+    if (!from.isValid() || !to.isValid() || from > to)
+        return series;
+    const QString accounts = u"SELECT a.id, a.name, a.currency, a.starting_balance FROM accounts a "
+                             "WHERE a.deleted_at IS NULL ORDER BY a.sort_order, a.name"_s;
+    QSqlQuery q(m_database->connection());
+    if (!run(q, accounts, {}, "ReportService::accountBalances failed:"))
+        return series;
+    QHash<QString, qsizetype> indexOf;
+    QList<qint64> running;
+    while (q.next()) {
+        indexOf.insert(q.value(0).toString(), series.size());
+        series.append({q.value(1).toString(), currencyOf(q.value(2)), {}, {}});
+        running.append(q.value(3).toLongLong());
+    }
+    // One pass over the table: what came before the period opens it, the
+    // rest is summed by month (the stored date is ISO, so its first seven
+    // characters are the month).
+    const QString monthly = u"SELECT t.account_id, substr(t.date, 1, 7) AS month, "
+                            "SUM(CASE WHEN t.date < ? THEN t.amount ELSE 0 END), "
+                            "SUM(CASE WHEN t.date >= ? THEN t.amount ELSE 0 END) "
+                            "FROM transactions t WHERE t.deleted_at IS NULL AND t.date <= ? "
+                            "GROUP BY t.account_id, month"_s;
+    const QString fromText = SqlCodec::dateText(from);
+    QSqlQuery m(m_database->connection());
+    if (!run(m, monthly, {fromText, fromText, SqlCodec::dateText(to)}, "ReportService::accountBalances failed:"))
+        return {};
+    QHash<QString, qint64> sums; // account id, char 31, month
+    while (m.next()) {
+        const QString accountId = m.value(0).toString();
+        const auto index = indexOf.constFind(accountId);
+        if (index == indexOf.cend())
+            continue;
+        running[index.value()] += m.value(2).toLongLong();
+        sums.insert(accountId + u'\x1f' + m.value(1).toString(), m.value(3).toLongLong());
+    }
+
+    for (auto it = indexOf.cbegin(); it != indexOf.cend(); ++it) {
+        AccountBalanceSeries &s = series[it.value()];
+        qint64 balance = running.at(it.value());
+        // The line starts at the opening balance, so a one-month period still draws one.
+        s.dates.append(from);
+        s.balances.append(balance);
+        for (QDate month(from.year(), from.month(), 1); month <= to; month = month.addMonths(1)) {
+            balance += sums.value(it.key() + u'\x1f' + month.toString(u"yyyy-MM"_s));
+            s.dates.append(qMin(to, month.addMonths(1).addDays(-1)));
+            s.balances.append(balance);
+        }
+    }
+    return series;
 }
 
 QList<TransactionListRow> ReportService::transactionList(const ReportFilter &filter,

@@ -3,6 +3,7 @@
 #include "reportfilter.h"
 #include "reportrows.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -32,15 +33,34 @@ public:
                                         const QDate &period2From, const QDate &period2To,
                                         const QString &accountId) const;
     QList<AccountSummaryRow> accountSummary() const;
+    // Month-end balances of every live account over the filter's period.
+    QList<AccountBalanceSeries> accountBalances(const QDate &from, const QDate &to) const;
     QList<TransactionListRow> transactionList(const ReportFilter &filter,
                                               const QString &categoryId = QString()) const;
 
-    // Every field quoted, embedded quotes doubled, each row ended by a line feed.
+    // Every field quoted, embedded quotes doubled, each row ended by a line
+    // feed; text that a spreadsheet would run as a formula gets a leading '.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
 private:
-    // Category totals keyed by currency code, char 31, category name.
-    QMap<QString, qint64> categoryTotalsByCurrency(const ReportFilter &filter) const;
+    struct CategoryKey
+    {
+        QString currency;
+        QString id; // empty for "Uncategorized"
+        QString name;
+        QString parentName;
+    };
+    struct CategoryTotal
+    {
+        CategoryKey key;
+        qint64 total = 0;
+    };
+    // Columns: currency, category id, name, parent name.
+    static CategoryKey categoryKey(const QSqlQuery &q);
+    // Names as shown: "Parent: Name" where one name stands for several categories.
+    static QStringList categoryLabels(const QList<CategoryKey> &keys);
+    // Totals without linked transfers keyed by currency code, char 31, category id.
+    QHash<QString, CategoryTotal> categoryTotalsByCurrency(const ReportFilter &filter) const;
     bool run(QSqlQuery &query, const QString &sql, const QVariantList &values, const char *failureLog) const;
 
     Database *m_database;

@@ -13,6 +13,8 @@
 #include "screens/reconciliationhistoryscreen.h"
 #include "screens/reconciliationscreen.h"
 #include "screens/recurringscreen.h"
+#include "screens/importscreen.h"
+#include "screens/reportsscreen.h"
 #include "screens/searchscreen.h"
 #include "services/accountworkflowservice.h"
 #include "services/recurringservice.h"
@@ -28,6 +30,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,6 +69,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     , m_state(state)
 {
     setWindowTitle(tr("Velmora Penwick"));
+    setAcceptDrops(true); // a dropped .qif or .csv file opens the import window
 
     QSettings settings;
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
@@ -236,6 +244,61 @@ void MainWindow::presentToolWindow(QWidget *window, const QString &title, const 
         window->show();
     window->raise();
     window->activateWindow();
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsScreen) {
+        m_reportsScreen = new ReportsScreen(m_state, this);
+        m_reportsScreen->hide();
+    }
+    presentToolWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
+    m_reportsScreen->refresh();
+}
+
+void MainWindow::showImportWindow()
+{
+    if (!m_importScreen) {
+        m_importScreen = new ImportScreen(m_state, this);
+        m_importScreen->hide();
+        connect(m_importScreen, &ImportScreen::importCompleted, this, [this] {
+            onAccountsChanged();
+            reloadRegister();
+        });
+    }
+    presentToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
+    m_importScreen->prepare();
+}
+
+QStringList MainWindow::importableFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls()) {
+        const QString path = url.toLocalFile();
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (path.isEmpty() || (suffix != u"qif"_s && suffix != u"csv"_s))
+            return {};
+        paths.append(path);
+    }
+    return paths;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!importableFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = importableFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    showImportWindow();
+    m_importScreen->chooseFiles(paths);
 }
 
 void MainWindow::showSearchWindow()
@@ -473,6 +536,9 @@ void MainWindow::setupMenuBar()
     QAction *newAccount = file->addAction(tr("New &Account"), this, &MainWindow::showNewAccountDialog);
     newAccount->setShortcut(QKeySequence(u"Ctrl+Shift+N"_s));
     file->addSeparator();
+    QAction *import = file->addAction(tr("&Import..."), this, &MainWindow::showImportWindow);
+    import->setShortcut(QKeySequence(u"Ctrl+I"_s));
+    file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
@@ -491,6 +557,8 @@ void MainWindow::setupMenuBar()
     account->addAction(tr("&Delete"), this, &MainWindow::deleteCurrentAccount);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
+    QAction *reports = view->addAction(tr("&Reports"), this, &MainWindow::showReportsWindow);
+    reports->setShortcut(QKeySequence(u"Ctrl+2"_s));
     QAction *recurring = view->addAction(tr("Re&curring Transactions"), this, &MainWindow::showRecurringWindow);
     recurring->setShortcut(QKeySequence(u"Ctrl+3"_s));
     QAction *categories = view->addAction(tr("C&ategories"), this, &MainWindow::showCategoriesWindow);

@@ -9,6 +9,7 @@ class AccountListWidget;
 class AccountSidebar;
 class AppState;
 class QAction;
+class QMimeData;
 class QListWidgetItem;
 class QShortcut;
 class QSplitter;
@@ -20,6 +21,8 @@ class ReconciliationScreen;
 class RecurringScreen;
 class SearchScreen;
 class RegisterScreen;
+class ReportsScreen;
+class ImportScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -43,11 +46,13 @@ public slots:
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
     void showEditAccountDialog();
+    void showReportsWindow();
     void showRecurringWindow();
     void showSearchWindow();
     void showCategoriesWindow();
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    void showImportWindow();
     void showPayeesWindow();
     // Brings the window forward with the transaction's account and row shown.
     void showTransaction(const QString &transactionId);
@@ -62,6 +67,8 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void setupMenuBar();
@@ -80,6 +87,8 @@ private:
     void checkForUpdates();
     void presentToolWindow(QWidget *window, const QString &title, const QSize &size);
     void showKeyboardShortcuts();
+    // The dropped .qif or .csv files, empty for anything else.
+    static QStringList importableFiles(const QMimeData *mime);
     void loadSampleData();
     void clearSampleData();
     bool isSignedIn() const;
@@ -94,6 +103,8 @@ private:
     StatusBar *m_statusBar = nullptr;
     RecurringScreen *m_recurringScreen = nullptr;
     SearchScreen *m_searchScreen = nullptr;
+    ReportsScreen *m_reportsScreen = nullptr;
+    ImportScreen *m_importScreen = nullptr;
     CategoriesScreen *m_categoriesScreen = nullptr;
     PayeeScreen *m_payeeScreen = nullptr;
     ReconciliationHistoryScreen *m_historyScreen = nullptr;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "services/reporttable.h"
+
+#include <QAbstractTableModel>
+
+// A report table on screen without one item object per cell: the
+// Transactions tab of a large register holds hundreds of thousands of cells.
+class ReportTableModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit ReportTableModel(QObject *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(ReportTableModel)
+
+    // The table is shared, not copied cell by cell.
+    void setTable(const ReportTable &table);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    ReportTable m_table;
+};
