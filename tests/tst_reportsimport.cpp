@@ -4,7 +4,7 @@
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
-#include "services/accountservice.h"
+#include "services/accountworkflowservice.h"
 #include "services/importservice.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"

@@ -1,7 +1,7 @@
 #include "importscreen.h"
 
 #include "app/appstate.h"
-#include "services/accountservice.h"
+#include "services/accountworkflowservice.h"
 #include "services/importmapping.h"
 #include "services/importservice.h"
 #include "services/importsummary.h"
