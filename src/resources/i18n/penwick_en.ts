@@ -128,6 +128,17 @@
     </message>
 </context>
 <context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>No accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AccountWorkflowService</name>
     <message>
         <source>The account could not be created. Nothing was changed.</source>
@@ -139,17 +150,6 @@
     </message>
     <message>
         <source>The account could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>AccountSidebar</name>
-    <message>
-        <source>No accounts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -829,7 +829,10 @@ Please check file permissions and try again.</source>
     </message>
     <message numerus="yes">
         <source>%n record(s) could not be stored.</source>
-        <translation><numerusform>%n record could not be stored.</numerusform><numerusform>%n records could not be stored.</numerusform></translation>
+        <translation>
+            <numerusform>%n record could not be stored.</numerusform>
+            <numerusform>%n records could not be stored.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -908,7 +911,178 @@ Please check file permissions and try again.</source>
     </message>
     <message numerus="yes">
         <source>%n split line(s) without a category were not kept</source>
-        <translation><numerusform>%n split line without a category was not kept</numerusform><numerusform>%n split lines without a category were not kept</numerusform></translation>
+        <translation>
+            <numerusform>%n split line without a category was not kept</numerusform>
+            <numerusform>%n split lines without a category were not kept</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a QIF or CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one CSV file at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no CSV rows that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation><numerusform>%n file selected</numerusform><numerusform>%n files selected</numerusform></translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transactions were found: the chosen file(s) are not QIF files with transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1442,34 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Nothing more to clear.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1297,7 +1499,10 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation><numerusform>Renamed %n transaction.</numerusform><numerusform>Renamed %n transactions.</numerusform></translation>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform>
+            <numerusform>Renamed %n transactions.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Merge</source>
@@ -1325,7 +1530,10 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation><numerusform>Merged %n transaction.</numerusform><numerusform>Merged %n transactions.</numerusform></translation>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform>
+            <numerusform>Merged %n transactions.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1971,6 +2179,21 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <source>No data for this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts in %1; other currencies are in the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>Run one of the eight reports and print it as CSV.</source>
@@ -2240,6 +2463,96 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>ReportService</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Show &amp;Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SampleCommands</name>
     <message>
         <source>Add the sample household (three accounts, two months, three recurring entries).</source>
@@ -2361,11 +2674,17 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message numerus="yes">
         <source>Showing the newest %n matches</source>
-        <translation><numerusform>Showing the newest %n matches</numerusform><numerusform>Showing the newest %n matches</numerusform></translation>
+        <translation>
+            <numerusform>Showing the newest %n matches</numerusform>
+            <numerusform>Showing the newest %n matches</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n match(es)</source>
-        <translation><numerusform>%n match</numerusform><numerusform>%n matches</numerusform></translation>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matches</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2480,6 +2799,84 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateEntryPoints</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VelmUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size: %1
+SHA-256: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VelmUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
