@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "app/appstate.h"
+#include "app/singleinstance.h"
 #include "app/thememanager.h"
 #include "services/payeeservice.h"
 #include "services/reconciliationservice.h"
@@ -59,6 +60,7 @@ private slots:
     void searchSurvivesHostileText();
     void openingAResultShowsItInTheRegister();
     void categoryTree();
+    void secondStartHandsOverItsFiles();
     void payeeRenameAndMerge_data();
     void payeeRenameAndMerge();
 
@@ -414,6 +416,22 @@ void TestWorkflowScreens::categoryTree()
     QVERIFY(uncategorized->category_id.isEmpty());
     QCOMPARE(uncategorized->sync_status, SyncStatus::Pending);
     QVERIFY(m_state->categoryRepository()->findById(child.id)->parent_id.isEmpty());
+}
+
+void TestWorkflowScreens::secondStartHandsOverItsFiles()
+{
+    QTemporaryDir data;
+    SingleInstance second(data.path());
+    QVERIFY(!second.forwardToRunning({})); // nobody runs yet: start normally
+    SingleInstance running(data.path());
+    QVERIFY(running.listen());
+    QSignalSpy received(&running, &SingleInstance::filesReceived);
+    QVERIFY(second.forwardToRunning({u"statement.qif"_s}));
+    QTRY_COMPARE(received.size(), 1);
+    QCOMPARE(received.first().first().toStringList(), QStringList{QDir::current().absoluteFilePath(u"statement.qif"_s)});
+    // Another data directory is another program.
+    QTemporaryDir other;
+    QVERIFY(!SingleInstance(other.path()).forwardToRunning({}));
 }
 
 void TestWorkflowScreens::payeeRenameAndMerge_data()

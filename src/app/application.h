@@ -3,6 +3,7 @@
 #include <QApplication>
 
 class AppState;
+class QCommandLineParser;
 class MainWindow;
 class QTranslator;
 
@@ -18,10 +19,15 @@ public:
     // loop. Returns 1 when the database could not be opened or migrated.
     int run();
 
+    // --help and --version need no display: answered before the window
+    // system is touched.
+    static int printCommandLineInfo(int &argc, char **argv);
+
     AppState *appState() const { return m_appState; }
     MainWindow *mainWindow() const { return m_mainWindow; }
 
 private:
+    static void setUpCommandLine(QCommandLineParser &parser);
     void loadTranslations();
 
     AppState *m_appState = nullptr;

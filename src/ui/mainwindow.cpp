@@ -285,6 +285,23 @@ QStringList MainWindow::importableFiles(const QMimeData *mime)
     return paths;
 }
 
+void MainWindow::openFiles(const QStringList &paths)
+{
+    QStringList importable;
+    for (const QString &path : paths) {
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (suffix == u"qif" || suffix == u"csv")
+            importable.append(path);
+    }
+    if (importable.isEmpty()) {
+        if (!paths.isEmpty())
+            m_statusBar->showStatusMessage(tr("Only QIF and CSV files can be imported."), kLongMessageMs);
+        return;
+    }
+    showImportWindow();
+    m_importScreen->chooseFiles(importable);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!importableFiles(event->mimeData()).isEmpty())

@@ -53,6 +53,9 @@ public slots:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
+    // Files given on the command line or by a second start: the import
+    // window opens with the importable ones chosen.
+    void openFiles(const QStringList &paths);
     void showPayeesWindow();
     // Brings the window forward with the transaction's account and row shown.
     void showTransaction(const QString &transactionId);
