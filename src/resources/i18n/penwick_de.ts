@@ -5,159 +5,159 @@
     <name>AccountFormDialog</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank (optional)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 4 Ziffern (optional)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Währung:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangs&amp;saldo:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bank:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto&amp;nummer:</translation>
     </message>
 </context>
 <context>
     <name>AccountRowWidget</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konten</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt: %1</translation>
     </message>
 </context>
 <context>
     <name>AccountWorkflowService</name>
     <message>
         <source>The account could not be created. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht angelegt werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
     <message>
         <source>The account could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankfehler</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -165,673 +165,677 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1
+
+Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>%1: encrypted or compressed in an unknown way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: auf unbekannte Weise verschlüsselt oder komprimiert</translation>
     </message>
     <message>
         <source>%1: entry data missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eintragsdaten fehlen</translation>
     </message>
     <message>
         <source>%1: local header does not match the archive directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lokaler Header stimmt nicht mit dem Archivverzeichnis überein</translation>
     </message>
     <message>
         <source>%1: size does not match the archive directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Größe stimmt nicht mit dem Archivverzeichnis überein</translation>
     </message>
     <message>
         <source>%1: cannot be decompressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht entpackt werden</translation>
     </message>
     <message>
         <source>%1: checksum mismatch, the archive is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Prüfsummenfehler, das Archiv ist beschädigt</translation>
     </message>
 </context>
 <context>
     <name>BackupCommands</name>
     <message>
         <source>Write every row of the database to a backup ZIP file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeilen der Datenbank in eine Sicherungs-ZIP-Datei schreiben.</translation>
     </message>
     <message>
         <source>The ZIP file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu schreibende ZIP-Datei.</translation>
     </message>
     <message>
         <source>Merge a backup ZIP file into the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sicherungs-ZIP-Datei mit der Datenbank zusammenführen.</translation>
     </message>
     <message>
         <source>The ZIP file to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu lesende ZIP-Datei.</translation>
     </message>
     <message>
         <source>How rows that exist already are treated: replace (take the backup&apos;s), newer (take the backup&apos;s when its updated_at is later) or skip (keep ours).</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgang mit bereits vorhandenen Zeilen: replace (die der Sicherung übernehmen), newer (die der Sicherung übernehmen, wenn ihr updated_at später ist) oder skip (unsere behalten).</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
     <message>
         <source>Backup saved to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung gespeichert unter: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Option: --%1</translation>
     </message>
     <message>
         <source>Invalid --mode &quot;%1&quot; (expected replace, newer or skip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger --mode &quot;%1&quot; (erwartet: replace, newer oder skip)</translation>
     </message>
     <message>
         <source>Could not read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles durch Sicherungsdaten ersetzen</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Backup refused: %1 would expand to more than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgelehnt: %1 würde auf mehr als %2 MB anwachsen.</translation>
     </message>
     <message>
         <source>Backup refused: its contents would expand to more than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgelehnt: der Inhalt würde auf mehr als %1 MB anwachsen.</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Sicherungsversion: %1</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unerwarteter Fehler</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
         <source>The restored data could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederhergestellten Daten konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Backup refused: unsafe entry name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgelehnt: unsicherer Eintragsname &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Backup refused: &quot;%1&quot; appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgelehnt: &quot;%1&quot; kommt mehrfach vor.</translation>
     </message>
     <message>
         <source>Backup refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgelehnt: %1</translation>
     </message>
     <message>
         <source>Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgelehnt: das Manifest nennt %1 Zeilen von %2, das Archiv enthält aber %3.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>CalendarPopup</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Kategorie</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename:</translation>
     </message>
     <message>
         <source>The category could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; löschen? Buchungen mit dieser Kategorie werden danach keiner Kategorie zugeordnet sein.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheitskosten</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsausgaben</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszimmer</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildungsausgaben</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- &amp; Kommunalsteuern</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete/Kreditrate</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instandhaltung</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausgeld</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraftstoff</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Autokredit</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>ÖPNV</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants &amp; Essen gehen</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperpflege</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Haustiere</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedenes</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kino</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranstaltungen</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkäufe</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Haushalt</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungen</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Kranken</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Leben</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausrat/Wohngebäude</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühren &amp; Entgelte</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühren</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldautomatengebühren</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Säumnisgebühren</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt / Lohn</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Freiberuflich / Beratung</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltene Geschenke</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einnahmen</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung</translation>
     </message>
     <message>
         <source>expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerschlüssel</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeService</name>
     <message>
         <source>The category could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>CliRunner</name>
     <message>
         <source>Use the database in DIR instead of PENWICK_DATA_DIR or the default data directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank in DIR statt PENWICK_DATA_DIR oder dem Standard-Datenverzeichnis verwenden.</translation>
     </message>
     <message>
         <source>Print JSON instead of CSV or text.</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON statt CSV oder Text ausgeben.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:</translation>
     </message>
     <message>
         <source>Run &quot;%1 COMMAND --help&quot; for the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1 COMMAND --help&quot; zeigt die Optionen eines Befehls.</translation>
     </message>
     <message>
         <source>Usage: %1 %2 SUBCOMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 %2 SUBCOMMAND [Optionen]</translation>
     </message>
     <message>
         <source>Subcommands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbefehle:</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 SUBCOMMAND --help&quot; for the options of a subcommand.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1 %2 SUBCOMMAND --help&quot; zeigt die Optionen eines Unterbefehls.</translation>
     </message>
     <message>
         <source>Run &quot;%1 --help&quot; for the list of commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1 --help&quot; zeigt die Liste der Befehle.</translation>
     </message>
     <message>
         <source>Works on the Penwick register from the command line: the same database, migrations and rules as the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitet über die Befehlszeile mit dem Penwick-Kontobuch: dieselbe Datenbank, dieselben Migrationen und Regeln wie das Programm.</translation>
     </message>
     <message>
         <source>The command to run (see below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der auszuführende Befehl (siehe unten).</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl angegeben.</translation>
     </message>
     <message>
         <source>Unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl: %1</translation>
     </message>
     <message>
         <source>Missing subcommand for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlender Unterbefehl für %1.</translation>
     </message>
     <message>
         <source>Unknown command: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl: %1 %2</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 --help&quot; for the options of this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1 %2 --help&quot; zeigt die Optionen dieses Befehls.</translation>
     </message>
     <message>
         <source>--data-dir needs a directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-dir benötigt ein Verzeichnis.</translation>
     </message>
 </context>
 <context>
     <name>CliSession</name>
     <message>
         <source>Failed to initialize the database at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank unter %1 konnte nicht initialisiert werden</translation>
     </message>
     <message>
         <source>Unknown account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Konto: %1</translation>
     </message>
     <message>
         <source>Account name &quot;%1&quot; is ambiguous; use the account id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname &quot;%1&quot; ist mehrdeutig; verwenden Sie die Konto-ID.</translation>
     </message>
     <message>
         <source>Unknown category: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Kategorie: %1</translation>
     </message>
     <message>
         <source>Category name &quot;%1&quot; is ambiguous; use &quot;Parent &gt; Child&quot; or the category id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename &quot;%1&quot; ist mehrdeutig; verwenden Sie &quot;Oberkategorie &gt; Unterkategorie&quot; oder die Kategorie-ID.</translation>
     </message>
     <message>
         <source>Missing argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlendes Argument: %1</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Option: --%1</translation>
     </message>
     <message>
         <source>Invalid date for --%1: &quot;%2&quot; (expected yyyy-MM-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datum für --%1: &quot;%2&quot; (erwartet: yyyy-MM-dd)</translation>
     </message>
     <message>
         <source>Invalid number for --%1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zahl für --%1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The database is busy: another program is writing to it. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist belegt: ein anderes Programm schreibt gerade hinein. Versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The database was created by a newer version of this program (schema version %1; this version knows up to %2). It was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde von einer neueren Version dieses Programms angelegt (Schemaversion %1; diese Version kennt bis %2). Sie wurde nicht verändert.</translation>
     </message>
 </context>
 <context>
     <name>ImportCommands</name>
     <message>
         <source>Cannot read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Import QIF files, mapping each source account to a local account.</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien importieren und jedes Quellkonto einem lokalen Konto zuordnen.</translation>
     </message>
     <message>
         <source>QIF files to import together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeinsam zu importierende QIF-Dateien.</translation>
     </message>
     <message>
         <source>Send the source account SOURCE (or a transfer target named in the files) to the existing account ACCOUNT (name or id). Repeatable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Quellkonto SOURCE (oder ein in den Dateien genanntes Umbuchungsziel) dem vorhandenen Konto ACCOUNT (Name oder ID) zuordnen. Wiederholbar.</translation>
     </message>
     <message>
         <source>Skip the transactions of the source account SOURCE. Repeatable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen des Quellkontos SOURCE überspringen. Wiederholbar.</translation>
     </message>
     <message>
         <source>Sources without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account named after the source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellen ohne --map oder --skip gehen an das vorhandene Konto gleichen Namens (ohne Beachtung der Groß-/Kleinschreibung), sonst an ein neues Konto mit dem Namen der Quelle.</translation>
     </message>
     <message>
         <source>Import a CSV file into one account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CSV-Datei in ein Konto importieren.</translation>
     </message>
     <message>
         <source>CSV file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende CSV-Datei.</translation>
     </message>
     <message>
         <source>Target account (name or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielkonto (Name oder ID).</translation>
     </message>
     <message>
         <source>Column of the date, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte des Datums, ab 0 gezählt.</translation>
     </message>
     <message>
         <source>Column of the payee, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte des Zahlungsempfängers, ab 0 gezählt.</translation>
     </message>
     <message>
         <source>Column of the amount, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte des Betrags, ab 0 gezählt.</translation>
     </message>
     <message>
         <source>Column of the memo, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte des Verwendungszwecks, ab 0 gezählt.</translation>
     </message>
     <message>
         <source>Column of the category name, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte des Kategorienamens, ab 0 gezählt.</translation>
     </message>
     <message>
         <source>How dates are written: %1 (default %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibweise der Daten: %1 (Standard %2).</translation>
     </message>
     <message>
         <source>The first row holds data, not column titles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile enthält Daten, keine Spaltenüberschriften.</translation>
     </message>
     <message>
         <source>Invalid --map &quot;%1&quot; (expected SOURCE=ACCOUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges --map &quot;%1&quot; (erwartet: SOURCE=ACCOUNT)</translation>
     </message>
     <message>
         <source>Source &quot;%1&quot; is mapped twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle &quot;%1&quot; ist doppelt zugeordnet</translation>
     </message>
     <message>
         <source>No source account &quot;%1&quot; in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Quellkonto &quot;%1&quot; in den Dateien</translation>
     </message>
     <message>
         <source>Source &quot;%1&quot; is both mapped and skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle &quot;%1&quot; ist zugeordnet und zugleich übersprungen</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Option: --%1</translation>
     </message>
     <message>
         <source>Invalid --date-format &quot;%1&quot; (expected one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges --date-format &quot;%1&quot; (erwartet eines von %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) could not be stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz konnte nicht gespeichert werden.</numerusform>
+            <numerusform>%n Datensätze konnten nicht gespeichert werden.</numerusform>
         </translation>
     </message>
 </context>
@@ -839,703 +843,705 @@ Please check file permissions and try again.</source>
     <name>ImportScreen</name>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenbankfehler hat den Import abgebrochen, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Umbuchung kontenübergreifend verknüpft</numerusform>
+            <numerusform>%n Umbuchungen kontenübergreifend verknüpft</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (davon %n mit früher importierter Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Metadatensatz übersprungen</numerusform>
+            <numerusform>%n Metadatensätze übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
         </translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message numerus="yes">
         <source>%n split line(s) without a category were not kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Splitzeile ohne Kategorie wurde nicht übernommen</numerusform>
+            <numerusform>%n Splitzeilen ohne Kategorie wurden nicht übernommen</numerusform>
         </translation>
     </message>
     <message>
         <source>Import cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgebrochen.</translation>
     </message>
     <message>
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde abgebrochen, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Spaltenzuordnung:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerspalte:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betragsspalte:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweckspalte:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriespalte:</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Quellkonten:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, wohin jedes Quicken-Konto importiert werden soll. Bei Konten, die über die gewählten Dateien hinweg zugeordnet sind, werden Umbuchungen automatisch verknüpft.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) auswählen</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien (*.qif)</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 is not a QIF or CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine QIF- oder CSV-Datei.</translation>
     </message>
     <message>
         <source>Choose one CSV file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie jeweils nur eine CSV-Datei.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 holds no CSV rows that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine lesbaren CSV-Zeilen.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1: %2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
         </translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
     </message>
     <message>
         <source>No transactions were found: the chosen file(s) are not QIF files with transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchungen gefunden: die gewählten Dateien sind keine QIF-Dateien mit Buchungen.</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Neues Konto &quot;%1&quot; anlegen —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Diese Buchungen überspringen —</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zielkonto</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Konto für den Import oder legen Sie jetzt eines an.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importiere...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kein Konto-Header)</translation>
     </message>
     <message>
         <source>Cannot read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Unclosed quote starting on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschlossenes Anführungszeichen ab Zeile %1.</translation>
     </message>
 </context>
 <context>
     <name>LedgerCommands</name>
     <message>
         <source>List the live accounts with type, currency and balance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktiven Konten mit Typ, Währung und Saldo auflisten.</translation>
     </message>
     <message>
         <source>List the transactions of an account with running balances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen eines Kontos mit laufendem Saldo auflisten.</translation>
     </message>
     <message>
         <source>Account name or id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname oder ID.</translation>
     </message>
     <message>
         <source>Full-text search over payee, memo and check number (newest 200 rows).</source>
-        <translation type="unfinished"></translation>
+        <translation>Volltextsuche in Zahlungsempfänger, Verwendungszweck und Schecknummer (neueste 200 Zeilen).</translation>
     </message>
     <message>
         <source>Search expression: all words must occur, &quot;quoted phrases&quot; and prefix* terms work; &quot;&quot; lists by the filters alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchausdruck: alle Wörter müssen vorkommen, &quot;Phrasen in Anführungszeichen&quot; und Präfix*-Begriffe sind möglich; &quot;&quot; listet nur nach den Filtern.</translation>
     </message>
     <message>
         <source>Only this account (name or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur dieses Konto (Name oder ID).</translation>
     </message>
     <message>
         <source>Only this category (name, &quot;Parent &gt; Child&quot; or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur diese Kategorie (Name, &quot;Oberkategorie &gt; Unterkategorie&quot; oder ID).</translation>
     </message>
     <message>
         <source>Earliest date, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühestes Datum, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Latest date, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spätestes Datum, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Only cleared transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur abgeglichene Buchungen.</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Abg</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Penwick</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Daueraufträge</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bearbeiten...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; löschen</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; löschen?
+
+Alle Buchungen, Daueraufträge und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisation wiederherstellen.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daueraufträge</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Velmora Penwick</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beispieldaten laden</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>Welcome to Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Velmora Penwick</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto anlegen</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei importieren.</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Konto</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Penwick&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A cheque-book register for keeping your household accounts.&lt;/p&gt;&lt;p&gt;Built with the Qt framework, used under the GNU LGPL version 3 (&lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt;, &lt;a href=&quot;https://code.qt.io/&quot;&gt;source code&lt;/a&gt;).&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;velmora.example/penwick&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Penwick&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein Kontobuch für Ihre Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;Erstellt mit dem Qt-Framework, verwendet unter der GNU LGPL Version 3 (&lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt;, &lt;a href=&quot;https://code.qt.io/&quot;&gt;Quellcode&lt;/a&gt;).&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;velmora.example/penwick&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Velmora Penwick</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kontobuch&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber kopieren&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Daueraufträge&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten geladen</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beispieldaten zum Entfernen.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger verwalten</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf — %1</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich — %1</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger umbenennen...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichs&amp;verlauf...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Em&amp;pfänger umbenennen...</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kate&amp;gorien</translation>
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten können nicht erneut geladen werden, solange die Beispielkonten %1 bestehen: Ihre eigenen Buchungen verwenden sie. Verschieben oder löschen Sie diese Buchungen zuerst.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht geladen werden; es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht vollständig entfernt werden.</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispielkonten %1 wurden behalten, weil Ihre eigenen Buchungen sie verwenden.</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt, außer dem, was Ihre eigenen Zeilen verwenden.</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts mehr zu entfernen.</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;richte</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feedback senden...</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Empfängername</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umbenennen</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl zusammenführen</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie 2 oder mehr Empfänger zum Zusammenführen.</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger zusammenführen</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Empfänger zu &quot;%2&quot; zusammenführen?</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
         </translation>
     </message>
 </context>
@@ -1543,1150 +1549,1154 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>PayeeService</name>
     <message>
         <source>Enter the new payee name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den neuen Empfängernamen ein.</translation>
     </message>
     <message>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Empfänger konnten nicht umbenannt werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto im Kontobuch ab, um hier den Verlauf zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Abg</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichene Einzahlungen</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichene Auszahlungen</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung löschen (Del)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abschließen</translation>
     </message>
     <message>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich fehlgeschlagen</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto erfolgreich abgeglichen.</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung über %1 löschen?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung &quot;%1&quot; über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationService</name>
     <message>
         <source>Nothing was reconciled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts abgeglichen.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abgleich konnte nicht gespeichert werden. %1</translation>
     </message>
     <message>
         <source>The transaction &quot;%1&quot; was changed or deleted elsewhere. %2 Check the list and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung &quot;%1&quot; wurde an anderer Stelle geändert oder gelöscht. %2 Prüfen Sie die Liste und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>RecurringCommands</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Post the due auto-post entries, catching up missed dates, as the program does at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die fälligen automatisch zu buchenden Einträge buchen und verpasste Termine nachholen, wie es das Programm beim Start tut.</translation>
     </message>
     <message>
         <source>List the recurring entries by next due date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrenden Einträge nach nächstem Fälligkeitsdatum auflisten.</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n due entry(s) still waiting for confirmation</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fälliger Eintrag wartet noch auf Bestätigung</numerusform>
+            <numerusform>%n fällige Einträge warten noch auf Bestätigung</numerusform>
         </translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
         <source>End Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum</translation>
     </message>
     <message>
         <source>Auto-post</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Buchung</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Transfer To</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung auf</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiwöchentlich</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Enddatum</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fälligkeit automatisch buchen</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Daueraufträge</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Dauerauftrag</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fälligen bestätigen</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 fällig)</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;stätigen</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überspringen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauerauftrag &quot;%1&quot; löschen?</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dauerauftrag konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The recurring entry could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dauerauftrag konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Abg</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger / Zweck</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungskonto nicht gefunden</translation>
     </message>
     <message>
         <source>Choose another account for the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein anderes Konto für die Umbuchung</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger ist erforderlich</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder geleert</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; über %2 löschen?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung &quot;%1&quot; über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Merken nicht möglich: die Quellbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung als Dauerauftrag gemerkt</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;nicht abgeglichen markieren</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;abgeglichen markieren</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Press Enter to edit this transaction, or Ctrl+I for a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter drücken, um diese Buchung zu bearbeiten, oder Ctrl+I für eine neue</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>%1: this currency has no minor units; enter a whole amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: diese Währung hat keine Untereinheiten; geben Sie einen ganzen Betrag ein</translation>
     </message>
     <message>
         <source>%1: the amount is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Betrag ist zu groß</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; ist kein Betrag</translation>
     </message>
     <message>
         <source>No category matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kategorie passt zu &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; matches several categories: choose one</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; passt zu mehreren Kategorien: wählen Sie eine</translation>
     </message>
     <message>
         <source>Date is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum ist erforderlich</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein gültiges Datum</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dauerauftrag konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>No data for this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten für diesen Zeitraum.</translation>
     </message>
     <message>
         <source>Amounts in %1; other currencies are in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge in %1; andere Währungen stehen in der Tabelle</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
 </context>
 <context>
     <name>ReportCommand</name>
     <message>
         <source>Run one of the eight reports and print it as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen der acht Berichte ausführen und als CSV ausgeben.</translation>
     </message>
     <message>
         <source>Report: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht: %1.</translation>
     </message>
     <message>
         <source>First day of the period, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag des Zeitraums, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Last day of the period, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag des Zeitraums, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Only this account (name or id); not for tax_report and account_summary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur dieses Konto (Name oder ID); nicht für tax_report und account_summary.</translation>
     </message>
     <message>
         <source>year_over_year: first day of the earlier period (default: --from one year earlier).</source>
-        <translation type="unfinished"></translation>
+        <translation>year_over_year: erster Tag des früheren Zeitraums (Standard: --from ein Jahr früher).</translation>
     </message>
     <message>
         <source>year_over_year: last day of the earlier period (default: --to one year earlier).</source>
-        <translation type="unfinished"></translation>
+        <translation>year_over_year: letzter Tag des früheren Zeitraums (Standard: --to ein Jahr früher).</translation>
     </message>
     <message>
         <source>Write to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>In FILE statt in die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <source>--from and --to are required except for account_summary, which has no period. year_over_year compares --from..--to with the earlier period.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from und --to sind erforderlich, außer für account_summary, das keinen Zeitraum hat. year_over_year vergleicht --from..--to mit dem früheren Zeitraum.</translation>
     </message>
     <message>
         <source>Unknown report &quot;%1&quot; (expected one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Bericht &quot;%1&quot; (erwartet eines von %2)</translation>
     </message>
     <message>
         <source>--compare-from and --compare-to belong to year_over_year</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare-from und --compare-to gehören zu year_over_year</translation>
     </message>
     <message>
         <source>Report &quot;%1&quot; covers every account; --account does not apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht &quot;%1&quot; umfasst alle Konten; --account gilt hier nicht</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
 </context>
 <context>
     <name>ReportPresenter</name>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht nach Empfänger</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbericht</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen und Ausgaben</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresvergleich</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontenübersicht</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerschlüssel</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuflüsse</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Abflüsse</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgeglichen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
 </context>
 <context>
     <name>ReportPresets</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Monat</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Quartal</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Tage</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 90 Tage</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr vs. letztes Jahr</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr vs. Vorjahr</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal vs. letztes Quartal</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Show &amp;Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagramme zeigen</translation>
     </message>
     <message>
         <source>Export Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm exportieren...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich:</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z2:</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuflüsse</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Abflüsse</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>Export Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm exportieren</translation>
     </message>
     <message>
         <source>PNG Images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>The chart could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>SampleCommands</name>
     <message>
         <source>Add the sample household (three accounts, two months, three recurring entries).</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Beispielhaushalt hinzufügen (drei Konten, zwei Monate, drei Daueraufträge).</translation>
     </message>
     <message>
         <source>Remove every sample row again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Beispielzeilen wieder entfernen.</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht geladen werden; es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten geladen</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beispieldaten zum Entfernen.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht vollständig entfernt werden.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten können nicht erneut geladen werden, solange die Beispielkonten %1 bestehen: Ihre eigenen Buchungen verwenden sie. Verschieben oder löschen Sie diese Buchungen zuerst.</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispielkonten %1 wurden behalten, weil Ihre eigenen Buchungen sie verwenden.</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts mehr zu entfernen.</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt, außer dem, was Ihre eigenen Zeilen verwenden.</translation>
     </message>
 </context>
 <context>
     <name>SearchResultModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Abg</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger, Zweck, Schecknummer suchen...</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur abgeglichene</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message numerus="yes">
         <source>Showing the newest %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neuester Treffer wird angezeigt</numerusform>
+            <numerusform>Die neuesten %n Treffer werden angezeigt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n match(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Treffer</numerusform>
+            <numerusform>%n Treffer</numerusform>
         </translation>
     </message>
 </context>
@@ -2694,20 +2704,20 @@ Both sides of the transfer will be deleted.</source>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konto</numerusform>
+            <numerusform>%n Konten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n Dauerauftrag fällig</numerusform>
+            <numerusform>  •  %n Daueraufträge fällig</numerusform>
         </translation>
     </message>
 </context>
@@ -2715,191 +2725,192 @@ Both sides of the transfer will be deleted.</source>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweck:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheck-Nr.:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein gültiges Datum</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger ist erforderlich</translation>
     </message>
     <message>
         <source>Enter an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Betrag ein</translation>
     </message>
     <message>
         <source>No category matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kategorie passt zu &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>TransactionService</name>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The transaction no longer exists. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>UpdateEntryPoints</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist aktuell (Version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Update-Prüfung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
 </context>
 <context>
     <name>VelmUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
     <message>
         <source>Size: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe: %1
+SHA-256: %2</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>VelmUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Welcome to Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Velmora Penwick</translation>
     </message>
     <message>
         <source>Keep your cheque book on this computer, or sign in to your Velmora account to use the same register on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führen Sie Ihr Kontobuch auf diesem Computer oder melden Sie sich bei Ihrem Velmora-Konto an, um dasselbe Kontobuch auf allen Ihren Geräten zu nutzen.</translation>
     </message>
     <message>
         <source>Create an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto erstellen</translation>
     </message>
     <message>
         <source>Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden...</translation>
     </message>
 </context>
 </TS>
