@@ -1281,7 +1281,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>A&amp;ffichage</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
@@ -1305,7 +1305,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation>&amp;Effacer les données d'exemple</translation>
+        <translation>E&amp;ffacer les données d'exemple</translation>
     </message>
     <message>
         <source>Not signed in</source>
@@ -1405,7 +1405,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Modifier</translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
