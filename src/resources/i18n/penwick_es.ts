@@ -5,159 +5,159 @@
     <name>AccountFormDialog</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorros</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cuenta</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la cuenta</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del banco (opcional)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 4 dígitos (opcional)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moneda:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo &amp;inicial:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A fecha de:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entidad:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de &amp;cuenta:</translation>
     </message>
 </context>
 <context>
     <name>AccountRowWidget</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorros</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cuentas</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1</translation>
     </message>
 </context>
 <context>
     <name>AccountWorkflowService</name>
     <message>
         <source>The account could not be created. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la cuenta. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo inicial</translation>
     </message>
     <message>
         <source>The account could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la cuenta. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de base de datos</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -165,673 +165,677 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo inicializar la base de datos.
+
+Directorio de datos: %1
+
+Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>%1: encrypted or compressed in an unknown way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cifrado o comprimido de forma desconocida</translation>
     </message>
     <message>
         <source>%1: entry data missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: faltan los datos de la entrada</translation>
     </message>
     <message>
         <source>%1: local header does not match the archive directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la cabecera local no coincide con el directorio del archivo</translation>
     </message>
     <message>
         <source>%1: size does not match the archive directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el tamaño no coincide con el directorio del archivo</translation>
     </message>
     <message>
         <source>%1: cannot be decompressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede descomprimir</translation>
     </message>
     <message>
         <source>%1: checksum mismatch, the archive is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: suma de comprobación incorrecta, el archivo está dañado</translation>
     </message>
 </context>
 <context>
     <name>BackupCommands</name>
     <message>
         <source>Write every row of the database to a backup ZIP file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe todas las filas de la base de datos en un archivo ZIP de copia de seguridad.</translation>
     </message>
     <message>
         <source>The ZIP file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ZIP que se va a escribir.</translation>
     </message>
     <message>
         <source>Merge a backup ZIP file into the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Combina un archivo ZIP de copia de seguridad con la base de datos.</translation>
     </message>
     <message>
         <source>The ZIP file to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ZIP que se va a leer.</translation>
     </message>
     <message>
         <source>How rows that exist already are treated: replace (take the backup&apos;s), newer (take the backup&apos;s when its updated_at is later) or skip (keep ours).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se tratan las filas que ya existen: replace (se toma la de la copia), newer (se toma la de la copia si su updated_at es posterior) o skip (se conserva la nuestra).</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en: %1</translation>
     </message>
     <message>
         <source>Backup saved to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad guardada en: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la opción: --%1</translation>
     </message>
     <message>
         <source>Invalid --mode &quot;%1&quot; (expected replace, newer or skip)</source>
-        <translation type="unfinished"></translation>
+        <translation>--mode &quot;%1&quot; no válido (se esperaba replace, newer o skip)</translation>
     </message>
     <message>
         <source>Could not read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo: %1</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importaron %1 elementos; se omitieron %2.</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir elementos existentes</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar todo con la copia de seguridad</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar el más reciente (comparar fechas)</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo ZIP</translation>
     </message>
     <message>
         <source>Backup refused: %1 would expand to more than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia rechazada: %1 ocuparía más de %2 MB al descomprimirse.</translation>
     </message>
     <message>
         <source>Backup refused: its contents would expand to more than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia rechazada: su contenido ocuparía más de %1 MB al descomprimirse.</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia no válida: falta manifest.json</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de copia no admitida: %1</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: error inesperado</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON no válido</translation>
     </message>
     <message>
         <source>The restored data could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los datos restaurados: %1</translation>
     </message>
     <message>
         <source>Backup refused: unsafe entry name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia rechazada: nombre de entrada no seguro &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Backup refused: &quot;%1&quot; appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia rechazada: &quot;%1&quot; aparece más de una vez.</translation>
     </message>
     <message>
         <source>Backup refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia rechazada: %1</translation>
     </message>
     <message>
         <source>Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia rechazada: el manifiesto indica %1 filas de %2, pero el archivo contiene %3.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la copia de seguridad: %1</translation>
     </message>
 </context>
 <context>
     <name>CalendarPopup</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir calendario (F4)</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nueva categoría</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la categoría:</translation>
     </message>
     <message>
         <source>The category could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la categoría.</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar categoría</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar categoría</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar &quot;%1&quot;? Las transacciones con esta categoría quedarán sin categoría.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva categoría</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativos</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos médicos</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos profesionales</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina en casa</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos estatales y locales</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses hipotecarios</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre bienes inmuebles</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivienda</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler/Hipoteca</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunidad de propietarios</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Suministros</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Electricidad</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasolina/Combustible</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota del coche</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro del coche</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte público</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Comestibles</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurantes</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuidado personal</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mascotas</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscripciones</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocio</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cine</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Compras</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ropa</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrónica</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguros</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salud</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vida</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar/Alquiler</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automóvil</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones y cargos</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones bancarias</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones de cajero</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargos por demora</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario / Sueldo</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por intereses</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendos</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por alquiler</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Autónomo / Consultoría</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolsos</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos recibidos</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros ingresos</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>income</source>
-        <translation type="unfinished"></translation>
+        <translation>ingreso</translation>
     </message>
     <message>
         <source>transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>transferencia</translation>
     </message>
     <message>
         <source>expense</source>
-        <translation type="unfinished"></translation>
+        <translation>gasto</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeService</name>
     <message>
         <source>The category could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la categoría. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>CliRunner</name>
     <message>
         <source>Use the database in DIR instead of PENWICK_DATA_DIR or the default data directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la base de datos de DIR en lugar de PENWICK_DATA_DIR o del directorio de datos predeterminado.</translation>
     </message>
     <message>
         <source>Print JSON instead of CSV or text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime JSON en lugar de CSV o texto.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos:</translation>
     </message>
     <message>
         <source>Run &quot;%1 COMMAND --help&quot; for the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecute &quot;%1 COMMAND --help&quot; para ver las opciones de un comando.</translation>
     </message>
     <message>
         <source>Usage: %1 %2 SUBCOMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 %2 SUBCOMMAND [opciones]</translation>
     </message>
     <message>
         <source>Subcommands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subcomandos:</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 SUBCOMMAND --help&quot; for the options of a subcommand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecute &quot;%1 %2 SUBCOMMAND --help&quot; para ver las opciones de un subcomando.</translation>
     </message>
     <message>
         <source>Run &quot;%1 --help&quot; for the list of commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecute &quot;%1 --help&quot; para ver la lista de comandos.</translation>
     </message>
     <message>
         <source>Works on the Penwick register from the command line: the same database, migrations and rules as the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabaja con el registro de Penwick desde la línea de comandos: la misma base de datos, migraciones y reglas que el programa.</translation>
     </message>
     <message>
         <source>The command to run (see below).</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando que se ejecutará (ver abajo).</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó ningún comando.</translation>
     </message>
     <message>
         <source>Unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconocido: %1</translation>
     </message>
     <message>
         <source>Missing subcommand for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el subcomando de %1.</translation>
     </message>
     <message>
         <source>Unknown command: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconocido: %1 %2</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 --help&quot; for the options of this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecute &quot;%1 %2 --help&quot; para ver las opciones de este comando.</translation>
     </message>
     <message>
         <source>--data-dir needs a directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-dir necesita un directorio.</translation>
     </message>
 </context>
 <context>
     <name>CliSession</name>
     <message>
         <source>Failed to initialize the database at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo inicializar la base de datos en %1</translation>
     </message>
     <message>
         <source>Unknown account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta desconocida: %1</translation>
     </message>
     <message>
         <source>Account name &quot;%1&quot; is ambiguous; use the account id.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de cuenta &quot;%1&quot; es ambiguo; use el id de la cuenta.</translation>
     </message>
     <message>
         <source>Unknown category: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría desconocida: %1</translation>
     </message>
     <message>
         <source>Category name &quot;%1&quot; is ambiguous; use &quot;Parent &gt; Child&quot; or the category id.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de categoría &quot;%1&quot; es ambiguo; use &quot;Padre &gt; Hija&quot; o el id de la categoría.</translation>
     </message>
     <message>
         <source>Missing argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el argumento: %1</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la opción: --%1</translation>
     </message>
     <message>
         <source>Invalid date for --%1: &quot;%2&quot; (expected yyyy-MM-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha no válida para --%1: &quot;%2&quot; (se esperaba yyyy-MM-dd)</translation>
     </message>
     <message>
         <source>Invalid number for --%1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Número no válido para --%1: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The database is busy: another program is writing to it. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos está ocupada: otro programa está escribiendo en ella. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The database was created by a newer version of this program (schema version %1; this version knows up to %2). It was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos la creó una versión más reciente de este programa (versión de esquema %1; esta versión admite hasta la %2). No se ha modificado.</translation>
     </message>
 </context>
 <context>
     <name>ImportCommands</name>
     <message>
         <source>Cannot read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1</translation>
     </message>
     <message>
         <source>Import QIF files, mapping each source account to a local account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa archivos QIF, asignando cada cuenta de origen a una cuenta local.</translation>
     </message>
     <message>
         <source>QIF files to import together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QIF que se importarán juntos.</translation>
     </message>
     <message>
         <source>Send the source account SOURCE (or a transfer target named in the files) to the existing account ACCOUNT (name or id). Repeatable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía la cuenta de origen SOURCE (o un destino de transferencia indicado en los archivos) a la cuenta existente ACCOUNT (nombre o id). Se puede repetir.</translation>
     </message>
     <message>
         <source>Skip the transactions of the source account SOURCE. Repeatable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite las transacciones de la cuenta de origen SOURCE. Se puede repetir.</translation>
     </message>
     <message>
         <source>Sources without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account named after the source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los orígenes sin --map ni --skip van a la cuenta existente con el mismo nombre (sin distinguir mayúsculas); si no existe, a una cuenta nueva con el nombre del origen.</translation>
     </message>
     <message>
         <source>Import a CSV file into one account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa un archivo CSV en una cuenta.</translation>
     </message>
     <message>
         <source>CSV file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV que se importará.</translation>
     </message>
     <message>
         <source>Target account (name or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta de destino (nombre o id).</translation>
     </message>
     <message>
         <source>Column of the date, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de la fecha, contando desde 0.</translation>
     </message>
     <message>
         <source>Column of the payee, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna del beneficiario, contando desde 0.</translation>
     </message>
     <message>
         <source>Column of the amount, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna del importe, contando desde 0.</translation>
     </message>
     <message>
         <source>Column of the memo, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de la nota, contando desde 0.</translation>
     </message>
     <message>
         <source>Column of the category name, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna del nombre de la categoría, contando desde 0.</translation>
     </message>
     <message>
         <source>How dates are written: %1 (default %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de las fechas: %1 (predeterminado %2).</translation>
     </message>
     <message>
         <source>The first row holds data, not column titles.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila contiene datos, no títulos de columna.</translation>
     </message>
     <message>
         <source>Invalid --map &quot;%1&quot; (expected SOURCE=ACCOUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>--map &quot;%1&quot; no válido (se esperaba SOURCE=ACCOUNT)</translation>
     </message>
     <message>
         <source>Source &quot;%1&quot; is mapped twice</source>
-        <translation type="unfinished"></translation>
+        <translation>El origen &quot;%1&quot; está asignado dos veces</translation>
     </message>
     <message>
         <source>No source account &quot;%1&quot; in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna cuenta de origen &quot;%1&quot; en los archivos</translation>
     </message>
     <message>
         <source>Source &quot;%1&quot; is both mapped and skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>El origen &quot;%1&quot; está asignado y omitido a la vez</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la opción: --%1</translation>
     </message>
     <message>
         <source>Invalid --date-format &quot;%1&quot; (expected one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--date-format &quot;%1&quot; no válido (se esperaba uno de %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) could not be stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo guardar %n registro.</numerusform>
+            <numerusform>No se pudieron guardar %n registros.</numerusform>
         </translation>
     </message>
 </context>
@@ -839,703 +843,705 @@ Please check file permissions and try again.</source>
     <name>ImportScreen</name>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la importación.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error de la base de datos detuvo la importación y se deshicieron todos los cambios. No se añadió ninguna transacción.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Importación completada!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+            <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (incluida %n vinculada a una fila importada anteriormente)</numerusform>
+            <numerusform>  (incluidas %n vinculadas a filas importadas anteriormente)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (no se pudo leer)</numerusform>
+            <numerusform>%n registros omitidos (no se pudieron leer)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos; ver registro)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos; ver registro)</numerusform>
         </translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió ninguna transacción.</translation>
     </message>
     <message numerus="yes">
         <source>%n split line(s) without a category were not kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se conservó %n línea de desglose sin categoría</numerusform>
+            <numerusform>No se conservaron %n líneas de desglose sin categoría</numerusform>
         </translation>
     </message>
     <message>
         <source>Import cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación cancelada.</translation>
     </message>
     <message>
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación se canceló y se deshicieron todos los cambios. No se añadió ninguna transacción.</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de columnas CSV:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de fecha:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de beneficiario:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de importe:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de nota:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de categoría:</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila es el encabezado</translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas de origen QIF:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dónde importar cada cuenta de Quicken. Las transferencias entre cuentas asignadas en los archivos seleccionados se vincularán automáticamente.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún archivo seleccionado</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo(s) QIF</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QIF (*.qif)</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>%1 is not a QIF or CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo QIF ni CSV.</translation>
     </message>
     <message>
         <source>Choose one CSV file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un solo archivo CSV cada vez.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>%1 holds no CSV rows that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene filas CSV legibles.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col %1: %2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
         </translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando archivo(s) QIF...</translation>
     </message>
     <message>
         <source>No transactions were found: the chosen file(s) are not QIF files with transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron transacciones: los archivos elegidos no son archivos QIF con transacciones.</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Crear cuenta nueva &quot;%1&quot; —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Omitir estas transacciones —</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cuenta de destino</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una cuenta en la que importar o cree una ahora.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin cabecera de cuenta)</translation>
     </message>
     <message>
         <source>Cannot read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1</translation>
     </message>
     <message>
         <source>Unclosed quote starting on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comillas sin cerrar a partir de la línea %1.</translation>
     </message>
 </context>
 <context>
     <name>LedgerCommands</name>
     <message>
         <source>List the live accounts with type, currency and balance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista las cuentas activas con tipo, moneda y saldo.</translation>
     </message>
     <message>
         <source>List the transactions of an account with running balances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista las transacciones de una cuenta con saldos acumulados.</translation>
     </message>
     <message>
         <source>Account name or id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre o id de la cuenta.</translation>
     </message>
     <message>
         <source>Full-text search over payee, memo and check number (newest 200 rows).</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda de texto en beneficiario, nota y número de cheque (las 200 filas más recientes).</translation>
     </message>
     <message>
         <source>Search expression: all words must occur, &quot;quoted phrases&quot; and prefix* terms work; &quot;&quot; lists by the filters alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Expresión de búsqueda: deben aparecer todas las palabras; admite &quot;frases entre comillas&quot; y términos con prefijo*; &quot;&quot; lista solo según los filtros.</translation>
     </message>
     <message>
         <source>Only this account (name or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo esta cuenta (nombre o id).</translation>
     </message>
     <message>
         <source>Only this category (name, &quot;Parent &gt; Child&quot; or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo esta categoría (nombre, &quot;Padre &gt; Hija&quot; o id).</translation>
     </message>
     <message>
         <source>Earliest date, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha más antigua, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Latest date, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha más reciente, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Only cleared transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo transacciones conciliadas.</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Id</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº cheq.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Penwick</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción recurrente registrada automáticamente</numerusform>
+            <numerusform>%n transacciones recurrentes registradas automáticamente</numerusform>
         </translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones recurrentes</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar &quot;%1&quot;...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar &quot;%1&quot;?
+
+Se eliminarán todas las transacciones, entradas recurrentes e historial de conciliación de esta cuenta. Puede restaurarla desde Preferencias → Datos y sincronización.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva &amp;cuenta</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transacciones recurrentes</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Velmora Penwick</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de &amp;teclado</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos de &amp;ejemplo</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar datos de ejemplo</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin iniciar sesión</translation>
     </message>
     <message>
         <source>Welcome to Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Velmora Penwick</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cree su primera cuenta para empezar.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear cuenta</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>También puede importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero una cuenta</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Penwick&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A cheque-book register for keeping your household accounts.&lt;/p&gt;&lt;p&gt;Built with the Qt framework, used under the GNU LGPL version 3 (&lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt;, &lt;a href=&quot;https://code.qt.io/&quot;&gt;source code&lt;/a&gt;).&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;velmora.example/penwick&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Penwick&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de chequera para llevar las cuentas de su hogar.&lt;/p&gt;&lt;p&gt;Creado con el framework Qt, usado bajo la GNU LGPL versión 3 (&lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt;, &lt;a href=&quot;https://code.qt.io/&quot;&gt;código fuente&lt;/a&gt;).&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;velmora.example/penwick&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Velmora Penwick</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo de arriba&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importar&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones recurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ir a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ir a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo cargados</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de ejemplo que borrar.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo borrados</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar transacciones</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliación — %1</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar — %1</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliación...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar beneficiarios...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onciliar...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de conciliación...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar &amp;beneficiarios...</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>Cate&amp;gorías</translation>
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden volver a cargar los datos de ejemplo mientras sigan existiendo las cuentas de ejemplo %1: sus propias transacciones las usan. Mueva o elimine antes esas transacciones.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron cargar los datos de ejemplo; no se añadió nada.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron borrar por completo los datos de ejemplo.</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se conservaron las cuentas de ejemplo %1 porque sus propias transacciones las usan.</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo borrados, salvo lo que usan sus propias filas.</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda nada por borrar.</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informes</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novedades...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;actualizaciones...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar &amp;comentarios...</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre del beneficiario</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar selección</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar selección</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre:</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de nombre completado</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se renombró %n transacción.</numerusform>
+            <numerusform>Se renombraron %n transacciones.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione 2 o más beneficiarios para combinar.</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar beneficiarios</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Combinar %1 beneficiarios en &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al combinar</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación completada</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se combinó %n transacción.</numerusform>
+            <numerusform>Se combinaron %n transacciones.</numerusform>
         </translation>
     </message>
 </context>
@@ -1543,1150 +1549,1154 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>PayeeService</name>
     <message>
         <source>Enter the new payee name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el nuevo nombre del beneficiario.</translation>
     </message>
     <message>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron renombrar los beneficiarios. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliación</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo conciliado</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay conciliaciones. Concilie la cuenta desde el registro para ver aquí el historial.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anterior</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósitos conciliados</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiros conciliados</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo conciliado</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir transacción</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una transacción (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la transacción seleccionada (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar conciliación</translation>
     </message>
     <message>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de conciliación</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliación completada</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta conciliada correctamente.</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transacción de %1?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transferencia &quot;%1&quot; de %2?
+
+Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transacción</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationService</name>
     <message>
         <source>Nothing was reconciled.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se concilió nada.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la conciliación. %1</translation>
     </message>
     <message>
         <source>The transaction &quot;%1&quot; was changed or deleted elsewhere. %2 Check the list and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transacción &quot;%1&quot; se modificó o eliminó en otro lugar. %2 Revise la lista e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>RecurringCommands</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Post the due auto-post entries, catching up missed dates, as the program does at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra las entradas automáticas vencidas, recuperando las fechas perdidas, como hace el programa al iniciarse.</translation>
     </message>
     <message>
         <source>List the recurring entries by next due date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista las entradas recurrentes por próximo vencimiento.</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción recurrente registrada automáticamente</numerusform>
+            <numerusform>%n transacciones recurrentes registradas automáticamente</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n due entry(s) still waiting for confirmation</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada vencida aún pendiente de confirmación</numerusform>
+            <numerusform>%n entradas vencidas aún pendientes de confirmación</numerusform>
         </translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Id</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Próx. venc.</translation>
     </message>
     <message>
         <source>End Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha final</translation>
     </message>
     <message>
         <source>Auto-post</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Transfer To</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferir a</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Quincenal</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción recurrente</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción recurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizar transacción</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiece a escribir para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Con fecha final</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar automáticamente al vencer</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha inicial:</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha final:</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Próx. venc.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactiva</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones recurrentes</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva recurrente</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar vencidas</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 vencidas)</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmar</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la recurrente &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la entrada recurrente. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>The recurring entry could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la entrada recurrente. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº cheq.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario / Nota</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: guardar  |  Intro: siguiente  |  %2: eliminar  |  %3: memorizar  |  &apos;: copiar de arriba</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la cuenta de transferencia</translation>
     </message>
     <message>
         <source>Choose another account for the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija otra cuenta para la transferencia</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>El beneficiario es obligatorio</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un importe de pago o de depósito</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos borrados</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar &quot;%1&quot; de %2?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transferencia &quot;%1&quot; de %2?
+
+Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transacción</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede memorizar: la transacción de origen tiene una fecha no válida</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción memorizada como recurrente</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar nueva</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar como &amp;no conciliada</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar como &amp;conciliada</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Press Enter to edit this transaction, or Ctrl+I for a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Intro para editar esta transacción o Ctrl+I para una nueva</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>%1: this currency has no minor units; enter a whole amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: esta moneda no tiene decimales; introduzca un importe entero</translation>
     </message>
     <message>
         <source>%1: the amount is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el importe es demasiado grande</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; no es un importe</translation>
     </message>
     <message>
         <source>No category matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna categoría coincide con &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; matches several categories: choose one</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; coincide con varias categorías: elija una</translation>
     </message>
     <message>
         <source>Date is required</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha es obligatoria</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha válida</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la entrada recurrente. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>No data for this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos para este periodo.</translation>
     </message>
     <message>
         <source>Amounts in %1; other currencies are in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Importes en %1; las demás monedas están en la tabla</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
 </context>
 <context>
     <name>ReportCommand</name>
     <message>
         <source>Run one of the eight reports and print it as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuta uno de los ocho informes y lo imprime como CSV.</translation>
     </message>
     <message>
         <source>Report: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe: %1.</translation>
     </message>
     <message>
         <source>First day of the period, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día del periodo, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Last day of the period, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día del periodo, yyyy-MM-dd.</translation>
     </message>
     <message>
         <source>Only this account (name or id); not for tax_report and account_summary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo esta cuenta (nombre o id); no para tax_report ni account_summary.</translation>
     </message>
     <message>
         <source>year_over_year: first day of the earlier period (default: --from one year earlier).</source>
-        <translation type="unfinished"></translation>
+        <translation>year_over_year: primer día del periodo anterior (predeterminado: --from un año antes).</translation>
     </message>
     <message>
         <source>year_over_year: last day of the earlier period (default: --to one year earlier).</source>
-        <translation type="unfinished"></translation>
+        <translation>year_over_year: último día del periodo anterior (predeterminado: --to un año antes).</translation>
     </message>
     <message>
         <source>Write to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe en FILE en lugar de la salida estándar.</translation>
     </message>
     <message>
         <source>--from and --to are required except for account_summary, which has no period. year_over_year compares --from..--to with the earlier period.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from y --to son obligatorios salvo para account_summary, que no tiene periodo. year_over_year compara --from..--to con el periodo anterior.</translation>
     </message>
     <message>
         <source>Unknown report &quot;%1&quot; (expected one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe desconocido &quot;%1&quot; (se esperaba uno de %2)</translation>
     </message>
     <message>
         <source>--compare-from and --compare-to belong to year_over_year</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare-from y --compare-to son de year_over_year</translation>
     </message>
     <message>
         <source>Report &quot;%1&quot; covers every account; --account does not apply</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe &quot;%1&quot; abarca todas las cuentas; --account no se aplica</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en: %1</translation>
     </message>
 </context>
 <context>
     <name>ReportPresenter</name>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos por categoría</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen por beneficiario</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe fiscal</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos vs. gastos</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de caja</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Interanual</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de cuentas</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorros</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliado</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>No conciliado</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
 </context>
 <context>
     <name>ReportPresets</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes pasado</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre pasado</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 30 días</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 90 días</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año vs. año pasado</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado vs. año anterior</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre vs. trimestre pasado</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Show &amp;Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;gráficos</translation>
     </message>
     <message>
         <source>Export Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar gráfico...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo:</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar:</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2:</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe en %1.</translation>
     </message>
     <message>
         <source>Export Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar gráfico</translation>
     </message>
     <message>
         <source>PNG Images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>The chart could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el gráfico en %1.</translation>
     </message>
 </context>
 <context>
     <name>SampleCommands</name>
     <message>
         <source>Add the sample household (three accounts, two months, three recurring entries).</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade el hogar de ejemplo (tres cuentas, dos meses, tres entradas recurrentes).</translation>
     </message>
     <message>
         <source>Remove every sample row again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina de nuevo todas las filas de ejemplo.</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron cargar los datos de ejemplo; no se añadió nada.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo cargados</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de ejemplo que borrar.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron borrar por completo los datos de ejemplo.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo borrados</translation>
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden volver a cargar los datos de ejemplo mientras sigan existiendo las cuentas de ejemplo %1: sus propias transacciones las usan. Mueva o elimine antes esas transacciones.</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se conservaron las cuentas de ejemplo %1 porque sus propias transacciones las usan.</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda nada por borrar.</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo borrados, salvo lo que usan sus propias filas.</translation>
     </message>
 </context>
 <context>
     <name>SearchResultModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar beneficiario, nota, número de cheque...</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas:</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo conciliadas</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las categorías</translation>
     </message>
     <message numerus="yes">
         <source>Showing the newest %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se muestra %n coincidencia (la más reciente)</numerusform>
+            <numerusform>Se muestran las %n coincidencias más recientes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n match(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coincidencia</numerusform>
+            <numerusform>%n coincidencias</numerusform>
         </translation>
     </message>
 </context>
@@ -2694,20 +2704,20 @@ Both sides of the transfer will be deleted.</source>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cuenta</numerusform>
+            <numerusform>%n cuentas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n recurrente vencida</numerusform>
+            <numerusform>  •  %n recurrentes vencidas</numerusform>
         </translation>
     </message>
 </context>
@@ -2715,191 +2725,192 @@ Both sides of the transfer will be deleted.</source>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiece a escribir para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliado</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº de cheque:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha válida</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>El beneficiario es obligatorio</translation>
     </message>
     <message>
         <source>Enter an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un importe</translation>
     </message>
     <message>
         <source>No category matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna categoría coincide con &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>TransactionService</name>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>The transaction no longer exists. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transacción ya no existe. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la transacción. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>UpdateEntryPoints</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay notas de la versión disponibles para %1 %2</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al buscar actualizaciones: %1</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones…</translation>
     </message>
 </context>
 <context>
     <name>VelmUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene la versión %1. La última versión es %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*No hay notas disponibles para esta versión.*</translation>
     </message>
     <message>
         <source>Size: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño: %1
+SHA-256: %2</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
     <name>VelmUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Está usando la versión %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar %1</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Welcome to Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Velmora Penwick</translation>
     </message>
     <message>
         <source>Keep your cheque book on this computer, or sign in to your Velmora account to use the same register on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde su chequera en este equipo o inicie sesión en su cuenta de Velmora para usar el mismo registro en todos sus dispositivos.</translation>
     </message>
     <message>
         <source>Create an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una cuenta</translation>
     </message>
     <message>
         <source>Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión...</translation>
     </message>
 </context>
 </TS>

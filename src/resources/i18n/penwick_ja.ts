@@ -5,159 +5,159 @@
     <name>AccountFormDialog</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>当座預金</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>口座名</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行名 (任意)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>下4桁 (任意)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>通貨(&amp;C):</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高(&amp;B):</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>基準日(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関(&amp;I):</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座番号(&amp;N):</translation>
     </message>
 </context>
 <context>
     <name>AccountRowWidget</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>当座預金</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>口座がありません</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>合計: %1</translation>
     </message>
 </context>
 <context>
     <name>AccountWorkflowService</name>
     <message>
         <source>The account could not be created. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を作成できませんでした。変更はありません。</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>期首残高</translation>
     </message>
     <message>
         <source>The account could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を削除できませんでした。変更はありません。</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラー</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -165,672 +165,676 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースを初期化できませんでした。
+
+データディレクトリ: %1
+
+ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>%1: encrypted or compressed in an unknown way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 不明な方式で暗号化または圧縮されています</translation>
     </message>
     <message>
         <source>%1: entry data missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: エントリのデータがありません</translation>
     </message>
     <message>
         <source>%1: local header does not match the archive directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ローカルヘッダーがアーカイブのディレクトリと一致しません</translation>
     </message>
     <message>
         <source>%1: size does not match the archive directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: サイズがアーカイブのディレクトリと一致しません</translation>
     </message>
     <message>
         <source>%1: cannot be decompressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 展開できません</translation>
     </message>
     <message>
         <source>%1: checksum mismatch, the archive is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: チェックサムが一致しません。アーカイブが破損しています</translation>
     </message>
 </context>
 <context>
     <name>BackupCommands</name>
     <message>
         <source>Write every row of the database to a backup ZIP file.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースの全行をバックアップ ZIP ファイルに書き出します。</translation>
     </message>
     <message>
         <source>The ZIP file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出す ZIP ファイル。</translation>
     </message>
     <message>
         <source>Merge a backup ZIP file into the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ ZIP ファイルをデータベースに統合します。</translation>
     </message>
     <message>
         <source>The ZIP file to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込む ZIP ファイル。</translation>
     </message>
     <message>
         <source>How rows that exist already are treated: replace (take the backup&apos;s), newer (take the backup&apos;s when its updated_at is later) or skip (keep ours).</source>
-        <translation type="unfinished"></translation>
+        <translation>既存の行の扱い: replace (バックアップ側を採用)、newer (updated_at が新しい場合にバックアップ側を採用)、skip (現在のデータを保持)。</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めませんでした: %1</translation>
     </message>
     <message>
         <source>Backup saved to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを保存しました: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションがありません: --%1</translation>
     </message>
     <message>
         <source>Invalid --mode &quot;%1&quot; (expected replace, newer or skip)</source>
-        <translation type="unfinished"></translation>
+        <translation>--mode &quot;%1&quot; が無効です (replace、newer、skip のいずれかを指定)</translation>
     </message>
     <message>
         <source>Could not read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>既存の項目をスキップ</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてバックアップのデータで置き換え</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい方を保持 (タイムスタンプを比較)</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP アーカイブを開けませんでした</translation>
     </message>
     <message>
         <source>Backup refused: %1 would expand to more than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを拒否しました: %1 は展開すると %2 MB を超えます。</translation>
     </message>
     <message>
         <source>Backup refused: its contents would expand to more than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを拒否しました: 内容を展開すると %1 MB を超えます。</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップ: manifest.json がありません</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未対応のバックアップバージョン: %1</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 予期しないエラー</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 無効な JSON</translation>
     </message>
     <message>
         <source>The restored data could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>復元したデータを保存できませんでした: %1</translation>
     </message>
     <message>
         <source>Backup refused: unsafe entry name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを拒否しました: 安全でないエントリ名 &quot;%1&quot;。</translation>
     </message>
     <message>
         <source>Backup refused: &quot;%1&quot; appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを拒否しました: &quot;%1&quot; が複数回含まれています。</translation>
     </message>
     <message>
         <source>Backup refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを拒否しました: %1</translation>
     </message>
     <message>
         <source>Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを拒否しました: マニフェストには %2 の行が %1 行とありますが、アーカイブには %3 行あります。</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを復元できませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>CalendarPopup</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーを開く (F4)</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 新規カテゴリ</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ</translation>
     </message>
     <message>
         <source>Category name:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名:</translation>
     </message>
     <message>
         <source>The category could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを保存できませんでした。</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの削除</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; を削除しますか? このカテゴリの取引は未分類になります。</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付金</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>医療費</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>事業経費</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>在宅勤務</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>教育費</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>住民税・地方税</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅ローン利息</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>固定資産税</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>住居</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>家賃/住宅ローン</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>修繕・メンテナンス</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>管理費</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>公共料金</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>電気</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>ガス</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>水道</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>電話</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>交通</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>ガソリン/燃料</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車ローン</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車保険</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>公共交通機関</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>食料品</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>外食</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>身だしなみ</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>ペット</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>サブスクリプション</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>贈り物</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>雑費</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>娯楽</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>動画配信</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>映画</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>買い物</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>衣類</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>家電</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>日用品</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>保険</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>医療保険</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>生命保険</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>火災・家財保険</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>手数料</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行手数料</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>ATM 手数料</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>延滞料</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>給与</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>受取利息</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>配当収入</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>家賃収入</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>フリーランス / コンサルティング</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>返金</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>受け取った贈り物</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の収入</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
     <message>
         <source>expense</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税区分</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeService</name>
     <message>
         <source>The category could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを削除できませんでした。変更はありません。</translation>
     </message>
 </context>
 <context>
     <name>CliRunner</name>
     <message>
         <source>Use the database in DIR instead of PENWICK_DATA_DIR or the default data directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>PENWICK_DATA_DIR や既定のデータディレクトリの代わりに DIR のデータベースを使用します。</translation>
     </message>
     <message>
         <source>Print JSON instead of CSV or text.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV やテキストの代わりに JSON を出力します。</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド:</translation>
     </message>
     <message>
         <source>Run &quot;%1 COMMAND --help&quot; for the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドのオプションは &quot;%1 COMMAND --help&quot; で確認できます。</translation>
     </message>
     <message>
         <source>Usage: %1 %2 SUBCOMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: %1 %2 SUBCOMMAND [オプション]</translation>
     </message>
     <message>
         <source>Subcommands:</source>
-        <translation type="unfinished"></translation>
+        <translation>サブコマンド:</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 SUBCOMMAND --help&quot; for the options of a subcommand.</source>
-        <translation type="unfinished"></translation>
+        <translation>サブコマンドのオプションは &quot;%1 %2 SUBCOMMAND --help&quot; で確認できます。</translation>
     </message>
     <message>
         <source>Run &quot;%1 --help&quot; for the list of commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドの一覧は &quot;%1 --help&quot; で確認できます。</translation>
     </message>
     <message>
         <source>Works on the Penwick register from the command line: the same database, migrations and rules as the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドラインから Penwick の記録を操作します。データベース、マイグレーション、ルールはプログラムと共通です。</translation>
     </message>
     <message>
         <source>The command to run (see below).</source>
-        <translation type="unfinished"></translation>
+        <translation>実行するコマンド (下記参照)。</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドが指定されていません。</translation>
     </message>
     <message>
         <source>Unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド: %1</translation>
     </message>
     <message>
         <source>Missing subcommand for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のサブコマンドがありません。</translation>
     </message>
     <message>
         <source>Unknown command: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド: %1 %2</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 --help&quot; for the options of this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>このコマンドのオプションは &quot;%1 %2 --help&quot; で確認できます。</translation>
     </message>
     <message>
         <source>--data-dir needs a directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-dir にはディレクトリが必要です。</translation>
     </message>
 </context>
 <context>
     <name>CliSession</name>
     <message>
         <source>Failed to initialize the database at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のデータベースを初期化できませんでした</translation>
     </message>
     <message>
         <source>Unknown account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な口座: %1</translation>
     </message>
     <message>
         <source>Account name &quot;%1&quot; is ambiguous; use the account id.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座名 &quot;%1&quot; があいまいです。口座 ID を使用してください。</translation>
     </message>
     <message>
         <source>Unknown category: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なカテゴリ: %1</translation>
     </message>
     <message>
         <source>Category name &quot;%1&quot; is ambiguous; use &quot;Parent &gt; Child&quot; or the category id.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名 &quot;%1&quot; があいまいです。&quot;親 &gt; 子&quot; またはカテゴリ ID を使用してください。</translation>
     </message>
     <message>
         <source>Missing argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>引数がありません: %1</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションがありません: --%1</translation>
     </message>
     <message>
         <source>Invalid date for --%1: &quot;%2&quot; (expected yyyy-MM-dd)</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 の日付が無効です: &quot;%2&quot; (yyyy-MM-dd 形式で指定)</translation>
     </message>
     <message>
         <source>Invalid number for --%1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 の数値が無効です: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The database is busy: another program is writing to it. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースが使用中です: 別のプログラムが書き込んでいます。もう一度お試しください。</translation>
     </message>
     <message>
         <source>The database was created by a newer version of this program (schema version %1; this version knows up to %2). It was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>このデータベースは新しいバージョンのプログラムで作成されています (スキーマバージョン %1、このバージョンの対応上限は %2)。変更はしていません。</translation>
     </message>
 </context>
 <context>
     <name>ImportCommands</name>
     <message>
         <source>Cannot read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません: %1</translation>
     </message>
     <message>
         <source>Import QIF files, mapping each source account to a local account.</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルをインポートし、各元口座をローカル口座に割り当てます。</translation>
     </message>
     <message>
         <source>QIF files to import together.</source>
-        <translation type="unfinished"></translation>
+        <translation>まとめてインポートする QIF ファイル。</translation>
     </message>
     <message>
         <source>Send the source account SOURCE (or a transfer target named in the files) to the existing account ACCOUNT (name or id). Repeatable.</source>
-        <translation type="unfinished"></translation>
+        <translation>元口座 SOURCE (またはファイル内の振替先) を既存の口座 ACCOUNT (名前または ID) に割り当てます。複数指定可。</translation>
     </message>
     <message>
         <source>Skip the transactions of the source account SOURCE. Repeatable.</source>
-        <translation type="unfinished"></translation>
+        <translation>元口座 SOURCE の取引をスキップします。複数指定可。</translation>
     </message>
     <message>
         <source>Sources without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account named after the source.</source>
-        <translation type="unfinished"></translation>
+        <translation>--map も --skip も指定されていない元口座は、同じ名前 (大文字小文字を区別しない) の既存口座へ、なければ元口座名の新しい口座へインポートされます。</translation>
     </message>
     <message>
         <source>Import a CSV file into one account.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイルを 1 つの口座にインポートします。</translation>
     </message>
     <message>
         <source>CSV file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートする CSV ファイル。</translation>
     </message>
     <message>
         <source>Target account (name or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座 (名前または ID)。</translation>
     </message>
     <message>
         <source>Column of the date, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列 (0 から数える)。</translation>
     </message>
     <message>
         <source>Column of the payee, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の列 (0 から数える)。</translation>
     </message>
     <message>
         <source>Column of the amount, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列 (0 から数える)。</translation>
     </message>
     <message>
         <source>Column of the memo, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列 (0 から数える)。</translation>
     </message>
     <message>
         <source>Column of the category name, counted from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名の列 (0 から数える)。</translation>
     </message>
     <message>
         <source>How dates are written: %1 (default %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の書式: %1 (既定値 %2)。</translation>
     </message>
     <message>
         <source>The first row holds data, not column titles.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 行目は列見出しではなくデータです。</translation>
     </message>
     <message>
         <source>Invalid --map &quot;%1&quot; (expected SOURCE=ACCOUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>--map &quot;%1&quot; が無効です (SOURCE=ACCOUNT 形式で指定)</translation>
     </message>
     <message>
         <source>Source &quot;%1&quot; is mapped twice</source>
-        <translation type="unfinished"></translation>
+        <translation>元口座 &quot;%1&quot; が二重に割り当てられています</translation>
     </message>
     <message>
         <source>No source account &quot;%1&quot; in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに元口座 &quot;%1&quot; がありません</translation>
     </message>
     <message>
         <source>Source &quot;%1&quot; is both mapped and skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>元口座 &quot;%1&quot; が割り当てとスキップの両方に指定されています</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションがありません: --%1</translation>
     </message>
     <message>
         <source>Invalid --date-format &quot;%1&quot; (expected one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--date-format &quot;%1&quot; が無効です (%2 のいずれかを指定)</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) could not be stored.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードを保存できませんでした。</numerusform>
         </translation>
     </message>
 </context>
@@ -838,690 +842,692 @@ Please check file permissions and try again.</source>
     <name>ImportScreen</name>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました。</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラーでインポートが中断され、すべての変更が取り消されました。取引は追加されていません。</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが完了しました!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引をインポートしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の振替を口座間でリンクしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (うち %n 件は以前にインポートした行とリンク)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の重複をスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (解析不能)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のメタデータレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (元口座が未割り当て)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (データベースエラー — ログを参照)</numerusform>
         </translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引は追加されていません。</translation>
     </message>
     <message numerus="yes">
         <source>%n split line(s) without a category were not kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>カテゴリのない %n 件の分割行は保持されませんでした</numerusform>
         </translation>
     </message>
     <message>
         <source>Import cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートを取り消しました。</translation>
     </message>
     <message>
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートは取り消され、すべての変更が元に戻されました。取引は追加されていません。</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>形式(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 列の割り当て:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の列:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの列:</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の書式:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>1 行目は見出し</translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF の元口座:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>各 Quicken 口座のインポート先を選択してください。選択したファイル間で割り当てられた口座の振替は自動的にリンクされます。</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルを選択</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイル (*.qif)</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを選択</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>%1 is not a QIF or CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は QIF または CSV ファイルではありません。</translation>
     </message>
     <message>
         <source>Choose one CSV file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイルは一度に 1 つずつ選択してください。</translation>
     </message>
     <message>
         <source>The file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
         <source>%1 holds no CSV rows that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には読み込める CSV 行がありません。</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1: %2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイルを選択</numerusform>
         </translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルを解析中...</translation>
     </message>
     <message>
         <source>No transactions were found: the chosen file(s) are not QIF files with transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引が見つかりません: 選択したファイルは取引を含む QIF ファイルではありません。</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— 新しい口座 &quot;%1&quot; を作成 —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— これらの取引をスキップ —</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座がありません</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座を選択するか、新しく作成してください。</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート中...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (口座ヘッダーなし)</translation>
     </message>
     <message>
         <source>Cannot read file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません: %1</translation>
     </message>
     <message>
         <source>Unclosed quote starting on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目から始まる引用符が閉じられていません。</translation>
     </message>
 </context>
 <context>
     <name>LedgerCommands</name>
     <message>
         <source>List the live accounts with type, currency and balance.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な口座を種類、通貨、残高とともに一覧表示します。</translation>
     </message>
     <message>
         <source>List the transactions of an account with running balances.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の取引を残高推移とともに一覧表示します。</translation>
     </message>
     <message>
         <source>Account name or id.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座名または ID。</translation>
     </message>
     <message>
         <source>Full-text search over payee, memo and check number (newest 200 rows).</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先、メモ、小切手番号の全文検索 (新しい順に 200 行)。</translation>
     </message>
     <message>
         <source>Search expression: all words must occur, &quot;quoted phrases&quot; and prefix* terms work; &quot;&quot; lists by the filters alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索式: すべての語を含む行が対象。&quot;引用符で囲んだ語句&quot; と 前方一致* が使えます。&quot;&quot; ではフィルターのみで一覧表示します。</translation>
     </message>
     <message>
         <source>Only this account (name or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座のみ (名前または ID)。</translation>
     </message>
     <message>
         <source>Only this category (name, &quot;Parent &gt; Child&quot; or id).</source>
-        <translation type="unfinished"></translation>
+        <translation>このカテゴリのみ (名前、&quot;親 &gt; 子&quot; または ID)。</translation>
     </message>
     <message>
         <source>Earliest date, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日 (yyyy-MM-dd)。</translation>
     </message>
     <message>
         <source>Latest date, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日 (yyyy-MM-dd)。</translation>
     </message>
     <message>
         <source>Only cleared transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みの取引のみ。</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>通貨</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払い</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>照</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Penwick</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の定期取引を自動記帳しました</numerusform>
         </translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; を編集...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; を削除</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の削除</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; を削除しますか?
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。[環境設定] → [データと同期] から復元できます。</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Penwick について(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット(&amp;K)</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込む(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去(&amp;C)</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません</translation>
     </message>
     <message>
         <source>Welcome to Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Penwick へようこそ</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>まず最初の口座を作成してください。</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を作成</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>[ファイル] › [インポート] から CSV ファイルの取引をインポートすることもできます。</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に口座を選択してください</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Penwick&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A cheque-book register for keeping your household accounts.&lt;/p&gt;&lt;p&gt;Built with the Qt framework, used under the GNU LGPL version 3 (&lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt;, &lt;a href=&quot;https://code.qt.io/&quot;&gt;source code&lt;/a&gt;).&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;velmora.example/penwick&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Velmora Penwick&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計の口座を管理する小切手帳形式の記録アプリです。&lt;/p&gt;&lt;p&gt;Qt フレームワークを GNU LGPL バージョン 3 のもとで使用しています (&lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt;、&lt;a href=&quot;https://code.qt.io/&quot;&gt;ソースコード&lt;/a&gt;)。&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;velmora.example/penwick&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Penwick について</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;記録&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引を挿入&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;現在の取引を削除&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次 / 前のフィールド&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (アポストロフィ)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;上のフィールドの値をコピー&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;日付フィールド&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;今日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;翌日 / 前日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;月初 / 月末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;年初 / 年末&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;週の初日 / 最終日&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;全般&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規口座&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座の照合&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引の検索&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;インポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;レポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;定期取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;カテゴリ&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;口座&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 1&amp;ndash;9 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 10 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータ</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータは既に読み込まれています。</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込みました</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>消去するサンプルデータはありません。</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去しました</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の検索</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の管理</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴 — %1</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>残高照合 — %1</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>残高照合...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の名前変更...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>残高照合(&amp;R)...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴(&amp;H)...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の名前変更(&amp;P)...</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;A)</translation>
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル口座 %1 はお客様の取引で使用されているため、残っている間はサンプルデータを再度読み込めません。先にそれらの取引を移動または削除してください。</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込めませんでした。何も追加されていません。</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを完全には消去できませんでした。</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル口座 %1 はお客様の取引で使用されているため残しました。</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去しました (お客様の行で使用中のものを除く)。</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>これ以上消去するものはありません。</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート(&amp;R)</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>新機能(&amp;N)...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認(&amp;U)...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックを送信(&amp;F)...</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい支払先名</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目の名前を変更</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を統合</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前:</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更に失敗しました</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更が完了しました</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引の名前を変更しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>統合</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>統合する支払先を 2 つ以上選択してください。</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の統合</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件の支払先を &quot;%2&quot; に統合しますか?</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>統合に失敗しました</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>統合が完了しました</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引を統合しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -1529,1146 +1535,1150 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>PayeeService</name>
     <message>
         <source>Enter the new payee name.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい支払先名を入力してください。</translation>
     </message>
     <message>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の名前を変更できませんでした。変更はありません。</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の過去の照合。</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>照合後の残高</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了日</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合はまだありません。記録画面から口座を照合すると、ここに履歴が表示されます。</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>照</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>前回残高</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み入金</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み出金</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み残高</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加 (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を編集 (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を削除 (Del)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を完了</translation>
     </message>
     <message>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>照合に失敗しました</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>照合が完了しました</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合が完了しました。</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の取引を削除しますか?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の振替 &quot;%1&quot; を削除しますか?
+
+振替の両側が削除されます。</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationService</name>
     <message>
         <source>Nothing was reconciled.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合されたものはありません。</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できませんでした。%1</translation>
     </message>
     <message>
         <source>The transaction &quot;%1&quot; was changed or deleted elsewhere. %2 Check the list and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引 &quot;%1&quot; は別の場所で変更または削除されました。%2 一覧を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
     <name>RecurringCommands</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Post the due auto-post entries, catching up missed dates, as the program does at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時と同様に、期日の来た自動記帳エントリを記帳し、過ぎた日付の分も追いつきます。</translation>
     </message>
     <message>
         <source>List the recurring entries by next due date.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を次回予定日の順に一覧表示します。</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の定期取引を自動記帳しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n due entry(s) still waiting for confirmation</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の期日到来エントリが確認待ちです</numerusform>
         </translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>次回予定日</translation>
     </message>
     <message>
         <source>End Date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日</translation>
     </message>
     <message>
         <source>Auto-post</source>
-        <translation type="unfinished"></translation>
+        <translation>自動記帳</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Transfer To</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規定期取引</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の編集</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を記憶</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払い</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して支払先を検索...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日あり</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日に自動記帳</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日:</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日:</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>次回予定日</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>新規定期取引</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日分をすべて確認</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(期日到来 %1 件)</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引 &quot;%1&quot; を削除しますか?</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした。変更はありません。</translation>
     </message>
     <message>
         <source>The recurring entry could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を削除できませんでした。変更はありません。</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払い</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>照</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先 / メモ</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>残高照合</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 記憶  |  &apos;: 上をコピー</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先の口座が見つかりません</translation>
     </message>
     <message>
         <source>Choose another account for the transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替には別の口座を選択してください</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>振替は両方の口座が同じ通貨である必要があります</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先は必須です</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>支払いまたは入金の金額を入力してください</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>フィールドを消去しました</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の &quot;%1&quot; を削除しますか?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の振替 &quot;%1&quot; を削除しますか?
+
+振替の両側が削除されます。</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>記憶できません: 元の取引の日付が無効です</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引として記憶しました</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規挿入(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未照合にする(&amp;U)</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みにする(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Press Enter to edit this transaction, or Ctrl+I for a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter でこの取引を編集、Ctrl+I で新規取引</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払い</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>%1: this currency has no minor units; enter a whole amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: この通貨には補助単位がありません。整数で入力してください</translation>
     </message>
     <message>
         <source>%1: the amount is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 金額が大きすぎます</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; は金額ではありません</translation>
     </message>
     <message>
         <source>No category matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; に一致するカテゴリがありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; matches several categories: choose one</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; は複数のカテゴリに一致します。1 つ選択してください</translation>
     </message>
     <message>
         <source>Date is required</source>
-        <translation type="unfinished"></translation>
+        <translation>日付は必須です</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; は有効な日付ではありません</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした。変更はありません。</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした。変更はありません。</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>No data for this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>この期間のデータはありません。</translation>
     </message>
     <message>
         <source>Amounts in %1; other currencies are in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の単位は %1 です。他の通貨は表に表示されます</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
 </context>
 <context>
     <name>ReportCommand</name>
     <message>
         <source>Run one of the eight reports and print it as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>8 種類のレポートのいずれかを実行し、CSV として出力します。</translation>
     </message>
     <message>
         <source>Report: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート: %1。</translation>
     </message>
     <message>
         <source>First day of the period, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>期間の初日 (yyyy-MM-dd)。</translation>
     </message>
     <message>
         <source>Last day of the period, yyyy-MM-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>期間の最終日 (yyyy-MM-dd)。</translation>
     </message>
     <message>
         <source>Only this account (name or id); not for tax_report and account_summary.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座のみ (名前または ID)。tax_report と account_summary には使用できません。</translation>
     </message>
     <message>
         <source>year_over_year: first day of the earlier period (default: --from one year earlier).</source>
-        <translation type="unfinished"></translation>
+        <translation>year_over_year: 比較期間の初日 (既定: --from の 1 年前)。</translation>
     </message>
     <message>
         <source>year_over_year: last day of the earlier period (default: --to one year earlier).</source>
-        <translation type="unfinished"></translation>
+        <translation>year_over_year: 比較期間の最終日 (既定: --to の 1 年前)。</translation>
     </message>
     <message>
         <source>Write to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>標準出力の代わりに FILE に書き出します。</translation>
     </message>
     <message>
         <source>--from and --to are required except for account_summary, which has no period. year_over_year compares --from..--to with the earlier period.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from と --to は必須です (期間のない account_summary を除く)。year_over_year は --from..--to を前の期間と比較します。</translation>
     </message>
     <message>
         <source>Unknown report &quot;%1&quot; (expected one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なレポート &quot;%1&quot; (%2 のいずれかを指定)</translation>
     </message>
     <message>
         <source>--compare-from and --compare-to belong to year_over_year</source>
-        <translation type="unfinished"></translation>
+        <translation>--compare-from と --compare-to は year_over_year 用です</translation>
     </message>
     <message>
         <source>Report &quot;%1&quot; covers every account; --account does not apply</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート &quot;%1&quot; はすべての口座が対象です。--account は使用できません</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>ReportPresenter</name>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ別支出</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先別集計</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>税務レポート</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>収入と支出</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュフロー</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>前年比較</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>口座サマリー</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>当座預金</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>件数</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税区分</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>差引</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未照合</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>通貨</translation>
     </message>
 </context>
 <context>
     <name>ReportPresets</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>今月</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>先月</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>前四半期</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 30 日間</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 90 日間</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 12 か月</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>全期間</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年と昨年</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年と一昨年</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期と前四半期</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Show &amp;Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフを表示(&amp;C)</translation>
     </message>
     <message>
         <source>Export Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフをエクスポート...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV をエクスポート</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>比較:</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2:</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートを %1 に書き込めませんでした。</translation>
     </message>
     <message>
         <source>Export Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフのエクスポート</translation>
     </message>
     <message>
         <source>PNG Images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像 (*.png)</translation>
     </message>
     <message>
         <source>The chart could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフを %1 に書き込めませんでした。</translation>
     </message>
 </context>
 <context>
     <name>SampleCommands</name>
     <message>
         <source>Add the sample household (three accounts, two months, three recurring entries).</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルの家計 (3 口座、2 か月分、3 件の定期取引) を追加します。</translation>
     </message>
     <message>
         <source>Remove every sample row again.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルの行をすべて削除します。</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータは既に読み込まれています。</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込めませんでした。何も追加されていません。</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込みました</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>消去するサンプルデータはありません。</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを完全には消去できませんでした。</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去しました</translation>
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル口座 %1 はお客様の取引で使用されているため、残っている間はサンプルデータを再度読み込めません。先にそれらの取引を移動または削除してください。</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル口座 %1 はお客様の取引で使用されているため残しました。</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>これ以上消去するものはありません。</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去しました (お客様の行で使用中のものを除く)。</translation>
     </message>
 </context>
 <context>
     <name>SearchResultModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払い</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>照</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先、メモ、小切手番号を検索...</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みのみ</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのカテゴリ</translation>
     </message>
     <message numerus="yes">
         <source>Showing the newest %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>新しい順に %n 件を表示しています</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n match(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件一致</numerusform>
         </translation>
     </message>
 </context>
@@ -2676,18 +2686,18 @@ Both sides of the transfer will be deleted.</source>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>オフライン</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 口座</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  期日到来の定期取引 %n 件</numerusform>
         </translation>
     </message>
 </context>
@@ -2695,191 +2705,192 @@ Both sides of the transfer will be deleted.</source>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>支払い</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して支払先を検索...</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; は有効な日付ではありません</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先は必須です</translation>
     </message>
     <message>
         <source>Enter an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を入力してください</translation>
     </message>
     <message>
         <source>No category matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; に一致するカテゴリがありません</translation>
     </message>
 </context>
 <context>
     <name>TransactionService</name>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした。変更はありません。</translation>
     </message>
     <message>
         <source>The transaction no longer exists. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引はもう存在しません。変更はありません。</translation>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を削除できませんでした。変更はありません。</translation>
     </message>
 </context>
 <context>
     <name>UpdateEntryPoints</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のリリースノートはありません</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込み中…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最新です (バージョン %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認に失敗しました: %1</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認中…</translation>
     </message>
 </context>
 <context>
     <name>VelmUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートがあります</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンがあります。</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョンは %1 です。最新バージョンは %2 です。</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込み中…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
     </message>
     <message>
         <source>Size: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ: %1
+SHA-256: %2</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
     <name>VelmUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>実行中のバージョン: %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Welcome to Velmora Penwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora Penwick へようこそ</translation>
     </message>
     <message>
         <source>Keep your cheque book on this computer, or sign in to your Velmora account to use the same register on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手帳をこのコンピューターで管理するか、Velmora アカウントにサインインしてすべてのデバイスで同じ記録を使用できます。</translation>
     </message>
     <message>
         <source>Create an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを作成</translation>
     </message>
     <message>
         <source>Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン...</translation>
     </message>
 </context>
 </TS>
