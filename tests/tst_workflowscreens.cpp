@@ -53,6 +53,8 @@ private slots:
     void reconciliation();
     void reconciliationFinishRefusesStaleRows_data();
     void reconciliationFinishRefusesStaleRows();
+    void reconciliationDeletesBothTransferLegs();
+    void toolWindowsOpenOncePerRequest();
     void suggestedStatementDate();
     void searchIsDebouncedAndFiltered_data();
     void searchIsDebouncedAndFiltered();
@@ -223,6 +225,53 @@ void TestWorkflowScreens::reconciliationFinishRefusesStaleRows()
     QVERIFY(result.error.contains(u"Grocer"_s));
     QVERIFY(m_state->reconciliationRepository()->findByAccount(checking.id).isEmpty());
     QVERIFY(!m_state->transactionRepository()->findById(t.id)->reconciled);
+}
+
+void TestWorkflowScreens::reconciliationDeletesBothTransferLegs()
+{
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    const Account savings = m_app->addAccount(u"Savings"_s);
+    Transaction out = addTransaction(checking.id, QDate(2024, 2, 3), u"Transfer to Savings"_s, -5000);
+    Transaction in = addTransaction(savings.id, QDate(2024, 2, 3), u"Transfer from Checking"_s, 5000);
+    out.transfer_link_id = in.id;
+    out.transfer_dest_account_id = savings.id;
+    in.transfer_link_id = out.id;
+    in.transfer_dest_account_id = checking.id;
+    QVERIFY(m_state->transactionRepository()->update(out) && m_state->transactionRepository()->update(in));
+    ReconciliationScreen screen(m_state);
+    screen.setAccount(checking.id);
+    screen.show();
+    auto *view = screen.findChild<QTableView *>(u"reconciliationView"_s);
+    view->selectRow(0);
+    QString question;
+    answerMessageBox(QMessageBox::Yes, &question);
+    QTest::keyClick(view, Qt::Key_Delete);
+    QVERIFY(question.contains(u"Both sides"_s));
+    QVERIFY(m_state->transactionRepository()->findById(out.id)->deleted_at);
+    QVERIFY(m_state->transactionRepository()->findById(in.id)->deleted_at);
+    QCOMPARE(view->model()->rowCount(), 0);
+}
+
+void TestWorkflowScreens::toolWindowsOpenOncePerRequest()
+{
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    m_state->setCurrentAccountId(checking.id);
+    MainWindow window(m_state);
+    window.show();
+    window.showCategoriesWindow();
+    window.showPayeesWindow();
+    window.showReconciliationHistoryWindow();
+    // A second Ctrl+R raises the open reconciliation instead of a second one.
+    window.showReconciliationWindow();
+    window.showReconciliationWindow();
+    QCOMPARE(window.findChildren<ReconciliationScreen *>().size(), 1);
+    for (QWidget *tool : {static_cast<QWidget *>(window.findChild<CategoriesScreen *>()),
+                          static_cast<QWidget *>(window.findChild<PayeeScreen *>()),
+                          static_cast<QWidget *>(window.findChild<ReconciliationHistoryScreen *>()),
+                          static_cast<QWidget *>(window.findChild<ReconciliationScreen *>())}) {
+        QVERIFY(tool && tool->isVisible() && tool->isWindow());
+    }
+    QCOMPARE(window.findChild<ReconciliationScreen *>()->windowTitle(), u"Reconcile — Checking"_s);
 }
 
 void TestWorkflowScreens::suggestedStatementDate()
