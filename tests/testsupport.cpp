@@ -235,9 +235,15 @@ bool showActive(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
+bool failWritesTo(const QSqlDatabase &db, const QString &table, const QString &op, const QString &when)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("CREATE TEMP TRIGGER fail_%1_%2 BEFORE %3 ON main.%1 %4 "
+                                 "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
+                      .arg(table, op.toLower(), op, when.isEmpty() ? QString() : QStringLiteral("WHEN ") + when));
+}
+
 bool failWritesTo(TestDatabase &db, const QString &table, const QString &op)
 {
-    return db.execute(QStringLiteral("CREATE TEMP TRIGGER fail_%1_%2 BEFORE %3 ON %1 "
-                                     "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
-                          .arg(table, op.toLower(), op));
+    return failWritesTo(db.database->connection(), table, op);
 }

@@ -141,6 +141,9 @@ bool showActive(QWidget *window);
 // test database's connection, as a full disk or a constraint would; drop the
 // temporary trigger "fail_<table>_<op>" to undo.
 bool failWritesTo(TestDatabase &db, const QString &table, const QString &op);
+// The same on any connection, limited to the rows matching `when` (an SQL
+// condition on NEW or OLD) when given.
+bool failWritesTo(const QSqlDatabase &db, const QString &table, const QString &op, const QString &when = QString());
 
 
 // Test entry point: test-mode standard paths, offscreen platform, a throwaway

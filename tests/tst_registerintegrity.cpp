@@ -37,15 +37,6 @@ namespace {
 
 const QDate kToday(2026, 12, 6);
 
-// Makes writes of one kind to one table fail (optionally only rows matching
-// `when`) until the trigger is dropped, as a full disk or a lock would.
-bool failWrites(const QSqlDatabase &db, const QString &operation, const QString &table, const QString &when = {})
-{
-    QSqlQuery q(db);
-    return q.exec(u"CREATE TEMP TRIGGER test_fail BEFORE %1 ON main.%2 %3 BEGIN SELECT RAISE(ABORT, 'injected'); END"_s
-                      .arg(operation, table, when.isEmpty() ? QString() : u"WHEN "_s + when));
-}
-
 // Every row of the money tables, for before/after comparison.
 QString snapshot(const QSqlDatabase &db)
 {
@@ -336,7 +327,7 @@ void TestRegisterIntegrity::multiRowChangesRollBackWhole()
                          : operation == u"INSERT" ? u"NEW.account_id = '%1'"_s.arg(checking.id)
                                                   : u"OLD.id = '%1'"_s.arg(in.id);
     const QString before = snapshot(db());
-    QVERIFY(failWrites(db(), operation, table, when));
+    QVERIFY(failWritesTo(db(), table, operation, when));
 
     WriteResult result;
     if (change == u"add transfer") {
@@ -409,7 +400,7 @@ void TestRegisterIntegrity::failedWritesAreShown()
     const QString table = action == u"delete account" ? u"accounts"_s
         : action == u"delete recurring"               ? u"recurring_transactions"_s
                                                       : u"transactions"_s;
-    QVERIFY(failWrites(db(), u"UPDATE"_s, table, table == u"transactions" ? u"OLD.id = '%1'"_s.arg(in.id) : QString()));
+    QVERIFY(failWritesTo(db(), table, u"UPDATE"_s, table == u"transactions" ? u"OLD.id = '%1'"_s.arg(in.id) : QString()));
 
     if (action == u"delete recurring") {
         RecurringScreen screen(m_state, m_state->recurringService());

@@ -270,6 +270,12 @@ void MainWindow::showImportWindow()
     m_importScreen->prepare();
 }
 
+bool MainWindow::isImportable(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return !path.isEmpty() && (suffix == u"qif" || suffix == u"csv");
+}
+
 QStringList MainWindow::importableFiles(const QMimeData *mime)
 {
     QStringList paths;
@@ -277,8 +283,7 @@ QStringList MainWindow::importableFiles(const QMimeData *mime)
         return paths;
     for (const QUrl &url : mime->urls()) {
         const QString path = url.toLocalFile();
-        const QString suffix = QFileInfo(path).suffix().toLower();
-        if (path.isEmpty() || (suffix != u"qif"_s && suffix != u"csv"_s))
+        if (!isImportable(path))
             return {};
         paths.append(path);
     }
@@ -289,8 +294,7 @@ void MainWindow::openFiles(const QStringList &paths)
 {
     QStringList importable;
     for (const QString &path : paths) {
-        const QString suffix = QFileInfo(path).suffix().toLower();
-        if (suffix == u"qif" || suffix == u"csv")
+        if (isImportable(path))
             importable.append(path);
     }
     if (importable.isEmpty()) {

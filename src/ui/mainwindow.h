@@ -91,6 +91,7 @@ private:
     void presentToolWindow(QWidget *window, const QString &title, const QSize &size);
     void showKeyboardShortcuts();
     // The dropped .qif or .csv files, empty for anything else.
+    static bool isImportable(const QString &path);
     static QStringList importableFiles(const QMimeData *mime);
     void loadSampleData();
     void clearSampleData();
