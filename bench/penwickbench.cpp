@@ -365,6 +365,11 @@ const std::pair<const char *, ReportCall> kReports[] = {
      }},
     {"Report_AccountSummary", [](ReportService *r) { r->accountSummary(); }},
     {"Report_Transactions", [](ReportService *r) { r->transactionList(kAllTime); }},
+    // What the Transactions tab reads before it shows: its first page.
+    {"Report_TransactionsTab", [](ReportService *r) {
+         const bool mixed = r->transactionListCurrencies(kAllTime).size() > 1;
+         ReportPresenter().transactionCells(r->transactionListPage(kAllTime, nullptr, 500), mixed);
+     }},
     // What the reports window runs when a period preset changes: only the
     // tab in view, with its chart (Category Spending opens first).
     {"Report_PresetChange", [](ReportService *r) {

@@ -6,6 +6,7 @@
 #include "app/thememanager.h"
 #include "services/accountworkflowservice.h"
 #include "services/importservice.h"
+#include "services/reportpresenter.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/database.h"
@@ -42,6 +43,7 @@ private slots:
     void chartsFollowTables();
     void presetChangeRunsOnlyTheTabInView();
     void newAccountAppearsAndExport();
+    void transactionsTabPagesAsItScrolls();
     void csvCellsCannotRunAsFormulas();
     void csvImportWithPreview();
     void qifImportWithMappingRows();
@@ -314,6 +316,47 @@ void TestReportsImport::newAccountAppearsAndExport()
     QVERIFY(warning.contains(u"could not be written"_s));
     QVERIFY(screen.exportChartTo(m_dir->filePath(u"chart.png"_s)));
     QVERIFY(!QImage(m_dir->filePath(u"chart.png"_s)).isNull());
+}
+
+void TestReportsImport::transactionsTabPagesAsItScrolls()
+{
+    const Account checking = addAccount(u"Checking"_s);
+    QList<Transaction> rows;
+    for (int i = 0; i < 1203; ++i) {
+        Transaction t;
+        t.id = newId();
+        t.account_id = checking.id;
+        t.date = m_day; // one day: pages split on payee and id
+        t.payee = u"Payee %1"_s.arg(i % 5);
+        t.amount = -100 - i;
+        t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
+        rows.append(t);
+    }
+    QVERIFY(m_state->transactionRepository()->insertMany(rows));
+    ReportsScreen screen(m_state.get());
+    screen.resize(900, 700);
+    screen.show();
+    screen.refresh();
+    screen.findChild<QTabWidget *>(u"reportTabs"_s)->setCurrentIndex(ReportPresenter::TransactionsTab);
+    auto *view = screen.findChild<QTableView *>(u"reportTable%1"_s.arg(ReportPresenter::TransactionsTab));
+    QAbstractItemModel *model = view->model();
+    QCOMPARE(model->rowCount(), 500);
+    while (model->canFetchMore({})) {
+        const int before = model->rowCount();
+        view->scrollToBottom();
+        QTRY_VERIFY(model->rowCount() > before || !model->canFetchMore({}));
+    }
+    QCOMPARE(model->rowCount(), 1203);
+    QSet<QString> amounts; // every row once, none repeated at a page boundary
+    for (int r = 0; r < model->rowCount(); ++r)
+        amounts.insert(model->index(r, 5).data().toString());
+    QCOMPARE(amounts.size(), 1203);
+
+    const QString path = m_dir->filePath(u"transactions.csv"_s);
+    QVERIFY(screen.exportCurrentTabTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count('\n'), 1204);
 }
 
 void TestReportsImport::csvCellsCannotRunAsFormulas()
