@@ -485,6 +485,15 @@ void TestReportsImport::unusableFilesAreRefused()
     QVERIFY(!screen.chooseFiles({empty}));
     QVERIFY(warning.startsWith(u"No transactions were found"_s));
     QCOMPARE(screen.findChild<QLabel *>(u"fileLabel"_s)->text(), u"No file selected"_s);
+
+    // The new account cannot be stored: the failed summary, and nothing kept.
+    QVERIFY(failWritesTo(m_state->database()->connection(), u"accounts"_s, u"INSERT"_s));
+    QVERIFY(screen.chooseFiles({writeFile(u"two.qif"_s, "!Account\nNCash\nTBank\n^\n!Type:Bank\nD01/10/2024\n"
+                                                        "T-2.00\nPShop\n^\nD01/11/2024\nT-5.00\nPKiosk\n^\n")}));
+    QTest::mouseClick(screen.findChild<QPushButton *>(u"importButton"_s), Qt::LeftButton);
+    QVERIFY2(screen.summaryText().startsWith(u"Import failed.\n\n"_s), qPrintable(screen.summaryText()));
+    QCOMPARE(count(u"transactions"_s), 0);
+    QCOMPARE(count(u"accounts"_s), 0);
 }
 
 PENWICK_TEST_MAIN(TestReportsImport)
