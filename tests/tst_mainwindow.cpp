@@ -74,7 +74,8 @@ private slots:
     void actionsNeedAnAccount();
     void autoPostAtStart_data();
     void autoPostAtStart();
-    void recurringWindowFromViewMenu();
+    void toolWindowsOpenOnce_data();
+    void toolWindowsOpenOnce();
     void droppedFilesOpenTheImportWindow_data();
     void droppedFilesOpenTheImportWindow();
     void helpBoxesAndGeometry();
@@ -336,18 +337,45 @@ void TestMainWindow::autoPostAtStart()
     QCOMPARE(window->findChild<StatusBar *>()->recurringDueText().isEmpty(), dueAfter == 0);
 }
 
-void TestMainWindow::recurringWindowFromViewMenu()
+void TestMainWindow::toolWindowsOpenOnce_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("className");
+    QTest::newRow("find") << u"&Find..."_s << u"SearchScreen"_s;
+    QTest::newRow("import") << u"&Import..."_s << u"ImportScreen"_s;
+    QTest::newRow("reports") << u"&Reports"_s << u"ReportsScreen"_s;
+    QTest::newRow("recurring") << u"Re&curring Transactions"_s << u"RecurringScreen"_s;
+    QTest::newRow("categories") << u"C&ategories"_s << u"CategoriesScreen"_s;
+    QTest::newRow("payees") << u"Rename &Payees..."_s << u"PayeeScreen"_s;
+    QTest::newRow("reconcile") << u"&Reconcile..."_s << u"ReconciliationScreen"_s;
+    QTest::newRow("history") << u"Reconciliation &History..."_s << u"ReconciliationHistoryScreen"_s;
+}
+
+void TestMainWindow::toolWindowsOpenOnce()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, className);
+    addAccount(u"Checking"_s);
     auto window = showWindow();
-    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
-    auto *screen = window->findChild<RecurringScreen *>();
-    QVERIFY(screen && screen->isVisible());
-    // A second request shows the same window again.
-    screen->hide();
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
-    QCOMPARE(window->findChildren<RecurringScreen *>().size(), 1);
-    QVERIFY(screen->isVisible());
+    const auto windows = [&] {
+        QList<QWidget *> out;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (QString::fromLatin1(w->metaObject()->className()) == className)
+                out << w;
+        }
+        return out;
+    };
+    QAction *action = findAction(window.get(), command);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(windows().size(), 1);
+    QWidget *shown = windows().constFirst();
+    QTRY_VERIFY(shown->isVisible());
+    // A second request brings the same window back.
+    shown->hide();
+    action->trigger();
+    QCOMPARE(windows().size(), 1);
+    QVERIFY(shown->isVisible());
 }
 
 void TestMainWindow::droppedFilesOpenTheImportWindow_data()
