@@ -68,7 +68,7 @@ QFont sizedFont(int delta, QFont::Weight weight)
     return font;
 }
 
-QIcon glyphIcon(char16_t glyph, const QColor &color, qreal ratio)
+QPixmap glyphPixmap(char16_t glyph, const QColor &color, qreal ratio)
 {
     QPixmap pixmap(QSize(kIconSize, kIconSize) * ratio);
     pixmap.setDevicePixelRatio(ratio);
@@ -77,7 +77,17 @@ QIcon glyphIcon(char16_t glyph, const QColor &color, qreal ratio)
     painter.setFont(materialIconFont(kIconSize));
     painter.setPen(color);
     painter.drawText(QRect(0, 0, kIconSize, kIconSize), Qt::AlignCenter, materialIconGlyph(glyph));
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+// On the selected row the glyph takes the row's white text colour; the
+// style would otherwise tint it into the highlight.
+QIcon glyphIcon(char16_t glyph, const QColor &color, qreal ratio)
+{
+    QIcon icon;
+    icon.addPixmap(glyphPixmap(glyph, color, ratio), QIcon::Normal);
+    icon.addPixmap(glyphPixmap(glyph, Qt::white, ratio), QIcon::Selected);
+    return icon;
 }
 
 QString primaryButtonStyle()
@@ -244,6 +254,15 @@ QWidget *SettingsScreen::createGeneralPage()
     layout->addLayout(regional);
     layout->addStretch();
 
+    // Both forms' fields start at one edge, however long a translated label is.
+    QList<QWidget *> labels{appearance->labelForField(m_themeCombo), regional->labelForField(m_weekStartCombo),
+                            regional->labelForField(m_languageCombo)};
+    int labelWidth = 0;
+    for (QWidget *label : labels)
+        labelWidth = qMax(labelWidth, label->sizeHint().width());
+    for (QWidget *label : labels)
+        label->setMinimumWidth(labelWidth);
+
     // Connected only now: filling the boxes is not a choice.
     connect(m_themeCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onThemeChanged);
     connect(m_weekStartCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onWeekStartChanged);
@@ -315,6 +334,7 @@ QWidget *SettingsScreen::createDataPage()
     addSection(layout, tr("Backup & Restore"), tr("Save or restore your data to a portable backup file."), true);
     auto *backupButtons = new QHBoxLayout;
     backupButtons->setContentsMargins(12, 0, 0, 0);
+    backupButtons->setSpacing(8); // the page's own spacing is none
     m_exportButton = new QPushButton(tr("Export Backup"), page);
     m_exportButton->setObjectName(u"exportBackupButton"_s);
     m_importButton = new QPushButton(tr("Import Backup"), page);
