@@ -16,6 +16,7 @@
 #include "screens/importscreen.h"
 #include "screens/reportsscreen.h"
 #include "screens/searchscreen.h"
+#include "screens/settingsscreen.h"
 #include "services/accountworkflowservice.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
@@ -254,6 +255,18 @@ void MainWindow::showReportsWindow()
     }
     presentToolWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
     m_reportsScreen->refresh();
+}
+
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settingsScreen) {
+        m_settingsScreen = new SettingsScreen(m_state, this);
+        m_settingsScreen->setObjectName(u"settingsScreen"_s);
+        m_settingsScreen->hide();
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+    }
+    presentToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
+    m_settingsScreen->refresh();
 }
 
 void MainWindow::showImportWindow()
@@ -567,6 +580,10 @@ void MainWindow::setupMenuBar()
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     QAction *find = edit->addAction(tr("&Find..."), this, &MainWindow::showSearchWindow);
     find->setShortcut(QKeySequence::Find);
+    edit->addSeparator();
+    QAction *preferences = edit->addAction(tr("&Preferences..."), this, &MainWindow::showSettingsWindow);
+    preferences->setShortcut(QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole);
 
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     account->addAction(tr("&Edit..."), this, &MainWindow::showEditAccountDialog);

@@ -20,6 +20,7 @@ class ReconciliationHistoryScreen;
 class ReconciliationScreen;
 class RecurringScreen;
 class SearchScreen;
+class SettingsScreen;
 class RegisterScreen;
 class ReportsScreen;
 class ImportScreen;
@@ -50,6 +51,7 @@ public slots:
     void showRecurringWindow();
     void showSearchWindow();
     void showCategoriesWindow();
+    void showSettingsWindow();
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
@@ -109,6 +111,7 @@ private:
     SearchScreen *m_searchScreen = nullptr;
     ReportsScreen *m_reportsScreen = nullptr;
     ImportScreen *m_importScreen = nullptr;
+    SettingsScreen *m_settingsScreen = nullptr;
     CategoriesScreen *m_categoriesScreen = nullptr;
     PayeeScreen *m_payeeScreen = nullptr;
     ReconciliationHistoryScreen *m_historyScreen = nullptr;
