@@ -129,9 +129,13 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     filterBar->addWidget(m_to);
     filterBar->addWidget(m_rangeLabel);
     filterBar->addStretch();
-    filterBar->addWidget(m_showCharts);
-    filterBar->addWidget(m_exportChart);
-    filterBar->addWidget(m_exportCsv);
+    // The actions sit under the tabs: on one row with the filter the window
+    // could not be narrower than about a thousand pixels in German.
+    auto *actionBar = new QHBoxLayout;
+    actionBar->addWidget(m_showCharts);
+    actionBar->addStretch();
+    actionBar->addWidget(m_exportChart);
+    actionBar->addWidget(m_exportCsv);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"reportTabs"_s);
@@ -175,6 +179,7 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filterBar);
     layout->addWidget(m_tabs);
+    layout->addLayout(actionBar);
 
     connect(m_period, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
     connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
