@@ -265,9 +265,5 @@ OfxReadResult OfxReader::read(const QString &path)
         }
         return failed;
     }
-    for (OfxStatement &statement : state.result.statements) {
-        if (statement.investment)
-            statement.records = 0;
-    }
     return std::move(state.result);
 }
