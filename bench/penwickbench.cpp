@@ -464,6 +464,7 @@ QString importFile(int n, const char *suffix)
     if (!QFile::exists(path)) {
         const BenchDataset &data = household(n).data;
         const bool ok = qstrcmp(suffix, "qif") == 0 ? BenchDataGenerator::writeQif(data, path)
+            : qstrcmp(suffix, "ofx") == 0           ? BenchDataGenerator::writeOfx(data, path)
                                                     : BenchDataGenerator::writeCsv(data, QString(), path);
         if (!ok)
             qFatal("cannot write %s", qPrintable(path));
@@ -496,6 +497,38 @@ void BM_QifImport(benchmark::State &state)
         state.SetIterationTime(seconds(t));
         if (result.failed || result.imported + result.duplicates < n * 9 / 10)
             qFatal("QIF import did not import the file (%d imported)", result.imported);
+    }
+}
+
+// The QIF case's rows as a bank download; the analysis, like the QIF one,
+// is outside the timed part.
+void BM_OfxImport(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    const QString path = importFile(n, "ofx");
+    releaseShared();
+    for (auto _ : state) {
+        auto s = openState(freshDir());
+        ImportService *import = s->importService();
+        const QifAnalysis analysis = import->analyzeOfxFiles({path});
+        if (!analysis.error.isEmpty())
+            qFatal("OFX analysis failed: %s", qPrintable(analysis.error));
+        QHash<QString, QString> mapping;
+        for (const QifSourceAccount &source : analysis.accounts) {
+            Account a;
+            a.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            a.name = source.displayName;
+            a.account_type = source.suggestedType;
+            a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
+            s->accountRepository()->insert(a);
+            mapping.insert(source.key, a.id);
+        }
+        QElapsedTimer t;
+        t.start();
+        const ImportResult result = import->importOfx({path}, mapping);
+        state.SetIterationTime(seconds(t));
+        if (result.failed || result.imported + result.duplicates < n * 9 / 10)
+            qFatal("OFX import did not import the file (%d imported)", result.imported);
     }
 }
 
@@ -610,6 +643,7 @@ void registerAll(const std::vector<int> &sizes, int repetitions)
     add("StartupExisting", BM_StartupExisting, "");
     add("RawInsert_Floor", BM_RawInsert_Floor, "");
     add("QifImport", BM_QifImport, "RawInsert_Floor");
+    add("OfxImport", BM_OfxImport, "RawInsert_Floor");
     add("CsvImport", BM_CsvImport, "RawInsert_Floor");
     add("BackupImport", BM_BackupImport, "RawInsert_Floor");
     add("RecurringCatchUp", BM_RecurringCatchUp, "");

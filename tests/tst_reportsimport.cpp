@@ -27,6 +27,7 @@
 #include <QPieSeries>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -47,6 +48,7 @@ private slots:
     void csvCellsCannotRunAsFormulas();
     void csvImportWithPreview();
     void qifImportWithMappingRows();
+    void ofxImportWithMappingRows();
     void cancelRollsBackAndRetryCreatesOnce();
     void unusableFilesAreRefused();
 
@@ -433,6 +435,24 @@ void TestReportsImport::qifImportWithMappingRows()
     QCOMPARE(linked.value(0).toInt(), 2);
 }
 
+void TestReportsImport::ofxImportWithMappingRows()
+{
+    addAccount(u"savings 555000222"_s);
+    ImportScreen screen(m_state.get());
+    screen.show();
+    screen.prepare();
+    QVERIFY(screen.chooseFiles({QStringLiteral(PENWICK_TEST_DATA) + u"/ofx/two-accounts.qfx"_s}));
+    QVERIFY(screen.findChild<QRadioButton *>(u"ofxFormat"_s)->isChecked());
+    QCOMPARE(screen.mappingSelector(0)->currentText(), u"— Create new account \"Checking 555000111\" —"_s);
+    QCOMPARE(screen.mappingSelector(1)->currentText(), u"savings 555000222"_s);
+    QVERIFY(!screen.mappingSelector(2)); // the brokerage account is not offered
+    QTest::mouseClick(screen.findChild<QPushButton *>(u"importButton"_s), Qt::LeftButton);
+    QVERIFY2(screen.summaryText().startsWith(u"Import complete!\n\n3 transaction(s) imported\n1 record(s) skipped "
+                                             "(investment account)\nChecking 555000111: statement balance $891.75"_s),
+             qPrintable(screen.summaryText()));
+    QCOMPARE(count(u"accounts"_s), 2);
+}
+
 void TestReportsImport::cancelRollsBackAndRetryCreatesOnce()
 {
     QByteArray qif = "!Account\nNBrokerage Cash\nTBank\n^\n!Type:Bank\n";
@@ -477,7 +497,7 @@ void TestReportsImport::unusableFilesAreRefused()
     QString warning;
     closeNextMessageBox(&warning);
     QVERIFY(!screen.chooseFiles({notes}));
-    QCOMPARE(warning, u"notes.txt is not a QIF or CSV file."_s);
+    QCOMPARE(warning, u"notes.txt is not a QIF, OFX or CSV file."_s);
     closeNextMessageBox(&warning);
     QVERIFY(!screen.chooseFiles({m_dir->filePath(u"gone.csv"_s)}));
     QCOMPARE(warning, u"The file gone.csv cannot be read."_s);

@@ -1,6 +1,7 @@
 #include "importservice.h"
 
 #include "app/money.h"
+#include "ofxreader.h"
 #include "qifparser.h"
 #include "storage/accountrepository.h"
 #include "storage/database.h"
@@ -236,7 +237,9 @@ public:
             m_newAccounts.insert(account.id, account);
     }
 
-    ImportResult run(const QStringList &paths);
+    void collect(const QStringList &paths);
+    void add(const QString &path, QifParseResult &parsed);
+    ImportResult run();
 
 private:
     struct WorkItem
@@ -252,11 +255,11 @@ private:
         qint64 amount = 0; // in the target's minor unit
     };
 
-    void collect(const QStringList &paths);
     void predictDuplicates();
     void pairTransfers();
     bool isPairable(const WorkItem &item) const;
     AccountContext &context(const QString &accountId);
+    QSet<QString> &takenIds(const QString &accountId);
     bool importItem(int index);
     bool unlinkPartner(int partnerIndex);
     bool ensureAccount(const QString &accountId);
@@ -268,7 +271,9 @@ private:
     QStringList m_createdAccounts;
     QList<WorkItem> m_items;
     QList<QifCategoryEntry> m_categoryEntries;
+    QSet<QString> m_categoryNames;
     std::map<QString, AccountContext> m_contexts; // stable references while growing
+    QHash<QString, QSet<QString>> m_takenIds;     // by account, for rows with a fixed id
     QSet<QString> m_touchedAccounts;
     std::optional<CategoryResolver> m_categories;
     QSqlQuery m_insertTransaction;
@@ -278,31 +283,53 @@ private:
 
 void ImportService::QifBatch::collect(const QStringList &paths)
 {
-    QSet<QString> categoryNames;
     for (const QString &path : paths) {
         auto parsed = ImportService::parseQif(path);
-        if (!parsed)
-            continue;
-        m_result.unparseable += parsed->unparseable;
-        m_result.metadata += parsed->metadata;
-        for (const QifCategoryEntry &entry : std::as_const(parsed->categories)) {
-            if (!categoryNames.contains(entry.name)) {
-                categoryNames.insert(entry.name);
-                m_categoryEntries.append(entry);
-            }
-        }
-        m_items.reserve(m_items.size() + parsed->records.size());
-        for (QifRecord &record : parsed->records) {
-            WorkItem item;
-            const QString key = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
-            item.target = m_mapping.value(key.toLower());
-            item.id = newId();
-            item.selfTransfer = !record.transferAccount.isEmpty()
-                && record.transferAccount.compare(record.sourceAccount, Qt::CaseInsensitive) == 0;
-            item.record = std::move(record);
-            m_items.append(std::move(item));
+        if (parsed)
+            add(path, *parsed);
+    }
+}
+
+void ImportService::QifBatch::add(const QString &path, QifParseResult &parsed)
+{
+    m_result.unparseable += parsed.unparseable;
+    m_result.metadata += parsed.metadata;
+    for (const QifCategoryEntry &entry : std::as_const(parsed.categories)) {
+        if (!m_categoryNames.contains(entry.name)) {
+            m_categoryNames.insert(entry.name);
+            m_categoryEntries.append(entry);
         }
     }
+    m_items.reserve(m_items.size() + parsed.records.size());
+    for (QifRecord &record : parsed.records) {
+        WorkItem item;
+        const QString key = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
+        item.target = m_mapping.value(key.toLower());
+        item.id = record.fitId.isEmpty() || item.target.isEmpty()
+            ? newId()
+            : ImportService::ofxTransactionId(item.target, record.fitId);
+        item.selfTransfer = !record.transferAccount.isEmpty()
+            && record.transferAccount.compare(record.sourceAccount, Qt::CaseInsensitive) == 0;
+        item.record = std::move(record);
+        m_items.append(std::move(item));
+    }
+}
+
+// Every id the account has ever used, deleted rows included: a downloaded
+// transaction the person deleted is not brought back by the next download.
+QSet<QString> &ImportService::QifBatch::takenIds(const QString &accountId)
+{
+    auto it = m_takenIds.find(accountId);
+    if (it == m_takenIds.end()) {
+        it = m_takenIds.insert(accountId, {});
+        QSqlQuery q(connection());
+        q.setForwardOnly(true);
+        if (SqlCodec::exec(q, u"SELECT id FROM transactions WHERE account_id = ?"_s, {accountId})) {
+            while (q.next())
+                it->insert(q.value(0).toString());
+        }
+    }
+    return *it;
 }
 
 AccountContext &ImportService::QifBatch::context(const QString &accountId)
@@ -346,10 +373,19 @@ void ImportService::QifBatch::predictDuplicates()
         if (it == keys.end())
             it = keys.insert(item.target, ctx.keys);
         const QString key = duplicateKey(r.date, item.amount, item.payee);
-        if (it->contains(key))
+        if (!r.fitId.isEmpty()) {
+            // The bank's id decides: equal-looking rows with their own ids are
+            // both real.
+            QSet<QString> &ids = takenIds(item.target);
+            item.expectedDuplicate = ids.contains(item.id);
+            ids.insert(item.id);
+            if (!item.expectedDuplicate)
+                it->insert(key);
+        } else if (it->contains(key)) {
             item.expectedDuplicate = true;
-        else
+        } else {
             it->insert(key);
+        }
     }
 }
 
@@ -464,7 +500,7 @@ bool ImportService::QifBatch::importItem(int index)
     AccountContext &ctx = context(item.target);
     const QifRecord &r = item.record;
     const QString key = duplicateKey(r.date, item.amount, item.payee);
-    if (ctx.keys.contains(key)) {
+    if (r.fitId.isEmpty() ? ctx.keys.contains(key) : item.expectedDuplicate) {
         ++m_result.duplicates;
         if (item.partner >= 0 && item.partner < index && m_items.at(item.partner).inserted
             && !unlinkPartner(item.partner)) {
@@ -594,9 +630,8 @@ bool ImportService::QifBatch::importItem(int index)
     return true;
 }
 
-ImportResult ImportService::QifBatch::run(const QStringList &paths)
+ImportResult ImportService::QifBatch::run()
 {
-    collect(paths);
     predictDuplicates();
     pairTransfers();
     m_categories.emplace(m_service->m_categories);
@@ -746,7 +781,135 @@ ImportResult ImportService::importQif(const QStringList &paths, const QHash<QStr
     m_cancelRequested = false;
     const auto done = qScopeGuard([this] { m_running = false; });
     QifBatch batch(this, mapping, newAccounts);
-    return batch.run(paths);
+    batch.collect(paths);
+    return batch.run();
+}
+
+QString ImportService::ofxTransactionId(const QString &accountId, const QString &fitId)
+{
+    static const QUuid ns = QUuid::fromString(u"{3c1f6e52-8d0b-4a57-9f3e-52b1c07d94a8}");
+    return QUuid::createUuidV5(ns, QString(accountId + u':' + fitId).toUtf8()).toString(QUuid::WithoutBraces);
+}
+
+QifAnalysis ImportService::analyzeOfxFiles(const QStringList &paths)
+{
+    QifAnalysis analysis;
+    QSet<QString> listed;
+    for (const QString &path : paths) {
+        const OfxReadResult read = OfxReader::read(path);
+        if (!read.error.isEmpty()) {
+            analysis.error = read.error;
+            analysis.accounts.clear();
+            analysis.totalRecords = 0;
+            return analysis;
+        }
+        for (const OfxStatement &statement : read.statements) {
+            if (statement.investment)
+                continue;
+            analysis.totalRecords += statement.records;
+            if (listed.contains(statement.key.toLower()))
+                continue;
+            listed.insert(statement.key.toLower());
+            QifSourceAccount source;
+            source.key = statement.key;
+            source.displayName = statement.displayName;
+            source.suggestedType = statement.type;
+            source.currency = statement.currency;
+            analysis.accounts.append(source);
+        }
+        serviceEvents();
+    }
+    return analysis;
+}
+
+ImportResult ImportService::importOfx(const QStringList &paths, const QHash<QString, QString> &mapping,
+                                     const QList<Account> &newAccounts)
+{
+    ImportResult result;
+    if (m_running) {
+        qWarning().noquote() << "OFX import: another import is still running";
+        result.failed = true;
+        return result;
+    }
+    QHash<QString, QString> targets; // by lower-cased source key
+    for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
+        targets.insert(it.key().toLower(), it.value());
+    const auto accountOf = [&](const QString &id) -> std::optional<Account> {
+        for (const Account &account : newAccounts) {
+            if (account.id == id)
+                return account;
+        }
+        return m_accounts ? m_accounts->findById(id) : std::nullopt;
+    };
+
+    // Everything is read and checked before the first row is written.
+    QList<std::pair<QString, OfxReadResult>> files;
+    QList<OfxStatement> statements; // once per account, the latest balance
+    for (const QString &path : paths) {
+        OfxReadResult read = OfxReader::read(path);
+        if (!read.error.isEmpty()) {
+            result.failed = true;
+            result.error = read.error;
+            return result;
+        }
+        result.investmentSkipped += read.investmentRecords;
+        for (const OfxStatement &statement : std::as_const(read.statements)) {
+            const QString target = targets.value(statement.key.toLower());
+            if (statement.investment || target.isEmpty())
+                continue;
+            const auto account = accountOf(target);
+            if (!account) {
+                result.failed = true;
+                result.error = tr("The account chosen for %1 no longer exists.").arg(statement.displayName);
+                return result;
+            }
+            if (currencyToString(currencyFromString(statement.currency)) != statement.currency) {
+                result.failed = true;
+                result.error = statement.currency.isEmpty()
+                    ? tr("The statement of %1 names no currency.").arg(statement.displayName)
+                    : tr("The statement of %1 is in %2, a currency no account here can keep.")
+                          .arg(statement.displayName, statement.currency);
+                return result;
+            }
+            if (currencyFromString(statement.currency) != account->currency) {
+                result.failed = true;
+                result.error = tr("The statement of %1 is in %2, but the account \"%3\" keeps %4.")
+                                   .arg(statement.displayName, statement.currency, account->name,
+                                        currencyToString(account->currency));
+                return result;
+            }
+            const auto same = std::find_if(statements.begin(), statements.end(),
+                                           [&](const OfxStatement &s) { return s.key == statement.key; });
+            if (same == statements.end())
+                statements.append(statement);
+            else if (statement.hasLedgerBalance && (!same->hasLedgerBalance || statement.ledgerDate >= same->ledgerDate))
+                *same = statement;
+        }
+        files.append({path, std::move(read)});
+    }
+
+    m_running = true;
+    m_cancelRequested = false;
+    const auto done = qScopeGuard([this] { m_running = false; });
+    QifBatch batch(this, mapping, newAccounts);
+    for (auto &[path, read] : files)
+        batch.add(path, read.parsed);
+    const int investment = result.investmentSkipped;
+    result = batch.run();
+    result.investmentSkipped = investment;
+    if (result.failed)
+        return result;
+
+    const QHash<QString, qint64> balances = m_transactions->accountBalances();
+    for (const OfxStatement &statement : std::as_const(statements)) {
+        const QString target = targets.value(statement.key.toLower());
+        const auto account = m_accounts ? m_accounts->findById(target) : std::nullopt;
+        if (!statement.hasLedgerBalance || !account)
+            continue;
+        result.statementBalances.append({account->name, account->currency, statement.ledgerBalance,
+                                         statement.ledgerDate, balances.value(target)});
+    }
+    return result;
 }
 
 ImportResult ImportService::importCsv(const QString &path, const QString &accountId, const CsvColumnMapping &mapping)

@@ -73,7 +73,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     , m_state(state)
 {
     setWindowTitle(tr("Velmora Penwick"));
-    setAcceptDrops(true); // a dropped .qif or .csv file opens the import window
+    setAcceptDrops(true); // a dropped .qif, .ofx, .qfx or .csv file opens the import window
 
     QSettings settings;
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
@@ -298,7 +298,7 @@ void MainWindow::showImportWindow()
 bool MainWindow::isImportable(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return !path.isEmpty() && (suffix == u"qif" || suffix == u"csv");
+    return !path.isEmpty() && (suffix == u"qif" || suffix == u"csv" || suffix == u"ofx" || suffix == u"qfx");
 }
 
 QStringList MainWindow::importableFiles(const QMimeData *mime)
@@ -324,7 +324,7 @@ void MainWindow::openFiles(const QStringList &paths)
     }
     if (importable.isEmpty()) {
         if (!paths.isEmpty())
-            m_statusBar->showStatusMessage(tr("Only QIF and CSV files can be imported."), kLongMessageMs);
+            m_statusBar->showStatusMessage(tr("Only QIF, OFX, QFX and CSV files can be imported."), kLongMessageMs);
         return;
     }
     showImportWindow();
