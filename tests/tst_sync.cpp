@@ -6,9 +6,20 @@
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
 #include "storage/transactionrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "sync/syncengine.h"
 #include "sync/synclocalstore.h"
 
+#include "account/apiclient.h"
+#include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
+#include "penwickserver.h"
+#include "serverclient.h"
+
 #include <QJsonArray>
+#include <QSignalSpy>
 
 namespace {
 
@@ -38,12 +49,96 @@ QString state(TestDatabase &t, const QString &id)
         found->deleted_at ? found->deleted_at->toString(Qt::ISODate) : u"live"_s, found->date.toString(Qt::ISODate));
 }
 
+// One data directory with its own engine, open while the test uses it: the
+// database lives on the default connection, so one device is open at a time.
+struct Device
+{
+    QTemporaryDir dir;
+    std::unique_ptr<QObject> owner;
+    AccountRepository *accounts = nullptr;
+    TransactionRepository *transactions = nullptr;
+    PreferencesRepository *preferences = nullptr;
+    VelmAccount::TokenManager *tokens = nullptr;
+    SyncEngine *engine = nullptr;
+
+    void open(const QUrl &sync, const QString &access)
+    {
+        owner = std::make_unique<QObject>();
+        auto *db = new Database(owner.get());
+        QVERIFY(db->open(dir.filePath(u"penwick.db"_s)) && db->runMigrations());
+        accounts = new AccountRepository(db, owner.get());
+        transactions = new TransactionRepository(db, owner.get());
+        preferences = new PreferencesRepository(db, owner.get());
+        tokens = new VelmAccount::TokenManager(std::make_unique<VelmAccount::MemoryTokenStore>(), owner.get());
+        tokens->setTokens(access, QString());
+        auto *api = new VelmAccount::ApiClient(tokens, owner.get());
+        api->setBaseUrl(sync);
+        engine = new SyncEngine(api, accounts, transactions, new CategoryRepository(db, owner.get()),
+                                new RecurringRepository(db, owner.get()), new ReconciliationRepository(db, owner.get()),
+                                preferences, owner.get());
+        engine->setUserProvider([this] {
+            return VelmAccount::TokenManager::payload(tokens->accessToken()).value(u"sub"_s).toString();
+        });
+    }
+    // One cycle (and the extra one it may schedule); the error, or empty on success.
+    QString cycle(int expectedCycles = 1)
+    {
+        QSignalSpy done(engine, &SyncEngine::syncCompleted);
+        QSignalSpy failed(engine, &SyncEngine::syncFailed);
+        engine->syncNow();
+        if (!QTest::qWaitFor([&] { return done.size() >= expectedCycles || !failed.isEmpty(); }, 60000))
+            return u"timeout"_s;
+        return failed.isEmpty() ? QString() : failed.first().first().toString();
+    }
+    // Live accounts and transactions, one line each, sorted.
+    QStringList rows() const
+    {
+        QStringList out;
+        for (const Account &a : accounts->findAll()) {
+            out.append(a.id + u' ' + a.name);
+            for (const Transaction &t : transactions->findByAccount(a.id))
+                out.append(a.name + u' ' + t.id + u' ' + describe(t));
+        }
+        out.sort();
+        return out;
+    }
+    int pending() const { return int(transactions->findPending().size() + accounts->findPending().size()); }
+};
+
+struct User
+{
+    QString email;
+    QString access;
+    QString refresh;
+};
+
 } // namespace
 
 class TestSync : public QObject
 {
     Q_OBJECT
+
+    User newUser();
+    // `owner` founds a family group that `member` joins; tokens refreshed for the new claims.
+    void makeGroup(User &owner, User &member);
+    void hooks(const QJsonObject &settings);
+    QUrl syncUrl() const { return m_server->url().resolved(QUrl(u"/penwick/v1"_s)); }
+
+    QTemporaryDir m_serverDir;
+    std::unique_ptr<PenwickServer> m_server;
+    std::unique_ptr<ServerClient> m_client;
+    int m_users = 0;
+
 private slots:
+    void initTestCase();
+    void cleanup();
+    void cycleOutcomes_data();
+    void cycleOutcomes();
+    void batchesAndRejections();
+    void requestsDuringCycles();
+    void pullStopsAfterFiftyPages();
+    void convergence();
+    void secondUserOnSameData();
     void applyRules_data();
     void applyRules();
     void pageIsWholeOrNothing();
@@ -221,6 +316,267 @@ void TestSync::pushResults()
     if (meanwhile == u"delete")
         now.replace(QRegularExpression(u" \\d{4}-\\d\\d-\\d\\dT\\S+"_s), u" deleted"_s);
     QCOMPARE(now, expected);
+}
+
+void TestSync::initTestCase()
+{
+    QLoggingCategory::setFilterRules(u"penwick.server.info=false"_s);
+    ServerOptions o;
+    o.port = 0;
+    o.dataDir = m_serverDir.filePath(u"data"_s);
+    o.secret = "test-secret-0123456789-abcdefghijklmnop";
+    o.fastPasswordHashing = true;
+    o.testHooks = true;
+    m_server = std::make_unique<PenwickServer>(o);
+    QString error;
+    QVERIFY2(m_server->start(&error), qPrintable(error));
+    m_client = std::make_unique<ServerClient>(m_server->url());
+}
+
+void TestSync::cleanup()
+{
+    hooks({});
+}
+
+User TestSync::newUser()
+{
+    const QString email = u"user%1@example.org"_s.arg(++m_users);
+    const auto t = m_client->signIn(email, u"correct horse"_s, true, email);
+    return {email, t.access, t.refresh};
+}
+
+void TestSync::hooks(const QJsonObject &settings)
+{
+    QCOMPARE(m_client->call("POST", u"/__test/hooks"_s, settings, QString()).status, 200);
+}
+
+void TestSync::cycleOutcomes_data()
+{
+    QTest::addColumn<int>("pendingRows");
+    QTest::addColumn<QString>("failPath");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("pulled");
+    QTest::addColumn<int>("pendingAfter");
+    QTest::newRow("nothing pending goes straight to the pull") << 0 << u"/penwick/v1/sync/push"_s << QString() << true << 0;
+    QTest::newRow("push 500 ends without a pull") << 2 << u"/penwick/v1/sync/push"_s << u"Push failed (HTTP 500)"_s << false << 3;
+    QTest::newRow("pull 500 keeps the cursor") << 2 << u"/penwick/v1/sync/pull"_s << u"Pull failed (HTTP 500)"_s << false << 0;
+}
+
+void TestSync::cycleOutcomes()
+{
+    QFETCH(int, pendingRows);
+    QFETCH(QString, failPath);
+    QFETCH(QString, error);
+    QFETCH(bool, pulled);
+    QFETCH(int, pendingAfter);
+    Device d;
+    d.open(syncUrl(), newUser().access);
+    const Account a = insertAccount(d.accounts, u"A"_s);
+    for (int i = 0; i < pendingRows; ++i)
+        insertTransaction(d.transactions, a.id, QDate(2024, 1, 1), u"P"_s, -100);
+    if (pendingRows == 0)
+        d.accounts->markSynced(a.id, QString());
+    hooks({{u"fail_path"_s, failPath}});
+    QCOMPARE(d.cycle(), error);
+    QCOMPARE(d.engine->state(), error.isEmpty() ? SyncEngine::Idle : SyncEngine::Error);
+    QCOMPARE(!d.preferences->value(SyncLocalStore::kCursorKey).isEmpty(), pulled);
+    QCOMPARE(d.pending(), pendingAfter);
+}
+
+void TestSync::batchesAndRejections()
+{
+    Device d;
+    d.open(syncUrl(), newUser().access);
+    const Account a = insertAccount(d.accounts, u"A"_s);
+    QList<Transaction> rows;
+    for (int i = 0; i < 1200; ++i) {
+        Transaction t;
+        t.id = newId();
+        t.account_id = a.id;
+        t.date = QDate(2024, 1, 1).addDays(i % 300);
+        t.payee = u"P%1"_s.arg(i);
+        t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
+        rows.append(t);
+    }
+    QVERIFY(d.transactions->insertMany(rows));
+    QVERIFY(d.transactions->softDelete(rows.first().id));
+    hooks({{u"reject_ids"_s, QJsonArray{rows.at(7).id}}});
+    QTest::ignoreMessage(QtInfoMsg, "Pushing 1201 changes (in batches of 500 )");
+    QTest::ignoreMessage(QtInfoMsg, "Push batch: 500 changes, 701 remaining");
+    QTest::ignoreMessage(QtInfoMsg, "Push batch: 500 changes, 201 remaining");
+    QTest::ignoreMessage(QtInfoMsg, "Push batch: 201 changes, 0 remaining");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Push result not ok .* "_s + rows.at(7).id));
+    QTest::ignoreMessage(QtWarningMsg, "Push batch: 499 ok, 1 errors — failed records remain pending for next sync");
+    QCOMPARE(d.cycle(), QString());
+    QCOMPARE(d.transactions->findPending().size(), 1);
+    QCOMPARE(d.transactions->findPending().first().id, rows.at(7).id);
+    // The deletion reached the server with its time.
+    QUrlQuery query{{u"limit"_s, u"1000"_s}};
+    const auto page = m_client->send("GET", u"/penwick/v1/sync/pull"_s, {}, d.tokens->accessToken(), "application/json", query);
+    const QJsonArray pulled = page.json.value(u"transactions"_s).toArray();
+    const auto deleted = std::find_if(pulled.begin(), pulled.end(), [&](const QJsonValue &v) { return v[u"client_id"_s] == rows.first().id; });
+    QVERIFY(deleted != pulled.end());
+    QCOMPARE((*deleted)[u"deleted_at"_s].toString(), d.transactions->findById(rows.first().id)->deleted_at->toString(Qt::ISODate));
+}
+
+void TestSync::requestsDuringCycles()
+{
+    Device d;
+    d.open(syncUrl(), newUser().access);
+    QSignalSpy done(d.engine, &SyncEngine::syncCompleted);
+    d.engine->syncNow();
+    d.engine->syncNow(); // while syncing: one more cycle, not two
+    d.engine->syncNow();
+    QVERIFY(QTest::qWaitFor([&] { return done.size() == 2; }, 10000));
+    QTest::qWait(300);
+    QCOMPARE(done.size(), 2);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 10; ++i) {
+        d.engine->requestSync();
+        QTest::qWait(150);
+    }
+    QVERIFY(QTest::qWaitFor([&] { return done.size() == 3; }, 10000));
+    QVERIFY(clock.elapsed() >= 1350 + SyncEngine::kDebounceMs);
+    QTest::qWait(300);
+    QCOMPARE(done.size(), 3);
+}
+
+void TestSync::pullStopsAfterFiftyPages()
+{
+    const User user = newUser();
+    Device writer;
+    writer.open(syncUrl(), user.access);
+    const Account a = insertAccount(writer.accounts, u"A"_s);
+    for (int i = 0; i < 59; ++i)
+        insertTransaction(writer.transactions, a.id, QDate(2024, 1, 1), u"P%1"_s.arg(i), -100);
+    QCOMPARE(writer.cycle(), QString());
+    writer.owner.reset();
+    Device reader;
+    reader.open(syncUrl(), user.access);
+    hooks({{u"page_cut"_s, 1}});
+    QCOMPARE(reader.cycle(), QString());
+    QCOMPARE(reader.rows().size(), 50);
+    QCOMPARE(reader.cycle(), QString());
+    QCOMPARE(reader.rows().size(), 60);
+}
+
+void TestSync::makeGroup(User &owner, User &member)
+{
+    const auto invitation = m_client->call("POST", u"/account/v1/group/invite"_s, {}, owner.access);
+    const QString code = invitation.json.value(u"invite_code"_s).toString();
+    QCOMPARE(m_client->call("POST", u"/account/v1/group/join/"_s + code, {}, member.access).status, 200);
+    for (User *user : {&owner, &member}) {
+        const auto r = m_client->call("POST", u"/api/v1/realms/velmora/auth/token/refresh"_s,
+                                      {{u"refresh_token"_s, user->refresh}}, QString());
+        user->access = r.json.value(u"access_token"_s).toString();
+        user->refresh = r.json.value(u"refresh_token"_s).toString();
+    }
+}
+
+namespace {
+void edit(Device &d, const QString &id, const QString &payee, const QString &memo = QString(), bool raiseVersion = true)
+{
+    Transaction t = *d.transactions->findById(id);
+    t.payee = payee.isEmpty() ? t.payee : payee;
+    t.memo = memo;
+    t.version += raiseVersion ? 1 : 0;
+    t.sync_status = SyncStatus::Pending;
+    t.updated_at = QDateTime::currentDateTimeUtc();
+    QVERIFY(d.transactions->update(t));
+}
+} // namespace
+
+void TestSync::convergence()
+{
+    User owner = newUser(), member = newUser();
+    makeGroup(owner, member);
+    Device a, b, c; // a and b: the owner's two computers; c: the family member's
+    const QDate day(2024, 3, 1);
+    a.open(syncUrl(), owner.access);
+    const Account joint = insertAccount(a.accounts, u"Joint"_s);
+    const Transaction rent = insertTransaction(a.transactions, joint.id, day, u"Rent"_s, -1000);
+    const Transaction gas = insertTransaction(a.transactions, joint.id, day, u"Gas"_s, -200);
+    insertTransaction(a.transactions, insertAccount(a.accounts, u"Own"_s).id, day, u"Private"_s, -5);
+    QCOMPARE(a.cycle(), QString());
+    QCOMPARE(m_client->call("POST", u"/penwick/v1/accounts/%1/share"_s.arg(joint.id), {{u"user_id"_s, member.email}},
+                            owner.access).status, 201);
+    edit(a, rent.id, u"Rent A"_s); // offline on a
+    a.owner.reset();
+    b.open(syncUrl(), owner.access);
+    QCOMPARE(b.cycle(), QString());
+    edit(b, rent.id, u"Rent B"_s); // the same row, offline on b: a reaches the server first
+    QVERIFY(b.transactions->softDelete(gas.id));
+    b.owner.reset();
+    c.open(syncUrl(), member.access);
+    QCOMPARE(c.cycle(), QString());
+    QCOMPARE(c.rows().size(), 3);
+    insertTransaction(c.transactions, joint.id, day, u"Groceries"_s, -300);
+    c.owner.reset();
+
+    int replaced = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (Device *d : {&a, &b, &c}) {
+            d->open(syncUrl(), d == &c ? member.access : owner.access);
+            QSignalSpy replacedSpy(d->engine, &SyncEngine::changesReplaced);
+            QCOMPARE(d->cycle(), QString());
+            replaced += replacedSpy.isEmpty() ? 0 : replacedSpy.first().first().toInt();
+            if (round == 1 && d == &a) {
+                // A restore on a; an edit made while the push is in flight survives.
+                QVERIFY(a.transactions->findById(gas.id)->deleted_at.has_value());
+                QCOMPARE(a.transactions->restoreByAccount(joint.id, u"2000"_s), 1);
+                hooks({{u"delay_ms"_s, 400}});
+                QTimer::singleShot(100, d->engine, [&a, &rent] { edit(a, rent.id, QString(), u"late"_s, false); });
+                QCOMPARE(a.cycle(), QString());
+                hooks({});
+                QCOMPARE(a.pending(), 1);
+                QCOMPARE(a.cycle(), QString());
+            }
+            d->owner.reset();
+        }
+    }
+    QCOMPARE(replaced, 1);
+    QStringList finals[3];
+    for (int i = 0; i < 3; ++i) {
+        Device *d = std::array<Device *, 3>{&a, &b, &c}[i];
+        d->open(syncUrl(), i == 2 ? member.access : owner.access);
+        QCOMPARE(d->cycle(), QString());
+        finals[i] = d->rows();
+        d->owner.reset();
+    }
+    QCOMPARE(finals[1], finals[0]);
+    QCOMPARE(finals[2], finals[0].filter(QRegularExpression(u"^(Joint|%1) "_s.arg(joint.id))));
+    QCOMPARE(finals[0].filter(u"Rent"_s), QStringList{u"Joint %1 2024-03-01|Rent A|-1000|late||"_s.arg(rent.id)});
+    QCOMPARE(finals[0].filter(QRegularExpression(u"Gas|Groceries|Private"_s)).size(), 3);
+}
+
+void TestSync::secondUserOnSameData()
+{
+    const User first = newUser(), second = newUser();
+    Device d;
+    d.open(syncUrl(), first.access);
+    insertTransaction(d.transactions, insertAccount(d.accounts, u"A"_s).id, QDate(2024, 1, 1), u"Mine"_s, -100);
+    QCOMPARE(d.cycle(), QString());
+    d.open(syncUrl(), second.access);
+    QSignalSpy mismatch(d.engine, &SyncEngine::ownerMismatchFound);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Sync: the register belongs to another account"_s));
+    d.engine->syncNow();
+    QCOMPARE(mismatch.size(), 1);
+    QCOMPARE(d.engine->state(), SyncEngine::Idle);
+    d.engine->keepLocalForCurrentUser();
+    d.engine->syncNow();
+    QCOMPARE(d.engine->statusText(), u"Not synced: this register belongs to another account"_s);
+    const auto serverRows = [&](const User &u) {
+        const auto page = m_client->send("GET", u"/penwick/v1/sync/pull"_s, {}, u.access, "application/json", {});
+        return page.json.value(u"transactions"_s).toArray().size() + page.json.value(u"accounts"_s).toArray().size();
+    };
+    QCOMPARE(serverRows(second), 0);
+    QSignalSpy done(d.engine, &SyncEngine::syncCompleted);
+    d.engine->startOverForCurrentUser();
+    QVERIFY(QTest::qWaitFor([&] { return !done.isEmpty(); }, 10000));
+    QCOMPARE(serverRows(second), 2);
+    QCOMPARE(serverRows(first), 2);
+    QCOMPARE(d.pending(), 0);
 }
 
 PENWICK_TEST_MAIN(TestSync)
