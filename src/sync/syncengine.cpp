@@ -271,17 +271,22 @@ void SyncEngine::pull(const QString &since)
                 const QString serverTime = page.value(u"server_time"_s).toString();
                 const bool hasMore = page.value(u"has_more"_s).toBool();
                 ++self->m_pullPages;
-                if (!hasMore || self->m_pullPages >= kMaxPages) {
-                    self->finishCycle();
-                    return;
-                }
                 // Without a new position the next request would repeat a page
                 // or start over.
-                if (serverTime.isEmpty() || serverTime == since) {
+                if (hasMore && (serverTime.isEmpty() || serverTime == since)) {
                     self->failCycle(tr("The server announced more changes without a new sync position."));
                     return;
                 }
-                self->pull(serverTime);
+                if (hasMore && self->m_pullPages < kMaxPages) {
+                    self->pull(serverTime);
+                    return;
+                }
+                // The rest comes in the next cycle, at once rather than at the
+                // next timer: rows that only echo this device's own pushes
+                // change nothing locally and so would ask for no cycle.
+                if (hasMore)
+                    self->m_resyncRequested = true;
+                self->finishCycle();
             });
         },
         query);
