@@ -4,6 +4,7 @@
 
 #include "storage/accountrepository.h"
 #include "storage/database.h"
+#include "storage/dbtransaction.h"
 #include "storage/preferencesrepository.h"
 #include "storage/transactionrepository.h"
 #include "storage/categoryrepository.h"
@@ -136,6 +137,7 @@ private slots:
     void cycleOutcomes();
     void batchesAndRejections();
     void requestsDuringCycles();
+    void waitsForOpenTransactionAndFullSync();
     void pullStopsAfterFiftyPages();
     void convergence();
     void secondUserOnSameData();
@@ -440,6 +442,31 @@ void TestSync::requestsDuringCycles()
     QVERIFY(clock.elapsed() >= 1350 + SyncEngine::kDebounceMs);
     QTest::qWait(300);
     QCOMPARE(done.size(), 3);
+}
+
+void TestSync::waitsForOpenTransactionAndFullSync()
+{
+    Device d;
+    d.open(syncUrl(), newUser().access);
+    insertTransaction(d.transactions, insertAccount(d.accounts, u"A"_s).id, QDate(2024, 1, 1), u"P"_s, -100);
+    QSignalSpy done(d.engine, &SyncEngine::syncCompleted);
+    {
+        // An import holding its transaction while the event loop runs.
+        DbTransaction import(QSqlDatabase::database());
+        d.engine->syncNow();
+        QTest::qWait(300);
+        QCOMPARE(d.engine->state(), SyncEngine::Syncing);
+        QCOMPARE(d.pending(), 2);
+        hooks({{u"delay_ms"_s, 300}});
+        QVERIFY(import.commit());
+    }
+    QTest::qWait(100);
+    // Pressed during the cycle: it takes effect when the next one starts.
+    d.engine->forceFullSync();
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(u"^Force Full Sync: marked pending — accounts: 1 .* transactions: 1 "_s));
+    QVERIFY(QTest::qWaitFor([&] { return done.size() == 2; }, 10000));
+    QCOMPARE(d.pending(), 0);
+    QVERIFY(!d.preferences->value(SyncLocalStore::kCursorKey).isEmpty());
 }
 
 void TestSync::pullStopsAfterFiftyPages()

@@ -108,6 +108,7 @@ QJsonObject SyncLocalStore::currentChange(const QString &type, const QString &id
 SyncLocalStore::PushOutcome SyncLocalStore::recordPushResults(const QJsonArray &sent, const QJsonArray &results)
 {
     PushOutcome outcome;
+    m_serverIds.clear();
     QHash<QString, QJsonObject> sentByKey;
     for (const QJsonValue &c : sent)
         sentByKey.insert(c[u"entity_type"_s].toString() + u'|' + c[u"entity_id"_s].toString(), c.toObject());
@@ -168,6 +169,7 @@ SyncLocalStore::PushOutcome SyncLocalStore::recordPushResults(const QJsonArray &
 SyncLocalStore::PageOutcome SyncLocalStore::applyPage(const QJsonObject &page)
 {
     PageOutcome outcome;
+    m_serverIds.clear();
     QSqlDatabase db = QSqlDatabase::database();
     DbTransaction tx(db);
     if (!tx.isActive())
@@ -326,12 +328,20 @@ bool SyncLocalStore::checkDates(const QString &type, const QJsonObject &row, boo
     return false;
 }
 
-QString SyncLocalStore::lookupLocalId(const char *table, const QString &serverId) const
+QString SyncLocalStore::lookupLocalId(const char *table, const QString &serverId)
 {
-    QSqlQuery q(QSqlDatabase::database());
-    if (SqlCodec::exec(q, u"SELECT id FROM %1 WHERE server_id = ?"_s.arg(QLatin1StringView(table)), {serverId}) && q.next())
-        return q.value(0).toString();
-    return {};
+    // server_id has no index: one pass per table and page instead of a scan per row.
+    const QString key = QLatin1StringView(table);
+    if (!m_serverIds.contains(key)) {
+        QHash<QString, QString> &ids = m_serverIds[key];
+        QSqlQuery q(QSqlDatabase::database());
+        q.setForwardOnly(true);
+        if (SqlCodec::exec(q, u"SELECT server_id, id FROM %1 WHERE server_id IS NOT NULL AND server_id <> ''"_s.arg(key), {})) {
+            while (q.next())
+                ids.insert(q.value(0).toString(), q.value(1).toString());
+        }
+    }
+    return m_serverIds.value(key).value(serverId);
 }
 
 bool SyncLocalStore::knownCategory(const QString &id) const

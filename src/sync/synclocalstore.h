@@ -3,6 +3,7 @@
 #include "services/writeresult.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
@@ -74,7 +75,7 @@ private:
                   bool force, bool *replaced);
     Step applyRow(const QString &type, const QJsonObject &row, bool force, bool *replaced);
     bool checkDates(const QString &type, const QJsonObject &row, bool warn) const;
-    QString lookupLocalId(const char *table, const QString &serverId) const;
+    QString lookupLocalId(const char *table, const QString &serverId);
     QJsonObject currentChange(const QString &type, const QString &id) const;
     bool knownCategory(const QString &id) const;
 
@@ -85,4 +86,5 @@ private:
     ReconciliationRepository *m_reconciliations;
     PreferencesRepository *m_preferences;
     QString m_failure;
+    QHash<QString, QHash<QString, QString>> m_serverIds; // table -> server id -> local id, per page
 };
