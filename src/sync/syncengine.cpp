@@ -183,6 +183,7 @@ void SyncEngine::startCycle()
         }
     }
     m_queue = m_store->pendingChanges();
+    m_queueNext = 0;
     if (m_queue.isEmpty()) {
         m_pullPages = 0;
         pull(m_store->cursor());
@@ -194,18 +195,20 @@ void SyncEngine::startCycle()
 
 void SyncEngine::pushNextBatch()
 {
-    if (m_queue.isEmpty()) {
+    if (m_queueNext >= m_queue.size()) {
+        m_queue = QJsonArray();
         m_pullPages = 0;
         pull(m_store->cursor());
         return;
     }
-    const qsizetype n = std::min<qsizetype>(kBatchSize, m_queue.size());
+    // The queue is read from a moving start: removing from the front of a
+    // 100,000-record array would shift it once per record.
+    const qsizetype n = std::min<qsizetype>(kBatchSize, m_queue.size() - m_queueNext);
     QJsonArray batch;
     for (qsizetype i = 0; i < n; ++i)
-        batch.append(m_queue.at(i));
-    for (qsizetype i = 0; i < n; ++i)
-        m_queue.removeFirst();
-    qInfo().noquote() << "Push batch:" << batch.size() << "changes," << m_queue.size() << "remaining";
+        batch.append(m_queue.at(m_queueNext + i));
+    m_queueNext += n;
+    qInfo().noquote() << "Push batch:" << batch.size() << "changes," << m_queue.size() - m_queueNext << "remaining";
     m_inFlight = batch;
     const QPointer<SyncEngine> self(this);
     const quint64 cycle = m_cycle;

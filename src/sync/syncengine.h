@@ -108,6 +108,7 @@ private:
     SyncPredicate m_predicate;
     UserProvider m_user;
     QJsonArray m_queue;
+    qsizetype m_queueNext = 0;
     QJsonArray m_inFlight;
     quint64 m_cycle = 0;
 };
