@@ -185,6 +185,7 @@ SyncLocalStore::PageOutcome SyncLocalStore::applyPage(const QJsonObject &page)
                                                 {u"reconciliation"_s, u"reconciliations"_s}};
     for (const auto &[type, key] : arrays) {
         const QJsonArray rows = page.value(key).toArray();
+        prefetchServerIds(tableOf(type), rows);
         for (const QJsonValue &row : rows) {
             switch (applyRow(type, row.toObject(), false, nullptr)) {
             case Step::Written:
@@ -330,18 +331,37 @@ bool SyncLocalStore::checkDates(const QString &type, const QJsonObject &row, boo
 
 QString SyncLocalStore::lookupLocalId(const char *table, const QString &serverId)
 {
-    // server_id has no index: one pass per table and page instead of a scan per row.
-    const QString key = QLatin1StringView(table);
-    if (!m_serverIds.contains(key)) {
-        QHash<QString, QString> &ids = m_serverIds[key];
-        QSqlQuery q(QSqlDatabase::database());
-        q.setForwardOnly(true);
-        if (SqlCodec::exec(q, u"SELECT server_id, id FROM %1 WHERE server_id IS NOT NULL AND server_id <> ''"_s.arg(key), {})) {
-            while (q.next())
-                ids.insert(q.value(0).toString(), q.value(1).toString());
+    const auto known = m_serverIds.value(QLatin1StringView(table));
+    if (known.contains(serverId))
+        return known.value(serverId);
+    QSqlQuery q(QSqlDatabase::database());
+    if (SqlCodec::exec(q, u"SELECT id FROM %1 WHERE server_id = ?"_s.arg(QLatin1StringView(table)), {serverId}) && q.next())
+        return q.value(0).toString();
+    return {};
+}
+
+void SyncLocalStore::prefetchServerIds(const char *table, const QJsonArray &rows)
+{
+    // server_id has no index: one scan for the page's rows instead of one per row.
+    QHash<QString, QString> &ids = m_serverIds[QLatin1StringView(table)];
+    QVariantList values;
+    for (const QJsonValue &row : rows) {
+        const QString id = row[u"id"_s].toString();
+        if (!id.isEmpty() && !ids.contains(id)) {
+            ids.insert(id, QString());
+            values.append(id);
         }
     }
-    return m_serverIds.value(key).value(serverId);
+    for (qsizetype from = 0; from < values.size(); from += 500) {
+        const QVariantList chunk = values.mid(from, 500);
+        QSqlQuery q(QSqlDatabase::database());
+        q.setForwardOnly(true);
+        const QStringList marks(chunk.size(), u"?"_s);
+        if (!SqlCodec::exec(q, u"SELECT server_id, id FROM %1 WHERE server_id IN (%2)"_s.arg(QLatin1StringView(table), marks.join(u',')), chunk))
+            continue;
+        while (q.next())
+            ids.insert(q.value(0).toString(), q.value(1).toString());
+    }
 }
 
 bool SyncLocalStore::knownCategory(const QString &id) const

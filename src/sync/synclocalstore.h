@@ -76,6 +76,7 @@ private:
     Step applyRow(const QString &type, const QJsonObject &row, bool force, bool *replaced);
     bool checkDates(const QString &type, const QJsonObject &row, bool warn) const;
     QString lookupLocalId(const char *table, const QString &serverId);
+    void prefetchServerIds(const char *table, const QJsonArray &rows);
     QJsonObject currentChange(const QString &type, const QString &id) const;
     bool knownCategory(const QString &id) const;
 
@@ -86,5 +87,5 @@ private:
     ReconciliationRepository *m_reconciliations;
     PreferencesRepository *m_preferences;
     QString m_failure;
-    QHash<QString, QHash<QString, QString>> m_serverIds; // table -> server id -> local id, per page
+    QHash<QString, QHash<QString, QString>> m_serverIds; // table -> server id -> local id (empty: none), per page
 };
