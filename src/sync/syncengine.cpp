@@ -182,7 +182,7 @@ void SyncEngine::startCycle()
             return;
         }
     }
-    m_queue = m_store->pendingChanges();
+    m_queue = m_store->pendingKeys();
     m_queueNext = 0;
     if (m_queue.isEmpty()) {
         m_pullPages = 0;
@@ -196,18 +196,18 @@ void SyncEngine::startCycle()
 void SyncEngine::pushNextBatch()
 {
     if (m_queueNext >= m_queue.size()) {
-        m_queue = QJsonArray();
+        m_queue.clear();
         m_pullPages = 0;
         pull(m_store->cursor());
         return;
     }
-    // The queue is read from a moving start: removing from the front of a
-    // 100,000-record array would shift it once per record.
     const qsizetype n = std::min<qsizetype>(kBatchSize, m_queue.size() - m_queueNext);
-    QJsonArray batch;
-    for (qsizetype i = 0; i < n; ++i)
-        batch.append(m_queue.at(m_queueNext + i));
+    const QJsonArray batch = m_store->changesFor(m_queue.mid(m_queueNext, n));
     m_queueNext += n;
+    if (batch.isEmpty()) { // every row of the batch is gone meanwhile
+        pushNextBatch();
+        return;
+    }
     qInfo().noquote() << "Push batch:" << batch.size() << "changes," << m_queue.size() - m_queueNext << "remaining";
     m_inFlight = batch;
     const QPointer<SyncEngine> self(this);
@@ -310,7 +310,7 @@ void SyncEngine::finishCycle()
 void SyncEngine::failCycle(const QString &message)
 {
     m_lastError = message;
-    m_queue = QJsonArray();
+    m_queue.clear();
     setState(Error);
     emit syncFailed(m_lastError);
 }

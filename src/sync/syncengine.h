@@ -107,7 +107,7 @@ private:
     int m_replaced = 0;
     SyncPredicate m_predicate;
     UserProvider m_user;
-    QJsonArray m_queue;
+    QList<QPair<QString, QString>> m_queue; // rows still to push this cycle
     qsizetype m_queueNext = 0;
     QJsonArray m_inFlight;
     quint64 m_cycle = 0;

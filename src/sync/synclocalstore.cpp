@@ -45,13 +45,6 @@ const char *tableOf(const QString &type)
     return nullptr;
 }
 
-template<typename List>
-void appendChanges(QJsonArray &out, const List &rows)
-{
-    for (const auto &row : rows)
-        out.append(SyncCodec::change(row));
-}
-
 // The row's own content, without what only the bookkeeping differs in.
 QJsonObject contentOf(const QJsonObject &change)
 {
@@ -78,14 +71,28 @@ SyncLocalStore::SyncLocalStore(AccountRepository *accounts, TransactionRepositor
 {
 }
 
-QJsonArray SyncLocalStore::pendingChanges() const
+QList<SyncLocalStore::ChangeKey> SyncLocalStore::pendingKeys() const
+{
+    QList<ChangeKey> keys;
+    for (const Kind &k : kKinds) {
+        QSqlQuery q(QSqlDatabase::database());
+        q.setForwardOnly(true);
+        if (!SqlCodec::exec(q, u"SELECT id FROM %1 WHERE sync_status = 'pending'"_s.arg(QLatin1StringView(k.table)), {}))
+            continue;
+        while (q.next())
+            keys.append({QString::fromLatin1(k.type), q.value(0).toString()});
+    }
+    return keys;
+}
+
+QJsonArray SyncLocalStore::changesFor(const QList<ChangeKey> &keys) const
 {
     QJsonArray out;
-    appendChanges(out, m_accounts->findPending());
-    appendChanges(out, m_categories->findPending());
-    appendChanges(out, m_recurring->findPending());
-    appendChanges(out, m_transactions->findPending());
-    appendChanges(out, m_reconciliations->findPending());
+    for (const auto &[type, id] : keys) {
+        const QJsonObject change = currentChange(type, id);
+        if (!change.isEmpty())
+            out.append(change);
+    }
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
+#include <QPair>
 #include <QString>
 
 class AccountRepository;
@@ -33,9 +34,14 @@ public:
     static const QString kCursorKey;
     static const QString kOwnerKey;
 
-    // Change records of every pending row: accounts, categories, recurring
-    // entries, transactions, reconciliations, each in repository order.
-    QJsonArray pendingChanges() const;
+    using ChangeKey = QPair<QString, QString>; // entity type, local id
+    // Every pending row: accounts, categories, recurring entries,
+    // transactions, reconciliations, each in table order. Their change
+    // records are built batch by batch, so a large first sync never stalls
+    // the window while 100,000 records are made at once.
+    QList<ChangeKey> pendingKeys() const;
+    QJsonArray changesFor(const QList<ChangeKey> &keys) const;
+    QJsonArray pendingChanges() const { return changesFor(pendingKeys()); }
 
     struct PushOutcome
     {
