@@ -2,14 +2,31 @@
 // API client and its token refresh, browser sign-in, and the account screen.
 #include "testsupport.h"
 
+#include "account/accountclient.h"
 #include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/filetokenstore.h"
+#include "account/webauthhandler.h"
+#include "app/appstate.h"
+#include "ui/mainwindow.h"
+#include "ui/screens/accountscreen.h"
+#include "ui/statusbar.h"
 #include "account/memorytokenstore.h"
 #include "account/tokenmanager.h"
 #include "penwickserver.h"
 #include "serverclient.h"
 #include "serveroptions.h"
 
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QLoggingCategory>
 
 using namespace VelmAccount;
@@ -47,6 +64,50 @@ QString fakeToken(const QJsonObject &payload)
 QString tokenExpiringIn(qint64 seconds)
 {
     return fakeToken({{u"exp"_s, double(QDateTime::currentSecsSinceEpoch() + seconds)}});
+}
+
+// Stands in for the web browser: keeps the URL the program asks to open.
+class Browser final : public QObject
+{
+    Q_OBJECT
+public:
+    QUrl opened;
+public slots:
+    void openUrl(const QUrl &url) { opened = url; }
+};
+
+QStringList messages;
+
+void keepMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    messages.append(message);
+}
+
+// Answers the next input dialogs with these texts, one after the other.
+void answerInputs(QStringList texts)
+{
+    if (texts.isEmpty())
+        return;
+    whenShown<QInputDialog>([texts](QInputDialog *dialog) mutable {
+        dialog->setTextValue(texts.takeFirst());
+        answerInputs(texts);
+        dialog->accept();
+    });
+}
+
+// The button with this text on one page of the account screen.
+QPushButton *buttonIn(QWidget *screen, int page, const QString &text)
+{
+    QWidget *root = screen->findChild<QStackedWidget *>()->widget(page);
+    for (QPushButton *button : root->findChildren<QPushButton *>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+QString statusOf(QWidget *screen)
+{
+    return screen->findChild<QLabel *>(u"accountStatus"_s)->text();
 }
 
 } // namespace
@@ -115,6 +176,50 @@ class TestAccount : public QObject
                                        fail(status == 400 || status == 401);
                                });
         });
+    }
+    VelmAccount::Client *makeClient(const QString &authBase = QString())
+    {
+        m_owner = std::make_unique<QObject>();
+        ClientConfig config;
+        config.authBaseUrl = authBase.isEmpty() ? serverUrl().toString(QUrl::StripTrailingSlash) : authBase;
+        config.accountApiUrl = serverUrl(u"/account/v1"_s).toString();
+        config.appId = u"org.velmora.penwick"_s;
+        config.appVersion = u"1.0.8"_s;
+        auto store = std::make_unique<MemoryTokenStore>();
+        m_store = store.get();
+        auto *client = new VelmAccount::Client(config, std::move(store), m_owner.get());
+        m_tokens = client->tokenManager();
+        return client;
+    }
+    // Plays the browser from the login URL to the redirect: the sign-up form
+    // is posted with the page's own hidden fields; the redirect is followed
+    // to the local listener, whose page is returned.
+    ServerClient::Reply browse(const QUrl &loginUrl, const QString &email = u"ann@example.org"_s)
+    {
+        ServerClient server(m_server->url());
+        const ServerClient::Reply page = server.send("GET", loginUrl.path(), {}, {}, "text/html", QUrlQuery(loginUrl));
+        if (page.status != 200)
+            return page;
+        QUrlQuery form;
+        static const QRegularExpression hidden(u"name=\"(\\w+)\" value=\"([^\"]*)\""_s);
+        for (auto it = hidden.globalMatch(QString::fromUtf8(page.body.left(page.body.indexOf("</form>")))); it.hasNext();) {
+            const auto match = it.next();
+            form.addQueryItem(match.captured(1), QString::fromLatin1(QUrl::toPercentEncoding(match.captured(2))));
+        }
+        form.removeAllQueryItems(u"mode"_s);
+        form.addQueryItem(u"mode"_s, u"signup"_s);
+        form.addQueryItem(u"email"_s, QString::fromLatin1(QUrl::toPercentEncoding(email)));
+        form.addQueryItem(u"password"_s, u"correct%20horse"_s);
+        const ServerClient::Reply posted = server.send("POST", loginUrl.path(), form.toString(QUrl::FullyEncoded).toLatin1(),
+                                                       {}, "application/x-www-form-urlencoded");
+        if (posted.status != 302)
+            return posted;
+        return fetch(QUrl::fromEncoded(posted.location));
+    }
+    static ServerClient::Reply fetch(const QUrl &url)
+    {
+        QUrl origin = url.adjusted(QUrl::RemovePath | QUrl::RemoveQuery);
+        return ServerClient(origin).send("GET", url.path(), {}, {}, "text/html", QUrlQuery(url));
     }
     void setHooks(const QJsonObject &hooks)
     {
@@ -345,6 +450,321 @@ private slots:
             {{u"custom"_s, QJsonObject{{u"vel"_s, QJsonObject{{u"group_id"_s, u"g1"_s}, {u"role"_s, u"owner"_s}}}}}});
         QCOMPARE(TokenManager::claims(withClaims).role, u"owner"_s);
         QCOMPARE(TokenManager::claims(token).groupId, QString());
+    }
+
+    void browserSignIn()
+    {
+        Browser browser;
+        QDesktopServices::setUrlHandler(u"http"_s, &browser, "openUrl");
+        VelmAccount::Client *client = makeClient();
+        AuthClient *auth = client->authClient();
+        auth->initialize();
+        QSignalSpy succeeded(auth, &AuthClient::loginSucceeded);
+        QSignalSpy claims(client, &VelmAccount::Client::claimsUpdated);
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+        auth->login();
+        const QUrlQuery login(browser.opened);
+        QCOMPARE(login.queryItemValue(u"redirect_uri"_s, QUrl::FullyDecoded), auth->redirectUri());
+        QVERIFY(auth->redirectUri().startsWith(u"http://127.0.0.1:"_s));
+        QCOMPARE(login.queryItemValue(u"state"_s).size(), 32);
+        const ServerClient::Reply page = browse(browser.opened);
+        QTRY_COMPARE(succeeded.size(), 1);
+        qInstallMessageHandler(previous);
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QVERIFY(page.body.contains("Authentication complete!"));
+        QCOMPARE(auth->state(), Authenticated);
+        QCOMPARE(claims.size(), 1);
+        QVERIFY(!auth->userId().isEmpty());
+        const QString refresh = m_tokens->refreshToken();
+        QCOMPARE(m_store->load(TokenStore::kRefreshTokenKey), std::optional<QString>(refresh));
+        for (const QString &message : std::as_const(messages))
+            QVERIFY2(!message.contains(refresh) && !message.contains(m_tokens->accessToken()), qPrintable(message));
+        // The device registers after sign-in, with this system's name.
+        client->accountClient()->registerDevice();
+        const auto devices = [&] {
+            return ServerClient(m_server->url()).call("GET", u"/account/v1/devices"_s, {}, m_tokens->accessToken())
+                .json[u"devices"_s].toArray();
+        };
+        QTRY_COMPARE(devices().size(), 1);
+        QCOMPARE(devices().first()[u"platform"_s].toString(), AccountClient::platformName());
+        QCOMPARE(devices().first()[u"device_fingerprint"_s].toString(), AccountClient::deviceFingerprint());
+    }
+
+    void listenerAcceptsOnlyItsRedirect()
+    {
+        Browser browser;
+        QDesktopServices::setUrlHandler(u"http"_s, &browser, "openUrl");
+        // With the usual port taken the listener takes another one and says so.
+        QTcpServer squatter;
+        squatter.listen(QHostAddress::LocalHost, WebAuthHandler::kPreferredPort);
+        AuthClient *auth = makeClient()->authClient();
+        auth->initialize();
+        auth->setLoginTimeout(3000);
+        auth->login();
+        const QUrl callback(auth->redirectUri());
+        QVERIFY(callback.port() != WebAuthHandler::kPreferredPort);
+        QVERIFY(browser.opened.toString(QUrl::FullyEncoded).contains(u"%3A"_s + QString::number(callback.port()) + u"%2Fcallback"_s));
+        const QString state = QUrlQuery(browser.opened).queryItemValue(u"state"_s);
+        QSignalSpy failed(auth, &AuthClient::loginFailed);
+        const auto visit = [&](const QString &path, const QString &query) {
+            QUrl url = callback;
+            url.setPath(path);
+            url.setQuery(query);
+            return fetch(url);
+        };
+        QCOMPARE(visit(u"/other"_s, u"state="_s + state).status, 404);
+        QCOMPARE(visit(u"/callback"_s, u"state=forged&access_token=A&refresh_token=R"_s).status, 404);
+        QCOMPARE(failed.size(), 0);
+        const ServerClient::Reply cancelled = visit(u"/callback"_s, u"state="_s + state + u"&error=access_denied"_s);
+        QVERIFY(cancelled.body.contains("Authentication failed"));
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().first().toString(), u"No tokens received"_s);
+        QCOMPARE(visit(u"/callback"_s, u"state="_s + state).status, 0); // the listener has stopped
+        QCOMPARE(auth->state(), Unauthenticated);
+        // A sign-in nobody finishes ends with its message.
+        auth->setLoginTimeout(100);
+        auth->login();
+        QTRY_COMPARE(failed.size(), 2);
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QCOMPARE(failed.last().first().toString(), u"Sign-in timed out"_s);
+    }
+
+    void callbackTokens_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<QString>("access"); // empty: refused
+        QTest::newRow("query") << u"access_token=A&refresh_token=R&state=%1"_s << QString() << u"A"_s;
+        QTest::newRow("fragment first") << u"access_token=Q&refresh_token=R&state=%1"_s
+                                        << u"access_token=F&refresh_token=S&state=%1"_s << u"F"_s;
+        QTest::newRow("access only") << u"access_token=A&state=%1"_s << QString() << QString();
+        QTest::newRow("wrong state") << u"access_token=A&refresh_token=R&state=x%1"_s << QString() << QString();
+    }
+    void callbackTokens()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, fragment);
+        QFETCH(QString, access);
+        Browser browser;
+        QDesktopServices::setUrlHandler(u"http"_s, &browser, "openUrl");
+        AuthClient *auth = makeClient()->authClient();
+        auth->initialize();
+        auth->login();
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        const QString state = QUrlQuery(browser.opened).queryItemValue(u"state"_s);
+        QUrl url(auth->redirectUri());
+        url.setQuery(query.arg(state));
+        if (!fragment.isEmpty())
+            url.setFragment(fragment.arg(state));
+        QSignalSpy failed(auth, &AuthClient::loginFailed);
+        auth->handleCallback(url);
+        QCOMPARE(m_tokens->latestAccessToken(), access);
+        QCOMPARE(auth->state(), access.isEmpty() ? Unauthenticated : Authenticated);
+        QCOMPARE(failed.size(), access.isEmpty() ? 1 : 0);
+    }
+
+    void restoreAtStart_data()
+    {
+        QTest::addColumn<bool>("withAccess");
+        QTest::addColumn<QString>("refresh"); // "valid", "revoked" or "offline"
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("keptTokens");
+        QTest::newRow("unexpired access token") << true << u"offline"_s << int(Authenticated) << true;
+        QTest::newRow("refresh token only") << false << u"valid"_s << int(Authenticated) << true;
+        QTest::newRow("refused refresh token") << false << u"revoked"_s << int(Unauthenticated) << false;
+        QTest::newRow("server unavailable") << false << u"offline"_s << int(Authenticated) << true;
+    }
+    void restoreAtStart()
+    {
+        QFETCH(bool, withAccess);
+        QFETCH(QString, refresh);
+        QFETCH(int, state);
+        QFETCH(bool, keptTokens);
+        const ServerClient::Tokens user = signUp();
+        VelmAccount::Client *client = makeClient();
+        if (withAccess)
+            m_store->save(TokenStore::kAccessTokenKey, tokenExpiringIn(600));
+        m_store->save(TokenStore::kRefreshTokenKey, refresh == u"revoked"_s ? u"unknown"_s : user.refresh);
+        if (refresh == u"offline"_s)
+            setHooks({{u"fail_path"_s, u"/api/v1/realms/velmora/auth/token/refresh"_s}, {u"fail_status"_s, 503}});
+        QSignalSpy changes(client, &VelmAccount::Client::authStateChanged);
+        client->initialize();
+        // A usable token needs no server; otherwise the state waits for the refresh.
+        QCOMPARE(client->authClient()->state(), withAccess ? Authenticated : Unknown);
+        QTRY_COMPARE(int(client->authClient()->state()), state);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(m_store->entries().isEmpty(), !keptTokens);
+    }
+
+    void logoutIsFinal()
+    {
+        // Signed out: the sign-out still completes, with no state change.
+        VelmAccount::Client *client = makeClient();
+        AuthClient *auth = client->authClient();
+        auth->initialize();
+        QSignalSpy changes(auth, &AuthClient::stateChanged);
+        QSignalSpy completed(auth, &AuthClient::logoutCompleted);
+        auth->logout();
+        QCOMPARE(completed.size(), 1);
+        QCOMPARE(changes.size(), 0);
+        // Signed in with an expired token: the sign-out's refresh answers late
+        // and must not sign the user back in.
+        const ServerClient::Tokens user = signUp();
+        m_store->save(TokenStore::kAccessTokenKey, tokenExpiringIn(600));
+        m_store->save(TokenStore::kRefreshTokenKey, user.refresh);
+        auth->initialize();
+        m_tokens->setTokens(tokenExpiringIn(10), user.refresh);
+        setHooks({{u"delay_ms"_s, 200}});
+        auth->logout();
+        Answer probe;
+        client->authApi()->postPublic(u"/auth/token/refresh"_s, {}, probe.callback());
+        QTRY_VERIFY(probe.done);
+        QCOMPARE(auth->state(), Unauthenticated);
+        QVERIFY(m_store->entries().isEmpty());
+        QVERIFY(m_tokens->refreshToken().isEmpty());
+    }
+
+    void fileStoreIsOwnerOnly()
+    {
+        const QString path = m_dir->filePath(u"data/account-tokens.json"_s);
+        FileTokenStore store(path);
+        QVERIFY(store.save(TokenStore::kAccessTokenKey, u"A"_s));
+        QVERIFY(store.save(TokenStore::kRefreshTokenKey, u"R"_s));
+        const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        QCOMPARE(QFile::permissions(path) & ~userBits, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(FileTokenStore(path).load(TokenStore::kRefreshTokenKey), std::optional<QString>(u"R"_s));
+        store.clear();
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(store.load(TokenStore::kAccessTokenKey), std::nullopt);
+    }
+
+    void relativeTimes_data()
+    {
+        QTest::addColumn<int>("secondsAgo");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("59 s") << 59 << u"Active now"_s;
+        QTest::newRow("3 h") << 3 * 3600 << u"3h ago"_s;
+        QTest::newRow("8 days") << 8 * 86400 << QString();
+    }
+    void relativeTimes()
+    {
+        QFETCH(int, secondsAgo);
+        QFETCH(QString, text);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QDateTime then = now.addSecs(-secondsAgo);
+        QCOMPARE(AccountScreen::relativeTime(then, now),
+                 text.isEmpty() ? QLocale().toString(then.toLocalTime().date(), u"MMM d, yyyy"_s) : text);
+        QCOMPARE(AccountScreen::shortUserAgent(QString(61, u'a')), QString(60, u'a') + u"..."_s);
+    }
+
+    // From the welcome page's button through the browser to the account
+    // window, whose every action reaches the server.
+    void signInAndManageAccount()
+    {
+        qputenv("AUTH_BASE_URL", serverUrl().toString(QUrl::StripTrailingSlash).toUtf8());
+        qputenv("ACCOUNT_API_URL", serverUrl(u"/account/v1"_s).toString().toUtf8());
+        TestApp app;
+        qunsetenv("AUTH_BASE_URL");
+        qunsetenv("ACCOUNT_API_URL");
+        QVERIFY(app.isReady());
+        MainWindow window(app.state());
+        QVERIFY(showActive(&window));
+        QCOMPARE(window.findChild<StatusBar *>()->syncText(), u"Not signed in"_s);
+        Browser browser;
+        QDesktopServices::setUrlHandler(u"http"_s, &browser, "openUrl");
+        QTest::mouseClick(window.findChild<QPushButton *>(u"signInButton"_s), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QCOMPARE(browse(browser.opened).status, 200);
+        VelmAccount::Client *client = app->accountClient();
+        QTRY_VERIFY(client->isAuthenticated());
+        QCOMPARE(window.currentPage(), int(MainWindow::EmptyStatePage));
+
+        // Bob's group, which Ann joins from the screen with his code.
+        ServerClient server(m_server->url());
+        const ServerClient::Tokens bob = server.signIn(u"bob@example.org"_s, u"correct horse"_s, true, u"Bob"_s);
+        const QString code = server.call("POST", u"/account/v1/group/invite"_s, {}, bob.access).json[u"invite_code"_s].toString();
+        window.showVelmoraAccountScreen(AccountScreen::GroupPage);
+        auto *screen = window.findChild<AccountScreen *>();
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s));
+        answerInputs({code});
+        buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Joined group."_s);
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Leave Group"_s));
+        QVERIFY(!buttonIn(screen, AccountScreen::GroupPage, u"Remove"_s));
+        answerMessageBox(QMessageBox::Yes);
+        buttonIn(screen, AccountScreen::GroupPage, u"Leave Group"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Left group."_s);
+
+        // Ann founds her own group; Bob, having left his, joins it.
+        QCOMPARE(server.call("POST", u"/account/v1/group/leave"_s, {}, bob.access).status, 200);
+        const QString annCode =
+            server.call("POST", u"/account/v1/group/invite"_s, {}, client->tokenManager()->accessToken()).json[u"invite_code"_s].toString();
+        QCOMPARE(server.call("POST", u"/account/v1/group/join/"_s + annCode, {}, bob.access).status, 200);
+        screen->refreshGroup();
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Remove"_s));
+        QVERIFY(!buttonIn(screen, AccountScreen::GroupPage, u"Leave Group"_s));
+        QVERIFY(!buttonIn(screen, AccountScreen::DataPage, u"Delete Account"_s)->isEnabled());
+        answerInputs({u"carol@example.org"_s});
+        buttonIn(screen, AccountScreen::GroupPage, u"Invite by Email"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Invitation sent."_s);
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Revoke"_s));
+        buttonIn(screen, AccountScreen::GroupPage, u"Revoke"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Invitation revoked."_s);
+        answerMessageBox(QMessageBox::Yes);
+        buttonIn(screen, AccountScreen::GroupPage, u"Remove"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Bob removed."_s);
+
+        // Profile and password.
+        screen->setPage(AccountScreen::ProfilePage);
+        QTRY_COMPARE(screen->findChild<QLabel *>(u"displayNameLabel"_s)->text(), u"(not set)"_s);
+        answerInputs({u"Ann"_s});
+        buttonIn(screen, AccountScreen::ProfilePage, u"Edit Display Name"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Display name updated."_s);
+        QCOMPARE(screen->findChild<QLabel *>(u"displayNameLabel"_s)->text(), u"Ann"_s);
+        answerInputs({u"wrong password"_s, u"new password"_s, u"new password"_s});
+        buttonIn(screen, AccountScreen::ProfilePage, u"Change Password"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Failed to change password."_s);
+        answerInputs({u"correct horse"_s, u"new password"_s, u"new password"_s});
+        buttonIn(screen, AccountScreen::ProfilePage, u"Change Password"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Password changed."_s);
+
+        // Sessions and devices: a failure shows as one, never as success.
+        server.signIn(u"ann@example.org"_s, u"new password"_s, false);
+        screen->refreshSessions();
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::SecurityPage, u"Revoke"_s));
+        buttonIn(screen, AccountScreen::SecurityPage, u"Revoke"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Session revoked."_s);
+        const QString deviceId = server.call("GET", u"/account/v1/devices"_s, {}, client->tokenManager()->accessToken())
+                                     .json[u"devices"_s][0][u"id"_s].toString();
+        QVERIFY(!deviceId.isEmpty());
+        setHooks({{u"fail_path"_s, u"/account/v1/devices"_s}, {u"fail_status"_s, 500}});
+        screen->refreshDevices();
+        QTRY_COMPARE(statusOf(screen), u"Could not load your devices."_s);
+        setHooks({{u"fail_path"_s, QString(u"/account/v1/devices/"_s + deviceId)}, {u"fail_status"_s, 500}});
+        screen->refreshDevices();
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::DevicesPage, u"Remove"_s));
+        answerMessageBox(QMessageBox::Yes);
+        buttonIn(screen, AccountScreen::DevicesPage, u"Remove"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Failed to remove the device."_s);
+        setHooks({});
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::DevicesPage, u"Remove"_s)); // reloaded
+        answerMessageBox(QMessageBox::Yes);
+        buttonIn(screen, AccountScreen::DevicesPage, u"Remove"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Device removed."_s);
+
+        // Deletion: only the exact word, and only for someone who owns no group.
+        QCOMPARE(server.call("POST", u"/account/v1/group/leave"_s, {}, client->tokenManager()->accessToken()).status, 200);
+        screen->refreshGroup();
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::DataPage, u"Delete Account"_s)->isEnabled());
+        answerInputs({u"delete"_s});
+        buttonIn(screen, AccountScreen::DataPage, u"Delete Account"_s)->click();
+        QVERIFY(client->isAuthenticated());
+        answerInputs({u"DELETE"_s});
+        answerMessageBox(QMessageBox::Ok);
+        buttonIn(screen, AccountScreen::DataPage, u"Delete Account"_s)->click();
+        QTRY_VERIFY(!client->isAuthenticated());
+        QCOMPARE(window.findChild<StatusBar *>()->syncText(), u"Not signed in"_s);
     }
 };
 

@@ -205,7 +205,7 @@ void ApiClient::executeRequest(const QByteArray &method, const QUrl &url, const 
                 const bool refused = reply->property(kRefusedProperty).toBool();
                 const int status = refused ? 0 : reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
                 QJsonObject object;
-                if (!refused) {
+                if (!refused && reply->isOpen()) {
                     const QByteArray bytes = reply->readAll();
                     if (!bytes.isEmpty()) {
                         const QJsonDocument document = QJsonDocument::fromJson(bytes);

@@ -27,6 +27,9 @@
 #include "storage/transactionrepository.h"
 #include "updateentrypoints.h"
 #include "welcomescreen.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "screens/accountscreen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -131,7 +134,16 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::scheduleAccountsRefresh);
     connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
-    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::signInRequested);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::startSignIn);
+    if (VelmAccount::Client *client = m_state->accountClient()) {
+        VelmAccount::AuthClient *auth = client->authClient();
+        connect(auth, &VelmAccount::AuthClient::stateChanged, this, &MainWindow::updateAuthUI);
+        connect(auth, &VelmAccount::AuthClient::loginSucceeded, this,
+                [this] { m_statusBar->showMessage(tr("Signed in successfully"), kShortMessageMs); });
+        connect(auth, &VelmAccount::AuthClient::loginFailed, this, [this](const QString &error) {
+            m_statusBar->showMessage(tr("Sign-in failed: %1").arg(error), kLongMessageMs);
+        });
+    }
     if (ThemeManager *theme = m_state->themeManager())
         connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyThemeColors);
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this,
@@ -560,6 +572,10 @@ void MainWindow::setupMenuBar()
     QAction *import = file->addAction(tr("&Import..."), this, &MainWindow::showImportWindow);
     import->setShortcut(QKeySequence(u"Ctrl+I"_s));
     file->addSeparator();
+    m_velmoraAccountAction = file->addAction(tr("Velmora &Account..."), this, [this] { showVelmoraAccountScreen(0); });
+    file->addSeparator();
+    m_signOutAction = file->addAction(tr("Sign &Out"), this, &MainWindow::signOut);
+    file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
@@ -603,8 +619,57 @@ void MainWindow::setupMenuBar()
 
 void MainWindow::updateAuthUI()
 {
-    if (!isSignedIn())
+    const bool signedIn = isSignedIn();
+    m_signOutAction->setVisible(signedIn);
+    m_velmoraAccountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
+    if (!signedIn) {
         m_statusBar->setSyncText(tr("Not signed in"));
+        return;
+    }
+    m_statusBar->setSyncText(QString());
+    const int page = m_pages->currentIndex();
+    if (page == WelcomePage || page == ReservedPage) {
+        if (!m_state->currentAccountId().isEmpty())
+            selectAccount(m_state->currentAccountId());
+        else
+            m_pages->setCurrentIndex(EmptyStatePage);
+    }
+}
+
+void MainWindow::startSignIn()
+{
+    if (VelmAccount::Client *client = m_state->accountClient())
+        client->authClient()->login();
+}
+
+void MainWindow::signOut()
+{
+    if (VelmAccount::Client *client = m_state->accountClient())
+        client->authClient()->logout();
+}
+
+void MainWindow::showVelmoraAccountScreen(int page)
+{
+    if (!isSignedIn()) {
+        startSignIn();
+        return;
+    }
+    if (!m_velmoraAccountScreen) {
+        m_velmoraAccountScreen = new VelmAccount::AccountScreen(m_state->accountClient(), this);
+        m_velmoraAccountScreen->hide();
+        connect(m_velmoraAccountScreen, &VelmAccount::AccountScreen::logoutRequested, this, [this] {
+            m_velmoraAccountScreen->close();
+            signOut();
+        });
+    }
+    presentToolWindow(m_velmoraAccountScreen, tr("Velmora Account"), QSize(600, 550));
+    m_velmoraAccountScreen->setPage(page);
+    m_velmoraAccountScreen->refreshAll();
+}
+
+void MainWindow::showVelmoraAccountScreen()
+{
+    showVelmoraAccountScreen(0);
 }
 
 QWidget *MainWindow::createEmptyStatePage()
@@ -887,6 +952,5 @@ void MainWindow::clearSampleData()
 
 bool MainWindow::isSignedIn() const
 {
-    // Nobody can be signed in before the account client exists.
-    return false;
+    return m_state->accountClient() && m_state->accountClient()->isAuthenticated();
 }
