@@ -14,12 +14,18 @@
 #include "sync/synclocalstore.h"
 
 #include "account/apiclient.h"
+#include "account/client.h"
+#include "sync/accountsharingservice.h"
+#include "ui/sharemembersdialog.h"
 #include "account/memorytokenstore.h"
 #include "account/tokenmanager.h"
 #include "penwickserver.h"
 #include "serverclient.h"
 
+#include <QComboBox>
 #include <QJsonArray>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 
 namespace {
@@ -141,6 +147,7 @@ private slots:
     void pullStopsAfterFiftyPages();
     void convergence();
     void secondUserOnSameData();
+    void sharing();
     void applyRules_data();
     void applyRules();
     void pageIsWholeOrNothing();
@@ -560,6 +567,54 @@ void TestSync::secondUserOnSameData()
     QCOMPARE(serverRows(second), 2);
     QCOMPARE(serverRows(first), 2);
     QCOMPARE(d.pending(), 0);
+}
+
+void TestSync::sharing()
+{
+    User owner = newUser(), member = newUser();
+    makeGroup(owner, member);
+    Device d;
+    d.open(syncUrl(), owner.access);
+    const Account joint = insertAccount(d.accounts, u"Joint"_s);
+    QCOMPARE(d.cycle(), QString());
+    VelmAccount::ClientConfig config;
+    config.accountApiUrl = m_server->url().resolved(QUrl(u"/account/v1"_s)).toString();
+    VelmAccount::Client client(config, std::make_unique<VelmAccount::MemoryTokenStore>());
+    client.tokenManager()->setTokens(owner.access, owner.refresh);
+    client.syncApi()->setBaseUrl(syncUrl());
+    AccountSharingService service(client.syncApi());
+    QString error;
+    service.shareWith(joint.id, u"stranger@example.org"_s, QString(), [&](bool, const QString &e) { error = e; });
+    QVERIFY(QTest::qWaitFor([&] { return !error.isEmpty(); }, 5000));
+    QCOMPARE(error, u"Accounts can only be shared with members of your family group."_s);
+
+    VelmAccount::ShareMembersDialog dialog(&client, &service, joint.id, {});
+    auto *list = dialog.findChild<QListWidget *>();
+    auto *combo = dialog.findChild<QComboBox *>();
+    const auto button = [&](const QString &text) {
+        const auto buttons = dialog.findChildren<QPushButton *>();
+        return *std::find_if(buttons.begin(), buttons.end(), [&](QPushButton *b) { return b->text() == text; });
+    };
+    const auto rows = [&] {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out.append(list->item(i)->text());
+        return out;
+    };
+    const QStringList empty{u"Not shared with anyone yet."_s};
+    const QString memberText = u"%1 (%1)"_s.arg(member.email);
+    QVERIFY(QTest::qWaitFor([&] { return rows() == empty && combo->currentText() == memberText; }, 5000));
+    QCOMPARE(combo->count(), 1); // the owner is not offered
+    QSignalSpy changed(&dialog, &VelmAccount::ShareMembersDialog::sharingChanged);
+    QTest::mouseClick(button(u"Share"_s), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return rows() == QStringList{memberText}; }, 5000));
+    QCOMPARE(combo->currentText(), u"All group members already added"_s);
+    QVERIFY(!combo->isEnabled());
+    list->setCurrentRow(0);
+    answerMessageBox(QMessageBox::Yes);
+    QTest::mouseClick(button(u"Remove Selected"_s), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return rows() == empty && combo->isEnabled(); }, 5000));
+    QCOMPARE(changed.size(), 2);
 }
 
 PENWICK_TEST_MAIN(TestSync)
