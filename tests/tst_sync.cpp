@@ -14,6 +14,7 @@
 #include "sync/synclocalstore.h"
 
 #include "account/apiclient.h"
+#include "app/appstate.h"
 #include "account/client.h"
 #include "sync/accountsharingservice.h"
 #include "ui/sharemembersdialog.h"
@@ -148,6 +149,7 @@ private slots:
     void convergence();
     void secondUserOnSameData();
     void sharing();
+    void signedOutSyncsNothing();
     void applyRules_data();
     void applyRules();
     void pageIsWholeOrNothing();
@@ -389,12 +391,14 @@ void TestSync::requestsDuringCycles()
     Device d;
     d.open(syncUrl(), newUser().access);
     QSignalSpy done(d.engine, &SyncEngine::syncCompleted);
+    QCOMPARE(d.engine->statusText(), u"Not synced yet"_s);
     d.engine->syncNow();
     d.engine->syncNow(); // while syncing: one more cycle, not two
     d.engine->syncNow();
     QVERIFY(QTest::qWaitFor([&] { return done.size() == 2; }, 10000));
     QTest::qWait(300);
     QCOMPARE(done.size(), 2);
+    QCOMPARE(d.engine->statusText(), u"Synced"_s);
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 10; ++i) {
@@ -615,6 +619,16 @@ void TestSync::sharing()
     QTest::mouseClick(button(u"Remove Selected"_s), Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&] { return rows() == empty && combo->isEnabled(); }, 5000));
     QCOMPARE(changed.size(), 2);
+}
+
+void TestSync::signedOutSyncsNothing()
+{
+    TestApp app;
+    QVERIFY(app.isReady());
+    app.addAccount(u"A"_s);
+    app->syncEngine()->syncNow();
+    QCOMPARE(app->syncEngine()->state(), SyncEngine::Idle);
+    QCOMPARE(app->syncEngine()->statusText(), u"Not synced yet"_s);
 }
 
 PENWICK_TEST_MAIN(TestSync)
