@@ -408,6 +408,38 @@ private slots:
         QVERIFY(!m_tokens->lastRefreshRejected());
     }
 
+    void refreshReplies_data()
+    {
+        QTest::addColumn<QString>("access");
+        QTest::addColumn<QString>("refresh");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("keptRefresh");
+        QTest::newRow("empty access token is a failure") << QString() << u"R2"_s << false << u"R1"_s;
+        QTest::newRow("no refresh token keeps the old one") << u"fresh"_s << QString() << true << u"R1"_s;
+        QTest::newRow("both replaced") << u"fresh"_s << u"R2"_s << true << u"R2"_s;
+    }
+    void refreshReplies()
+    {
+        QFETCH(QString, access);
+        QFETCH(QString, refresh);
+        QFETCH(bool, ok);
+        QFETCH(QString, keptRefresh);
+        makeClients(u"/__test"_s);
+        // The new token already looks expired to a fast local clock; it is sent all the same.
+        const QString returned = access.isEmpty() ? QString() : tokenExpiringIn(10);
+        m_tokens->setRefreshFunction([&](const QString &, TokenManager::SuccessFunction onSuccess,
+                                         TokenManager::FailureFunction) { onSuccess(returned, refresh); });
+        m_tokens->setTokens(tokenExpiringIn(10), u"R1"_s);
+        Answer a;
+        m_api->get(u"/echo"_s, a.callback());
+        QTRY_VERIFY(a.done);
+        QCOMPARE(a.ok, ok);
+        QCOMPARE(m_tokens->refreshToken(), keptRefresh);
+        QCOMPARE(m_store->load(TokenStore::kRefreshTokenKey), std::optional<QString>(keptRefresh));
+        if (ok)
+            QCOMPARE(a.body[u"headers"_s][u"authorization"_s].toString(), u"Bearer "_s + returned);
+    }
+
     void staleRefreshIsDiscarded()
     {
         // Signing out while a refresh is in flight: its answer must not sign back in.
@@ -467,6 +499,11 @@ private slots:
         const QUrlQuery login(browser.opened);
         QCOMPARE(login.queryItemValue(u"redirect_uri"_s, QUrl::FullyDecoded), auth->redirectUri());
         QVERIFY(auth->redirectUri().startsWith(u"http://127.0.0.1:"_s));
+        // A new sign-in closes the earlier listener first, so it gets the same port back.
+        const QString firstUri = auth->redirectUri();
+        auth->login();
+        if (QUrl(firstUri).port() == WebAuthHandler::kPreferredPort)
+            QCOMPARE(auth->redirectUri(), firstUri);
         QCOMPARE(login.queryItemValue(u"state"_s).size(), 32);
         const ServerClient::Reply page = browse(browser.opened);
         QTRY_COMPARE(succeeded.size(), 1);
@@ -765,6 +802,7 @@ private slots:
         buttonIn(screen, AccountScreen::DataPage, u"Delete Account"_s)->click();
         QTRY_VERIFY(!client->isAuthenticated());
         QCOMPARE(window.findChild<StatusBar *>()->syncText(), u"Not signed in"_s);
+        QVERIFY(!screen->isVisible());
     }
 };
 

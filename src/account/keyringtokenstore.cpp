@@ -87,7 +87,8 @@ std::optional<QString> KeyringTokenStore::load(const QString &key)
         case Outcome::Done:
             return value;
         case Outcome::NotFound:
-            return std::nullopt;
+            // Perhaps kept in the file while the keyring was away.
+            return m_file.load(key);
         case Outcome::Unavailable:
             break;
         }
@@ -97,8 +98,11 @@ std::optional<QString> KeyringTokenStore::load(const QString &key)
 
 bool KeyringTokenStore::save(const QString &key, const QString &value)
 {
-    if (!m_useFile && run(Write, key, value, nullptr) == Outcome::Done)
+    if (!m_useFile && run(Write, key, value, nullptr) == Outcome::Done) {
+        // Once the keyring holds the token, no copy stays in the file.
+        m_file.remove(key);
         return true;
+    }
     return m_file.save(key, value);
 }
 

@@ -631,6 +631,9 @@ void MainWindow::updateAuthUI()
     m_velmoraAccountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
     if (!signedIn) {
         m_statusBar->setSyncText(tr("Not signed in"));
+        // Nothing of a signed-out account stays on screen.
+        if (m_velmoraAccountScreen)
+            m_velmoraAccountScreen->hide();
         return;
     }
     m_statusBar->setSyncText(m_state->syncEngine() ? m_state->syncEngine()->statusText() : QString());
@@ -746,10 +749,7 @@ void MainWindow::showVelmoraAccountScreen(int page)
     if (!m_velmoraAccountScreen) {
         m_velmoraAccountScreen = new VelmAccount::AccountScreen(m_state->accountClient(), this);
         m_velmoraAccountScreen->hide();
-        connect(m_velmoraAccountScreen, &VelmAccount::AccountScreen::logoutRequested, this, [this] {
-            m_velmoraAccountScreen->close();
-            signOut();
-        });
+        connect(m_velmoraAccountScreen, &VelmAccount::AccountScreen::logoutRequested, this, &MainWindow::signOut);
     }
     presentToolWindow(m_velmoraAccountScreen, tr("Velmora Account"), QSize(600, 550));
     m_velmoraAccountScreen->setPage(page);
