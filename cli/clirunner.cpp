@@ -7,6 +7,7 @@
 #include "recurringcommands.h"
 #include "reportcommand.h"
 #include "samplecommands.h"
+#include "synccommand.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -46,7 +47,8 @@ QString commandList(const QList<const CliCommand *> &commands)
 CliRunner::CliRunner()
 {
     m_commands << LedgerCommands::commands() << ImportCommands::commands() << ReportCommand::commands()
-               << BackupCommands::commands() << RecurringCommands::commands() << SampleCommands::commands();
+               << BackupCommands::commands() << RecurringCommands::commands() << SampleCommands::commands()
+               << SyncCommand::commands();
 }
 
 void CliRunner::addSharedOptions(QCommandLineParser &parser) const

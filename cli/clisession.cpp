@@ -66,14 +66,14 @@ int CliSession::finish(int code)
     return code;
 }
 
-AppState *CliSession::open()
+AppState *CliSession::open(bool signIn)
 {
     if (m_state)
         return m_state.get();
     if (m_openFailed)
         return nullptr;
     auto state = std::make_unique<AppState>();
-    state->setSignInEnabled(false);
+    state->setSignInEnabled(signIn);
     if (!state->initialize()) {
         m_openFailed = true;
         QString message = tr("Failed to initialize the database at %1").arg(databasePath());

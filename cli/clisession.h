@@ -31,7 +31,8 @@ public:
 
     // Opens the database of the data directory, applies the migrations and
     // seeds the default categories, once; nullptr after printing why not.
-    AppState *open();
+    // With `signIn` the stored sign-in is restored too (sync needs it).
+    AppState *open(bool signIn = false);
 
     // Prints the message on standard error, remembers the code and returns it.
     int fail(const QString &message, int code = Failure);

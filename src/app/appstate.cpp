@@ -7,6 +7,7 @@
 #include "account/apiclient.h"
 #include "account/keyringtokenstore.h"
 #include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
 #include "services/accountworkflowservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
@@ -25,6 +26,8 @@
 #include "storage/recurringrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "sync/accountsharingservice.h"
+#include "sync/syncengine.h"
 #include "thememanager.h"
 
 #include <QDir>
@@ -71,6 +74,9 @@ bool AppState::initialize()
     m_categoryTreeService = new CategoryTreeService(m_database, m_categories, m_transactions, m_recurring, this);
     m_themeManager = new ThemeManager(m_preferences, this);
     setupAccountClient();
+    m_syncEngine = new SyncEngine(m_accountClient->syncApi(), m_accounts, m_transactions, m_categories, m_recurring,
+                                  m_reconciliations, m_preferences, this);
+    m_accountSharingService = new AccountSharingService(m_accountClient->syncApi(), this);
 
     m_themeManager->setTheme(m_preferences->value(u"theme"_s, u"system"_s));
 
@@ -86,6 +92,7 @@ bool AppState::initialize()
     if (const auto last = m_preferences->get(u"lastViewedAccountId"_s))
         m_currentAccountId = *last;
 
+    wireSync();
     if (m_signInEnabled)
         restoreSignIn();
 
@@ -126,8 +133,35 @@ void AppState::restoreSignIn()
     connect(auth, &VelmAccount::AuthClient::loginSucceeded, m_accountClient->accountClient(),
             &VelmAccount::AccountClient::registerDevice);
     if (m_accountClient->isAuthenticated()) {
-        auth->refreshToken([](bool ok) {
+        auth->refreshToken([engine = m_syncEngine, client = m_accountClient](bool ok) {
             qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed");
+            // A transient failure keeps the user signed in: the engine's
+            // requests refresh again when they go out.
+            if (ok || client->isAuthenticated()) {
+                qInfo("Startup: starting auto-sync + immediate sync");
+                engine->startAutoSync(SyncEngine::kAutoSyncMs);
+                engine->requestSync();
+            }
         });
     }
+}
+
+void AppState::wireSync()
+{
+    VelmAccount::Client *client = m_accountClient;
+    SyncEngine *engine = m_syncEngine;
+    engine->setSyncPredicate([client] { return client->isAuthenticated(); });
+    engine->setUserProvider([client] {
+        return VelmAccount::TokenManager::payload(client->tokenManager()->latestAccessToken()).value(u"sub"_s).toString();
+    });
+    VelmAccount::AuthClient *auth = client->authClient();
+    connect(auth, &VelmAccount::AuthClient::loginSucceeded, engine, [engine] {
+        qInfo("loginSucceeded: starting auto-sync + immediate sync");
+        engine->startAutoSync(SyncEngine::kAutoSyncMs);
+        engine->requestSync();
+    });
+    connect(auth, &VelmAccount::AuthClient::logoutCompleted, engine, &SyncEngine::stopAutoSync);
+    connect(m_accounts, &AccountRepository::accountsChanged, engine, &SyncEngine::requestSync);
+    connect(m_transactions, &TransactionRepository::transactionsChanged, engine, &SyncEngine::requestSync);
+    connect(m_categories, &CategoryRepository::categoriesChanged, engine, &SyncEngine::requestSync);
 }

@@ -23,6 +23,9 @@ class ThemeManager;
 class TransactionRepository;
 class TransactionService;
 
+class AccountSharingService;
+class SyncEngine;
+
 namespace VelmAccount {
 class Client;
 }
@@ -63,6 +66,8 @@ public:
     CategoryTreeService *categoryTreeService() const { return m_categoryTreeService; }
     ThemeManager *themeManager() const { return m_themeManager; }
     VelmAccount::Client *accountClient() const { return m_accountClient; }
+    SyncEngine *syncEngine() const { return m_syncEngine; }
+    AccountSharingService *accountSharingService() const { return m_accountSharingService; }
     QString currentAccountId() const { return m_currentAccountId; }
 
     void setCurrentAccountId(const QString &id);
@@ -75,6 +80,9 @@ private:
     void setupAccountClient();
     // Restores the sign-in and, for a signed-in user, renews the token at once.
     void restoreSignIn();
+    // The engine syncs only for a signed-in user, runs every five minutes
+    // while one is, and soon after local changes.
+    void wireSync();
 
     QString m_initializeError;
     Database *m_database = nullptr;
@@ -97,6 +105,8 @@ private:
     CategoryTreeService *m_categoryTreeService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     VelmAccount::Client *m_accountClient = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
+    AccountSharingService *m_accountSharingService = nullptr;
     QString m_currentAccountId;
     bool m_signInEnabled = true;
 };

@@ -31,8 +31,12 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "screens/accountscreen.h"
+#include "sharemembersdialog.h"
+#include "sync/accountsharingservice.h"
+#include "sync/syncengine.h"
 
 #include <QApplication>
+#include <utility>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -145,6 +149,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
             m_statusBar->showMessage(tr("Sign-in failed: %1").arg(error), kLongMessageMs);
         });
     }
+    connectSync();
     if (ThemeManager *theme = m_state->themeManager())
         connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyThemeColors);
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this,
@@ -608,6 +613,8 @@ void MainWindow::setupMenuBar()
     account->addAction(tr("Reconciliation &History..."), this, &MainWindow::showReconciliationHistoryWindow);
     account->addAction(tr("Rename &Payees..."), this, &MainWindow::showPayeesWindow);
     account->addSeparator();
+    account->addAction(tr("&Share..."), this, &MainWindow::showShareAccountDialog);
+    account->addSeparator();
     account->addAction(tr("&Delete"), this, &MainWindow::deleteCurrentAccount);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
@@ -646,7 +653,7 @@ void MainWindow::updateAuthUI()
             m_velmoraAccountScreen->hide();
         return;
     }
-    m_statusBar->setSyncText(QString());
+    m_statusBar->setSyncText(m_state->syncEngine() ? m_state->syncEngine()->statusText() : QString());
     const int page = m_pages->currentIndex();
     if (page == WelcomePage || page == ReservedPage) {
         if (!m_state->currentAccountId().isEmpty())
@@ -654,6 +661,88 @@ void MainWindow::updateAuthUI()
         else
             m_pages->setCurrentIndex(EmptyStatePage);
     }
+}
+
+void MainWindow::connectSync()
+{
+    SyncEngine *engine = m_state->syncEngine();
+    if (!engine)
+        return;
+    connect(engine, &SyncEngine::stateChanged, this, &MainWindow::updateAuthUI);
+    connect(engine, &SyncEngine::syncCompleted, this, [this] {
+        // A replaced change is worth more than the routine note.
+        if (m_replacedChanges > 0)
+            m_statusBar->showMessage(tr("%n change(s) was replaced by a newer one from another device", nullptr,
+                                        std::exchange(m_replacedChanges, 0)),
+                                     8000);
+        else
+            m_statusBar->showMessage(tr("Sync complete"), 2000);
+        if (m_state->currentAccountId().isEmpty())
+            runInitialSelection();
+    });
+    connect(engine, &SyncEngine::syncFailed, this, [this](const QString &message) {
+        m_statusBar->showMessage(tr("Sync failed: %1").arg(message), 5000);
+    });
+    connect(engine, &SyncEngine::dataChanged, this, [this] {
+        scheduleAccountsRefresh();
+        reloadRegister();
+    });
+    connect(engine, &SyncEngine::changesReplaced, this, [this](int count) { m_replacedChanges += count; });
+    connect(engine, &SyncEngine::ownerMismatchFound, this, &MainWindow::askAboutOtherUsersRegister);
+}
+
+void MainWindow::askAboutOtherUsersRegister()
+{
+    QMessageBox box(QMessageBox::Question, tr("Another Account's Register"),
+                    tr("This register was synchronised with a different Velmora account. Upload it to the account "
+                       "you are signed in with now, as new data, or keep it on this computer only?"),
+                    QMessageBox::NoButton, this);
+    QPushButton *upload = box.addButton(tr("Upload to This Account"), QMessageBox::AcceptRole);
+    box.addButton(tr("Keep Local"), QMessageBox::RejectRole);
+    box.exec();
+    if (box.clickedButton() == upload)
+        m_state->syncEngine()->startOverForCurrentUser();
+    else
+        m_state->syncEngine()->keepLocalForCurrentUser();
+}
+
+void MainWindow::showShareAccountDialog()
+{
+    const QString id = m_state->currentAccountId();
+    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    if (!account) {
+        showSelectAccountFirst();
+        return;
+    }
+    if (!isSignedIn()) {
+        QMessageBox box(QMessageBox::Information, tr("Sign In Required"), tr("Sharing requires a Velmora account."),
+                        QMessageBox::Cancel, this);
+        QPushButton *learnMore = box.addButton(tr("Learn More"), QMessageBox::AcceptRole);
+        box.setDefaultButton(learnMore);
+        box.exec();
+        if (box.clickedButton() == learnMore)
+            showVelmoraAccountScreen(0);
+        return;
+    }
+    VelmAccount::ShareMembersDialog::Texts texts;
+    texts.windowTitle = tr("Share Account");
+    texts.heading = tr("Sharing: %1").arg(account->name);
+    texts.description = tr("Share this account with members of your Velmora family group. They'll see the same "
+                           "register, balances, and reconciliation history on their devices.");
+    texts.listCaption = tr("Shared with");
+    texts.emptyList = tr("Not shared with anyone yet.");
+    texts.shareButton = tr("Share");
+    texts.removeButton = tr("Remove Selected");
+    texts.closeButton = tr("Close");
+    texts.role = u"member"_s;
+    texts.shareFailedTitle = tr("Share Failed");
+    texts.removeFailedTitle = tr("Remove Failed");
+    texts.removeConfirmTitle = tr("Remove Share");
+    texts.removeConfirmText = tr("Remove %1's access to this account?");
+    VelmAccount::ShareMembersDialog dialog(m_state->accountClient(), m_state->accountSharingService(), account->id,
+                                           texts, this);
+    connect(&dialog, &VelmAccount::ShareMembersDialog::sharingChanged, m_state->syncEngine(), &SyncEngine::requestSync);
+    dialog.exec();
 }
 
 void MainWindow::startSignIn()

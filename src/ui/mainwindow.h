@@ -72,6 +72,8 @@ public slots:
     // a user who is not signed in.
     void showVelmoraAccountScreen(int page);
     void showVelmoraAccountScreen();
+    // Who the current account is shared with (signed-in users only).
+    void showShareAccountDialog();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -104,8 +106,13 @@ private:
     bool isSignedIn() const;
     void startSignIn();
     void signOut();
+    // Status bar texts and reloads from the sync engine.
+    void connectSync();
+    // The register belongs to another user than the one now signed in.
+    void askAboutOtherUsersRegister();
 
     AppState *m_state;
+    int m_replacedChanges = 0; // local changes replaced during the running sync cycle
     AccountSidebar *m_sidebar = nullptr;
     AccountListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
