@@ -28,6 +28,8 @@
 #include "storage/transactionrepository.h"
 #include "updateentrypoints.h"
 #include "welcomescreen.h"
+#include "account/accountclient.h"
+#include "account/accountrecords.h"
 #include "account/authclient.h"
 #include "account/client.h"
 #include "screens/accountscreen.h"
@@ -281,9 +283,58 @@ void MainWindow::showSettingsWindow()
         m_settingsScreen->setObjectName(u"settingsScreen"_s);
         m_settingsScreen->hide();
         connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+        if (SyncEngine *engine = m_state->syncEngine()) {
+            connect(m_settingsScreen, &SettingsScreen::syncNowRequested, engine, &SyncEngine::syncNow);
+            connect(m_settingsScreen, &SettingsScreen::forceFullSyncRequested, engine, &SyncEngine::forceFullSync);
+            connect(engine, &SyncEngine::stateChanged, this, &MainWindow::updateSettingsSyncState);
+        }
+        if (VelmAccount::Client *client = m_state->accountClient()) {
+            connect(client, &VelmAccount::Client::authStateChanged, this, [this] {
+                m_profileName.clear();
+                m_profileAsked = false;
+                updateSettingsSyncState();
+            });
+        }
     }
     presentToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
+    updateSettingsSyncState();
     m_settingsScreen->refresh();
+}
+
+void MainWindow::updateSettingsSyncState()
+{
+    if (!m_settingsScreen)
+        return;
+    VelmAccount::Client *client = m_state->accountClient();
+    SyncEngine *engine = m_state->syncEngine();
+    if (!client || !engine || !client->isAuthenticated()) {
+        m_settingsScreen->setSyncState(QString(), false);
+        return;
+    }
+    if (m_profileName.isEmpty() && !m_profileAsked) {
+        // The name comes from the account service; the status shows again
+        // when it answers.
+        m_profileAsked = true;
+        QPointer<MainWindow> self(this);
+        client->accountClient()->getProfile([self](bool ok, const VelmAccount::Profile &profile) {
+            if (!self || !ok)
+                return;
+            self->m_profileName = profile.displayName.isEmpty() ? profile.email : profile.displayName;
+            self->updateSettingsSyncState();
+        });
+    }
+    using Tone = SettingsScreen::SyncTone;
+    const SyncEngine::SyncState state = engine->state();
+    const QString text = engine->statusText();
+    Tone tone = Tone::Other;
+    if (state == SyncEngine::Syncing)
+        tone = Tone::Syncing;
+    else if (state == SyncEngine::Error)
+        tone = Tone::Failed;
+    else if (state == SyncEngine::Idle && text == SyncEngine::stateText(SyncEngine::Idle))
+        tone = Tone::Synced;
+    m_settingsScreen->setSyncState(SettingsScreen::signedInStatus(m_profileName, text, tone), true,
+                                   state == SyncEngine::Syncing, engine->lastError());
 }
 
 void MainWindow::showImportWindow()

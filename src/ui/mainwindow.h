@@ -84,6 +84,7 @@ protected:
 private:
     void setupMenuBar();
     void updateAuthUI();
+    void updateSettingsSyncState();
     QWidget *createEmptyStatePage();
     void scheduleAccountsRefresh();
     void rebuildAccountShortcuts();
@@ -125,6 +126,8 @@ private:
     ReportsScreen *m_reportsScreen = nullptr;
     ImportScreen *m_importScreen = nullptr;
     SettingsScreen *m_settingsScreen = nullptr;
+    QString m_profileName; // the signed-in user's name or e-mail, once asked
+    bool m_profileAsked = false;
     CategoriesScreen *m_categoriesScreen = nullptr;
     PayeeScreen *m_payeeScreen = nullptr;
     ReconciliationHistoryScreen *m_historyScreen = nullptr;
