@@ -652,6 +652,7 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
         qWarning().noquote() << "QIF import: commit failed, rolling back:" << db.lastError().text();
         db.rollback();
         m_result.failed = true;
+        m_result.error = Database::storageFailureText();
         return m_result;
     }
     if (!m_createdAccounts.isEmpty())
@@ -867,6 +868,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         qWarning().noquote() << "CSV import: commit failed, rolling back:" << db.lastError().text();
         db.rollback();
         result.failed = true;
+        result.error = Database::storageFailureText();
         return result;
     }
     if (result.imported > 0)
