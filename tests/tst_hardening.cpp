@@ -102,36 +102,36 @@ int runChild(const QString &op, int pauseAfter, const QString &file)
     return ok ? 0 : 1;
 }
 
-QProcess *startChild(QObject *owner, const QString &dataDir, const QString &op, int pauseAfter, const QString &file)
+// `command` (program first) on the data directory `dataDir`.
+QProcess *start(QObject *owner, const QString &dataDir, const QStringList &command)
 {
     auto *process = new QProcess(owner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"PENWICK_DATA_DIR"_s, dataDir);
     env.insert(u"XDG_CONFIG_HOME"_s, dataDir + u"/config"_s);
     process->setProcessEnvironment(env);
-    process->start(QCoreApplication::applicationFilePath(),
-                   {u"--child"_s, op, QString::number(pauseAfter), file});
+    process->start(command.first(), command.mid(1));
     return process;
 }
 
-int runToEnd(QProcess *process)
+// This test program as the child above.
+QProcess *startChild(QObject *owner, const QString &dataDir, const QString &op, int pauseAfter, const QString &file)
 {
-    return process->waitForFinished(60000) && process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    return start(owner, dataDir, {QCoreApplication::applicationFilePath(), u"--child"_s, op,
+                                  QString::number(pauseAfter), file});
 }
 
 // penwick-cli importing `file` into the account of the setup.
 QProcess *startCli(QObject *owner, const QString &dataDir, const QString &file, const QStringList &wrapper = {})
 {
-    auto *process = new QProcess(owner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"PENWICK_DATA_DIR"_s, dataDir);
-    process->setProcessEnvironment(env);
-    const QStringList command = wrapper + QStringList{
-        QStringLiteral(PENWICK_CLI_PATH), u"import"_s, u"csv"_s, file, u"--account"_s, u"Checking"_s,
-        u"--no-header"_s, u"--date-format"_s, u"yyyy-MM-dd"_s, u"--date-col"_s, u"0"_s, u"--payee-col"_s, u"1"_s,
-        u"--amount-col"_s, u"2"_s};
-    process->start(command.first(), command.mid(1));
-    return process;
+    return start(owner, dataDir, wrapper + QStringList{QStringLiteral(PENWICK_CLI_PATH), u"import"_s, u"csv"_s, file,
+                 u"--account"_s, u"Checking"_s, u"--no-header"_s, u"--date-format"_s, u"yyyy-MM-dd"_s,
+                 u"--date-col"_s, u"0"_s, u"--payee-col"_s, u"1"_s, u"--amount-col"_s, u"2"_s});
+}
+
+int runToEnd(QProcess *process)
+{
+    return process->waitForFinished(60000) && process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
 }
 
 bool waitUntilPaused(QProcess *process)
