@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -72,6 +73,11 @@ AppState *CliSession::open(bool signIn)
         return m_state.get();
     if (m_openFailed)
         return nullptr;
+    Database::setBusyWaitNotice([] {
+        static bool told = false;
+        if (!std::exchange(told, true))
+            writeTo(stderr, u"penwick-cli: "_s + tr("Waiting for another program that is writing to the database...") + u'\n');
+    });
     auto state = std::make_unique<AppState>();
     state->setSignInEnabled(signIn);
     if (!state->initialize()) {

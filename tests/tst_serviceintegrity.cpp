@@ -538,7 +538,8 @@ void TestServiceIntegrity::cliFailures()
                             u"--date-format"_s, u"yyyy-MM-dd"_s, u"--date-col"_s, u"0"_s, u"--payee-col"_s, u"1"_s,
                             u"--amount-col"_s, u"2"_s});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, u"penwick-cli: "_s + Database::busyMessage() + u'\n');
+        QCOMPARE(run.err, u"penwick-cli: Waiting for another program that is writing to the database...\n"
+                          "penwick-cli: "_s + Database::busyMessage() + u'\n');
     }
 
     // A schema from a newer program is refused and left as it is.

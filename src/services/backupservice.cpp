@@ -530,7 +530,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
         qWarning().noquote() << "BackupService import commit failed:" << failure.text();
         db.rollback();
         return refuse(tr("The restored data could not be saved: %1")
-                          .arg(Database::isBusyError(failure) ? Database::busyMessage() : failure.text()));
+                          .arg(Database::failureText(failure)));
     }
     return result;
 }

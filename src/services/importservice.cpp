@@ -687,6 +687,7 @@ ImportResult ImportService::QifBatch::run()
         qWarning().noquote() << "QIF import: commit failed, rolling back:" << db.lastError().text();
         db.rollback();
         m_result.failed = true;
+        m_result.error = Database::storageFailureText();
         return m_result;
     }
     if (!m_createdAccounts.isEmpty())
@@ -1030,6 +1031,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         qWarning().noquote() << "CSV import: commit failed, rolling back:" << db.lastError().text();
         db.rollback();
         result.failed = true;
+        result.error = Database::storageFailureText();
         return result;
     }
     if (result.imported > 0)

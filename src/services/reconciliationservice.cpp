@@ -89,7 +89,7 @@ WriteResult ReconciliationService::finish(const QString &accountId, const QDate 
         if (!m_transactions->update(*stored)) {
             tx.rollback();
             m_transactions->notifyChanged(accountId);
-            return WriteResult::failure(tr("The reconciliation could not be saved. %1").arg(nothing));
+            return WriteResult::failure(tx.failureText(tr("The reconciliation could not be saved. %1").arg(nothing)));
         }
         reconciled += stored->amount;
     }
@@ -104,7 +104,7 @@ WriteResult ReconciliationService::finish(const QString &accountId, const QDate 
         tx.rollback();
         m_transactions->notifyChanged(accountId);
         emit m_reconciliations->reconciliationsChanged();
-        return WriteResult::failure(tr("The reconciliation could not be saved. %1").arg(nothing));
+        return WriteResult::failure(tx.failureText(tr("The reconciliation could not be saved. %1").arg(nothing)));
     }
     return {};
 }

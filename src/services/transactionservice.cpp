@@ -22,11 +22,11 @@ WriteResult TransactionService::add(const Transaction &transaction, const std::o
     if (!tx.isActive())
         return WriteResult::failure(tx.failureText(failed().error));
     if (otherLeg && !m_transactions->insert(*otherLeg))
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     if (!m_transactions->insert(transaction) || !tx.commit()) {
         tx.rollback();
         m_transactions->notifyChanged(QString());
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     }
     return {};
 }
@@ -59,7 +59,7 @@ WriteResult TransactionService::update(Transaction transaction)
     if (!ok || !tx.commit()) {
         tx.rollback();
         m_transactions->notifyChanged(QString());
-        return failed();
+        return WriteResult::failure(tx.failureText(failed().error));
     }
     return {};
 }
@@ -82,7 +82,7 @@ WriteResult TransactionService::remove(const QString &id)
     if (!ok || !tx.commit()) {
         tx.rollback();
         m_transactions->notifyChanged(QString());
-        return WriteResult::failure(tr("The transaction could not be deleted. Nothing was changed."));
+        return WriteResult::failure(tx.failureText(tr("The transaction could not be deleted. Nothing was changed.")));
     }
     return {};
 }

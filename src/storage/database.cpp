@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QThread>
 
+#include <atomic>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -41,11 +42,85 @@ void finishStatement(QString &buffer, QStringList &out)
 constexpr int kBusyStepMs = 10;
 bool g_busySeen = false;
 int g_busyTimeoutMs = Database::kDefaultBusyTimeoutMs;
+void (*g_busyWaitNotice)() = nullptr;
+
+// Primary result code of the last storage failure since the current write
+// began, and whether such a write is open. SQLite reports every failed
+// statement to its error log, whichever path (Qt's driver or a raw
+// statement) ran it, so one place sees them all.
+std::atomic<int> g_storageCode{0};
+bool g_writeOpen = false;
+
+bool isStorageCode(int primary)
+{
+    switch (primary) {
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_READONLY:
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_NOMEM:
+    case SQLITE_CANTOPEN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void sqliteErrorLog(void *, int code, const char *)
+{
+    if (isStorageCode(code & 0xFF))
+        g_storageCode = code & 0xFF;
+}
+
+// The log can only be set before SQLite starts, so before main.
+void installErrorLog()
+{
+    sqlite3_config(SQLITE_CONFIG_LOG, sqliteErrorLog, nullptr);
+}
+Q_CONSTRUCTOR_FUNCTION(installErrorLog)
+
+int commitHook(void *)
+{
+    const bool veto = g_writeOpen && g_storageCode != 0;
+    g_writeOpen = false;
+    if (veto)
+        qWarning("Database: a write met a storage failure; rolling it back instead of committing");
+    return veto ? 1 : 0;
+}
+
+void rollbackHook(void *)
+{
+    g_writeOpen = false;
+}
+
+QString storageMessage(int primary)
+{
+    switch (primary) {
+    case SQLITE_FULL:
+        return QCoreApplication::translate("Database",
+                                           "The disk is full, or the database has reached its size limit.");
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+        return QCoreApplication::translate("Database",
+                                           "The database is read-only: its file or folder cannot be written.");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QCoreApplication::translate("Database", "The database file is damaged.");
+    case SQLITE_IOERR:
+    case SQLITE_NOMEM:
+        return QCoreApplication::translate("Database", "The database file could not be written (input/output error).");
+    default:
+        return QString();
+    }
+}
 
 // Waits like SQLite's own timeout, but remembers when it gave up, so callers
 // can tell "busy" apart from every other failure.
 int busyHandler(void *, int attempt)
 {
+    if (attempt == 0 && g_busyWaitNotice)
+        g_busyWaitNotice();
     if (qint64(attempt) * kBusyStepMs >= g_busyTimeoutMs) {
         g_busySeen = true;
         return 0;
@@ -74,6 +149,11 @@ void Database::setBusyTimeout(int milliseconds)
     g_busyTimeoutMs = qMax(0, milliseconds);
 }
 
+void Database::setBusyWaitNotice(void (*notice)())
+{
+    g_busyWaitNotice = notice;
+}
+
 bool Database::busySeen()
 {
     return g_busySeen;
@@ -96,16 +176,46 @@ QString Database::busyMessage()
                                        "The database is busy: another program is writing to it. Try again.");
 }
 
+QString Database::storageFailureText()
+{
+    return storageMessage(g_storageCode);
+}
+
+QString Database::failureText(const QSqlError &error)
+{
+    if (isBusyError(error))
+        return busyMessage();
+    const QString storage = storageFailureText();
+    if (!storage.isEmpty())
+        return storage;
+    const QString own = storageMessage(error.nativeErrorCode().toInt() & 0xFF);
+    return own.isEmpty() ? error.text() : own;
+}
+
 bool Database::beginWrite(const QSqlDatabase &db, QString *error)
 {
+    g_storageCode = 0;
     QSqlQuery q(db);
-    if (q.exec(u"BEGIN IMMEDIATE"_s))
-        return true;
+    if (q.exec(u"BEGIN IMMEDIATE"_s)) {
+        // A connection that cannot write (read-only file or folder) still
+        // begins; it would then refuse every row one by one.
+        sqlite3 *handle = handleOf(db);
+        if (!handle || sqlite3_db_readonly(handle, "main") != 1) {
+            g_writeOpen = true;
+            return true;
+        }
+        q.exec(u"ROLLBACK"_s);
+        g_storageCode = SQLITE_READONLY;
+        if (error)
+            *error = storageFailureText();
+        qInfo("Database: cannot begin a write: the database is read-only");
+        return false;
+    }
     const QSqlError failure = q.lastError();
     if (isBusyError(failure))
         g_busySeen = true;
     if (error)
-        *error = isBusyError(failure) ? busyMessage() : failure.text();
+        *error = failureText(failure);
     qInfo().noquote() << "Database: cannot begin a write:" << failure.text();
     return false;
 }
@@ -141,8 +251,11 @@ bool Database::open(const QString &path)
         qCritical().noquote() << "Failed to open database:" << m_errorText;
         return false;
     }
-    if (sqlite3 *handle = handleOf(m_db))
+    if (sqlite3 *handle = handleOf(m_db)) {
         sqlite3_busy_handler(handle, busyHandler, nullptr);
+        sqlite3_commit_hook(handle, commitHook, nullptr);
+        sqlite3_rollback_hook(handle, rollbackHook, nullptr);
+    }
     QSqlQuery pragma(m_db);
     pragma.exec(u"PRAGMA journal_mode=WAL"_s);
     pragma.exec(u"PRAGMA foreign_keys=ON"_s);
@@ -169,7 +282,7 @@ bool Database::runMigrations()
     }
     q.finish();
     if (!q.exec(u"CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"_s)) {
-        m_errorText = isBusyError(q.lastError()) ? busyMessage() : q.lastError().text();
+        m_errorText = failureText(q.lastError());
         qCritical().noquote() << "Failed to create schema_version table:" << q.lastError().text();
         return false;
     }
@@ -212,7 +325,7 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
             const QString error = q.lastError().text();
             qCritical().noquote() << "Migration" << version << "failed:" << error
                                   << "\nStatement:" << statement.left(200);
-            m_errorText = isBusyError(q.lastError()) ? busyMessage() : error;
+            m_errorText = failureText(q.lastError());
             m_db.rollback();
             emit migrationError(version, error);
             return false;

@@ -33,8 +33,21 @@ public:
     // failure it caused.
     static bool busySeen();
     static void clearBusySeen();
+    // Called once each time a statement starts waiting for another
+    // program's lock, so a tool can tell the person why it pauses.
+    static void setBusyWaitNotice(void (*notice)());
     static bool isBusyError(const QSqlError &error);
     static QString busyMessage();
+
+    // Why the database cannot take writes at all (disk full, read-only file
+    // or folder, input/output error, damaged file), when a statement of the
+    // current write failed for such a reason; empty otherwise. A write that
+    // met one is never committed: its COMMIT is turned into a rollback, so a
+    // batch that kept going row by row cannot keep half of its rows.
+    static QString storageFailureText();
+    // What to tell the person about `error`: the busy or storage reason when
+    // there is one, else the driver's text.
+    static QString failureText(const QSqlError &error);
 
     // BEGIN IMMEDIATE: a writer takes the lock before its first row, so a
     // busy database fails the whole change up front instead of row by row.

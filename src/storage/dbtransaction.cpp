@@ -31,7 +31,10 @@ DbTransaction::DbTransaction(const QSqlDatabase &db)
 
 QString DbTransaction::failureText(const QString &fallback) const
 {
-    return m_busy ? Database::busyMessage() : fallback;
+    if (m_busy)
+        return Database::busyMessage();
+    const QString storage = Database::storageFailureText();
+    return storage.isEmpty() ? fallback : storage + u' ' + fallback;
 }
 
 DbTransaction::~DbTransaction()

@@ -24,7 +24,8 @@ public:
     // The driver's text of the last statement of this guard that failed.
     QString errorText() const { return m_error; }
     // What to tell the person: the busy message when another program held
-    // the lock, else `fallback`.
+    // the lock, else `fallback`, after the reason when the database could
+    // not take writes (disk full, read-only).
     QString failureText(const QString &fallback) const;
 
 private:
