@@ -152,6 +152,14 @@
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation>Das Konto konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>Das Konto existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The account could not be restored. Nothing was changed.</source>
+        <translation>Das Konto konnte nicht wiederhergestellt werden. Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -170,6 +178,14 @@ Please check file permissions and try again.</source>
 Datenverzeichnis: %1
 
 Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for household finances.</source>
+        <translation>Ein Kassenbuch für die Haushaltsfinanzen.</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>Zu importierende QIF- oder CSV-Dateien.</translation>
     </message>
 </context>
 <context>
@@ -245,6 +261,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>Die Sicherung konnte nicht erstellt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -311,6 +331,28 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>The backup could not be restored: %1</source>
         <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Lesen von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The archive could not be built.</source>
+        <translation>Das Archiv konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>Die Sicherung konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>Schreiben nicht möglich nach:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -838,6 +880,26 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
             <numerusform>%n Datensätze konnten nicht gespeichert werden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import OFX or QFX bank downloads, mapping each statement&apos;s account to a local account.</source>
+        <translation>OFX- oder QFX-Bankdownloads importieren und dabei jedes Konto eines Auszugs einem lokalen Konto zuordnen.</translation>
+    </message>
+    <message>
+        <source>OFX or QFX files to import together.</source>
+        <translation>Gemeinsam zu importierende OFX- oder QFX-Dateien.</translation>
+    </message>
+    <message>
+        <source>Send the statement account SOURCE (as listed, or its account number) to the existing account ACCOUNT (name or id). Repeatable.</source>
+        <translation>Das Auszugskonto SOURCE (wie aufgeführt oder mit seiner Kontonummer) in das vorhandene Konto ACCOUNT (Name oder ID) übernehmen. Wiederholbar.</translation>
+    </message>
+    <message>
+        <source>Skip the transactions of the statement account SOURCE. Repeatable.</source>
+        <translation>Die Buchungen des Auszugskontos SOURCE überspringen. Wiederholbar.</translation>
+    </message>
+    <message>
+        <source>Accounts without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account in the statement&apos;s currency. Transactions already imported from an earlier download are counted as duplicates.</source>
+        <translation>Konten ohne --map oder --skip gehen in das vorhandene Konto gleichen Namens (ohne Beachtung der Groß-/Kleinschreibung), sonst in ein neues Konto in der Währung des Auszugs. Bereits aus einem früheren Download importierte Buchungen werden als Duplikate gezählt.</translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1025,10 +1087,6 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>%1 is not a QIF or CSV file.</source>
-        <translation>%1 ist keine QIF- oder CSV-Datei.</translation>
-    </message>
-    <message>
         <source>Choose one CSV file at a time.</source>
         <translation>Wählen Sie jeweils nur eine CSV-Datei.</translation>
     </message>
@@ -1091,6 +1149,53 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (investment account)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Depotkonto)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Depotkonto)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: statement balance %2 on %3, account balance %4</source>
+        <translation>%1: Auszugssaldo %2 am %3, Kontosaldo %4</translation>
+    </message>
+    <message>
+        <source>  (they differ by %1)</source>
+        <translation>  (Differenz: %1)</translation>
+    </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>Auszugskonten:</translation>
+    </message>
+    <message>
+        <source>Choose where each bank or card account of the download should be imported. Transactions already imported from an earlier download are skipped.</source>
+        <translation>Wählen Sie, wohin jedes Bank- oder Kartenkonto des Downloads importiert werden soll. Bereits aus einem früheren Download importierte Buchungen werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>Select OFX/QFX File(s)</source>
+        <translation>OFX/QFX-Datei(en) auswählen</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx)</source>
+        <translation>OFX-Dateien (*.ofx *.qfx)</translation>
+    </message>
+    <message>
+        <source>%1 is not a QIF, OFX or CSV file.</source>
+        <translation>%1 ist keine QIF-, OFX- oder CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>Analyzing OFX file(s)...</source>
+        <translation>OFX-Datei(en) werden analysiert...</translation>
+    </message>
+    <message>
+        <source>No transactions were found: the chosen file(s) hold no bank or card transactions.</source>
+        <translation>Keine Buchungen gefunden: Die gewählten Dateien enthalten keine Bank- oder Kartenbuchungen.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1105,6 +1210,22 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Unclosed quote starting on line %1.</source>
         <translation>Nicht geschlossenes Anführungszeichen ab Zeile %1.</translation>
+    </message>
+    <message>
+        <source>The account chosen for %1 no longer exists.</source>
+        <translation>Das für %1 gewählte Konto existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 names no currency.</source>
+        <translation>Der Auszug von %1 nennt keine Währung.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency no account here can keep.</source>
+        <translation>Der Auszug von %1 ist in %2, einer Währung, die hier kein Konto führen kann.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
+        <translation>Der Auszug von %1 ist in %2, aber das Konto &quot;%3&quot; wird in %4 geführt.</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1599,97 @@ Alle Buchungen, Daueraufträge und der Abgleichsverlauf dieses Kontos werden ent
     <message>
         <source>Send &amp;Feedback...</source>
         <translation>&amp;Feedback senden...</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Erfolgreich angemeldet</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Only QIF, OFX, QFX and CSV files can be imported.</source>
+        <translation>Nur QIF-, OFX-, QFX- und CSV-Dateien können importiert werden.</translation>
+    </message>
+    <message>
+        <source>Velmora &amp;Account...</source>
+        <translation>&amp;Velmora-Konto...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>&amp;Abmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation>Ihr Konto verwalten</translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation>Anmelden oder registrieren</translation>
+    </message>
+    <message>
+        <source>Velmora Account</source>
+        <translation>Velmora-Konto</translation>
+    </message>
+</context>
+<context>
+    <name>OfxReader</name>
+    <message>
+        <source>Checking %1</source>
+        <translation>Girokonto %1</translation>
+    </message>
+    <message>
+        <source>Savings %1</source>
+        <translation>Sparkonto %1</translation>
+    </message>
+    <message>
+        <source>Money market %1</source>
+        <translation>Geldmarktkonto %1</translation>
+    </message>
+    <message>
+        <source>Credit line %1</source>
+        <translation>Kreditlinie %1</translation>
+    </message>
+    <message>
+        <source>Cash management %1</source>
+        <translation>Cash-Management-Konto %1</translation>
+    </message>
+    <message>
+        <source>Credit card %1</source>
+        <translation>Kreditkarte %1</translation>
+    </message>
+    <message>
+        <source>Investment %1</source>
+        <translation>Depot %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation>Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX file.</source>
+        <translation>%1 ist keine OFX- oder QFX-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: it ends before its OFX data does. Download it again.</source>
+        <translation>%1 ist unvollständig: Die Datei endet vor dem Ende ihrer OFX-Daten. Laden Sie sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>The bank reported an error in %1: %2</source>
+        <translation>Die Bank hat in %1 einen Fehler gemeldet: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bank or credit-card statement that can be read.</source>
+        <translation>%1 enthält keinen lesbaren Bank- oder Kreditkartenauszug.</translation>
     </message>
 </context>
 <context>
@@ -2701,6 +2913,314 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Buchungsliste</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Daten &amp; Synchronisierung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Control how Velmora Penwick looks.</source>
+        <translation>Legen Sie fest, wie Velmora Penwick aussieht.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Regional</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Datums- und Kalendereinstellungen.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Wie Buchungen in der Buchungsliste angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Zweizeilige Darstellung</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Verwendungszweck in einer zweiten Zeile unter dem Empfänger anzeigen.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Sortierung</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Legen Sie die Reihenfolge der Buchungen in der Buchungsliste fest.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Wenn aktiviert, erscheinen die neuesten Buchungen oben.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisierung</translation>
+    </message>
+    <message>
+        <source>Keep your data in sync across all your devices.</source>
+        <translation>Halten Sie Ihre Daten auf allen Geräten synchron.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Speichern Sie Ihre Daten in einer portablen Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Sicherung exportieren</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Sicherung importieren</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Gelöschte Konten</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Gelöschte Konten können hier wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Auswahl wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Velmora Penwick</source>
+        <translation>Velmora Penwick</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for keeping your household accounts.</source>
+        <translation>Ein Kassenbuch zur Führung Ihrer Haushaltskonten.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Velmora Penwick website&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick for mobile&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Website von Velmora Penwick&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick für Mobilgeräte&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework, used under the GNU Lesser General Public License version 3.</source>
+        <translation>Erstellt mit dem Qt-Framework, verwendet unter der GNU Lesser General Public License Version 3.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Sprache geändert</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Velmora Penwick.</source>
+        <translation>Die neue Sprache wird beim nächsten Start von Velmora Penwick wirksam.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Velmora Account to enable sync.</source>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Velmora-Konto an, um die Synchronisierung zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisiere...</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Noch nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Zuletzt synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Fehler: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Dadurch werden alle lokalen Zeilen erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportiere...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sicherung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Importmodus</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Daten ersetzen</translation>
+    </message>
+    <message>
+        <source>Rows in the backup will replace the rows with the same identity here.
+
+A copy of your current data is saved first to:
+%1
+
+Continue?</source>
+        <translation>Zeilen aus der Sicherung ersetzen hier die Zeilen mit derselben Identität.
+
+Eine Kopie Ihrer aktuellen Daten wird zuvor gespeichert unter:
+%1
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the current data could not be saved first.
+
+%1</source>
+        <translation>Es wurde nichts importiert: Die aktuellen Daten konnten nicht zuvor gesichert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importiere...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n Fehler ist aufgetreten.</numerusform>
+            <numerusform>
+
+%n Fehler sind aufgetreten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Konto wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2836,6 +3356,430 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Checking for updates…</source>
         <translation>Suche nach Updates…</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Jetzt aktiv</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Unbekannter Client</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Anzeigenamen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Ändern Sie das Passwort Ihres Kontos.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>Ihr Profil konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Anzeigename:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Anzeigename aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Aktuelles Passwort:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Neues Passwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Passwort geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Could not load your group.</source>
+        <translation>Ihre Gruppe konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Sie gehören keiner Gruppe an. Der Gruppeninhaber kann Sie einladen, oder Sie treten mit einem Einladungscode bei.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Mit Einladungscode beitreten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 von %2 Plätzen belegt</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Inhaber</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Mitglied entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 aus der Gruppe entfernen?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Gruppe verlassen</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Diese Gruppe verlassen? Sie verlieren den Zugriff auf gemeinsame Daten.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Gruppe verlassen.</translation>
+    </message>
+    <message>
+        <source>Failed to leave the group.</source>
+        <translation>Die Gruppe konnte nicht verlassen werden.</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Offene Einladungen</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Einladungscode: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Einladung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the invitation.</source>
+        <translation>Die Einladung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Mitglieder einladen</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Per E-Mail einladen</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Einladungscode erzeugen</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Gruppe beitreten</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Einladungscode eingeben:</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Ungültiger oder abgelaufener Einladungscode.</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Gruppe beigetreten.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Die Einladung konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Einladung gesendet.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Der Code konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Einladungscode</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Geben Sie diesen Code an die Person weiter, die Sie einladen möchten:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registrierte Geräte</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Geräte, die mit Ihrem Konto synchronisiert haben.</translation>
+    </message>
+    <message>
+        <source>Could not load your devices.</source>
+        <translation>Ihre Geräte konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Keine Geräte registriert.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unbekanntes Gerät</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Gerät entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove the device.</source>
+        <translation>Das Gerät konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Aktive Sitzungen</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sitzungen, die derzeit bei Ihrem Konto angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions.</source>
+        <translation>Ihre Sitzungen konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Keine aktiven Sitzungen.</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sitzung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the session.</source>
+        <translation>Die Sitzung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Gefahrenbereich</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Ihr Konto endgültig löschen. Nach 30 Tagen kann dies nicht mehr rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Sie sind der Gruppeninhaber. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Konto löschen.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Ihr Konto wird damit zur endgültigen Löschung nach 30 Tagen vorgemerkt.
+
+Geben Sie zur Bestätigung DELETE ein:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Konto zur Löschung vorgemerkt</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Ihr Konto wird in 30 Tagen endgültig gelöscht. Bis dahin können Sie es durch Anmelden wiederherstellen.</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::ApiClient</name>
+    <message>
+        <source>The sign-in could not be renewed; check the connection and try again.</source>
+        <translation>Die Anmeldung konnte nicht erneuert werden; prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Refused to contact %1: the address is not a secure (https) one.</source>
+        <translation>Verbindung zu %1 abgelehnt: Die Adresse ist nicht sicher (https).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
+        <translation>Die Antwort des Servers wurde abgelehnt (zu groß oder Weiterleitung zu einem anderen Host).</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>Lokaler Anmeldeserver konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Sign-in timed out</source>
+        <translation>Zeitüberschreitung bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>The web browser could not be opened</source>
+        <translation>Der Webbrowser konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>Keine Token erhalten</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::WebAuthHandler</name>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>Authentifizierung abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>Sie können diesen Tab schließen und zur Anwendung zurückkehren.</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentifizierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>You can close this tab and try again in the application.</source>
+        <translation>Sie können diesen Tab schließen und es in der Anwendung erneut versuchen.</translation>
     </message>
 </context>
 <context>

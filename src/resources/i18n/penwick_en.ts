@@ -152,6 +152,14 @@
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be restored. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -165,6 +173,14 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cheque-book register for household finances.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -241,6 +257,10 @@ Please check file permissions and try again.</source>
         <source>Imported %1 items, skipped %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -306,6 +326,25 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>The backup could not be restored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive could not be built.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -834,6 +873,26 @@ Please check file permissions and try again.</source>
             <numerusform>%n records could not be stored.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import OFX or QFX bank downloads, mapping each statement&apos;s account to a local account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFX or QFX files to import together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the statement account SOURCE (as listed, or its account number) to the existing account ACCOUNT (name or id). Repeatable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip the transactions of the statement account SOURCE. Repeatable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account in the statement&apos;s currency. Transactions already imported from an earlier download are counted as duplicates.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1021,10 +1080,6 @@ Please check file permissions and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is not a QIF or CSV file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Choose one CSV file at a time.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1050,7 +1105,10 @@ Please check file permissions and try again.</source>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation><numerusform>%n file selected</numerusform><numerusform>%n files selected</numerusform></translation>
+        <translation>
+            <numerusform>%n file selected</numerusform>
+            <numerusform>%n files selected</numerusform>
+        </translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
@@ -1084,6 +1142,50 @@ Please check file permissions and try again.</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (investment account)</source>
+        <translation><numerusform>%n record skipped (investment account)</numerusform><numerusform>%n records skipped (investment account)</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: statement balance %2 on %3, account balance %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (they differ by %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose where each bank or card account of the download should be imported. Transactions already imported from an earlier download are skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select OFX/QFX File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a QIF, OFX or CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyzing OFX file(s)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transactions were found: the chosen file(s) hold no bank or card transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1097,6 +1199,22 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Unclosed quote starting on line %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account chosen for %1 no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement of %1 names no currency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency no account here can keep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1468,6 +1586,97 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only QIF, OFX, QFX and CSV files can be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora &amp;Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OfxReader</name>
+    <message>
+        <source>Checking %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money market %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash management %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: it ends before its OFX data does. Download it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank reported an error in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no bank or credit-card statement that can be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2688,6 +2897,299 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control how Velmora Penwick looks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep your data in sync across all your devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmora Penwick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cheque-book register for keeping your household accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Velmora Penwick website&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick for mobile&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework, used under the GNU Lesser General Public License version 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Velmora Penwick.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Velmora Account to enable sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows in the backup will replace the rows with the same identity here.
+
+A copy of your current data is saved first to:
+%1
+
+Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the current data could not be saved first.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation><numerusform>
+
+%n error occurred.</numerusform><numerusform>
+
+%n errors occurred.</numerusform></translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2822,6 +3324,426 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to leave the group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke the invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your sessions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke the session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::ApiClient</name>
+    <message>
+        <source>The sign-in could not be renewed; check the connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused to contact %1: the address is not a secure (https) one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web browser could not be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::WebAuthHandler</name>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can close this tab and try again in the application.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -152,6 +152,14 @@
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation>No se pudo eliminar la cuenta. No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>La cuenta ya no existe.</translation>
+    </message>
+    <message>
+        <source>The account could not be restored. Nothing was changed.</source>
+        <translation>No se pudo restaurar la cuenta. No se ha modificado nada.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -170,6 +178,14 @@ Please check file permissions and try again.</source>
 Directorio de datos: %1
 
 Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for household finances.</source>
+        <translation>Un registro de chequera para las finanzas del hogar.</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>Archivos QIF o CSV que se van a importar.</translation>
     </message>
 </context>
 <context>
@@ -245,6 +261,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>Imported %1 items, skipped %2.</source>
         <translation>Se importaron %1 elementos; se omitieron %2.</translation>
     </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>No se pudo crear la copia de seguridad: %1</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -311,6 +331,28 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>The backup could not be restored: %1</source>
         <translation>No se pudo restaurar la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Error al leer %1: %2</translation>
+    </message>
+    <message>
+        <source>The archive could not be built.</source>
+        <translation>No se pudo crear el archivo comprimido.</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>No se pudo crear la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>No se pudo escribir en:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -838,6 +880,26 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
             <numerusform>No se pudieron guardar %n registros.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import OFX or QFX bank downloads, mapping each statement&apos;s account to a local account.</source>
+        <translation>Importa descargas bancarias OFX o QFX, asignando la cuenta de cada extracto a una cuenta local.</translation>
+    </message>
+    <message>
+        <source>OFX or QFX files to import together.</source>
+        <translation>Archivos OFX o QFX que se importarán juntos.</translation>
+    </message>
+    <message>
+        <source>Send the statement account SOURCE (as listed, or its account number) to the existing account ACCOUNT (name or id). Repeatable.</source>
+        <translation>Envía la cuenta del extracto SOURCE (tal como aparece, o su número de cuenta) a la cuenta existente ACCOUNT (nombre o id). Se puede repetir.</translation>
+    </message>
+    <message>
+        <source>Skip the transactions of the statement account SOURCE. Repeatable.</source>
+        <translation>Omite las transacciones de la cuenta del extracto SOURCE. Se puede repetir.</translation>
+    </message>
+    <message>
+        <source>Accounts without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account in the statement&apos;s currency. Transactions already imported from an earlier download are counted as duplicates.</source>
+        <translation>Las cuentas sin --map ni --skip van a la cuenta existente con el mismo nombre (sin distinguir mayúsculas), o si no, a una cuenta nueva en la moneda del extracto. Las transacciones ya importadas en una descarga anterior se cuentan como duplicadas.</translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1025,10 +1087,6 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>%1 is not a QIF or CSV file.</source>
-        <translation>%1 no es un archivo QIF ni CSV.</translation>
-    </message>
-    <message>
         <source>Choose one CSV file at a time.</source>
         <translation>Elija un solo archivo CSV cada vez.</translation>
     </message>
@@ -1091,6 +1149,53 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (investment account)</source>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de inversión)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de inversión)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: statement balance %2 on %3, account balance %4</source>
+        <translation>%1: saldo del extracto %2 el %3, saldo de la cuenta %4</translation>
+    </message>
+    <message>
+        <source>  (they differ by %1)</source>
+        <translation>  (diferencia de %1)</translation>
+    </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>Cuentas de los extractos:</translation>
+    </message>
+    <message>
+        <source>Choose where each bank or card account of the download should be imported. Transactions already imported from an earlier download are skipped.</source>
+        <translation>Elija dónde importar cada cuenta bancaria o de tarjeta de la descarga. Las transacciones ya importadas en una descarga anterior se omiten.</translation>
+    </message>
+    <message>
+        <source>Select OFX/QFX File(s)</source>
+        <translation>Seleccionar archivo(s) OFX/QFX</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx)</source>
+        <translation>Archivos OFX (*.ofx *.qfx)</translation>
+    </message>
+    <message>
+        <source>%1 is not a QIF, OFX or CSV file.</source>
+        <translation>%1 no es un archivo QIF, OFX ni CSV.</translation>
+    </message>
+    <message>
+        <source>Analyzing OFX file(s)...</source>
+        <translation>Analizando archivo(s) OFX...</translation>
+    </message>
+    <message>
+        <source>No transactions were found: the chosen file(s) hold no bank or card transactions.</source>
+        <translation>No se encontraron transacciones: los archivos elegidos no contienen transacciones bancarias ni de tarjeta.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1105,6 +1210,22 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Unclosed quote starting on line %1.</source>
         <translation>Comillas sin cerrar a partir de la línea %1.</translation>
+    </message>
+    <message>
+        <source>The account chosen for %1 no longer exists.</source>
+        <translation>La cuenta elegida para %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 names no currency.</source>
+        <translation>El extracto de %1 no indica ninguna moneda.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency no account here can keep.</source>
+        <translation>El extracto de %1 está en %2, una moneda que ninguna cuenta puede llevar aquí.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
+        <translation>El extracto de %1 está en %2, pero la cuenta &quot;%3&quot; se lleva en %4.</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1599,97 @@ Se eliminarán todas las transacciones, entradas recurrentes e historial de conc
     <message>
         <source>Send &amp;Feedback...</source>
         <translation>Enviar &amp;comentarios...</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Sesión iniciada correctamente</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Error al iniciar sesión: %1</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Only QIF, OFX, QFX and CSV files can be imported.</source>
+        <translation>Solo se pueden importar archivos QIF, OFX, QFX y CSV.</translation>
+    </message>
+    <message>
+        <source>Velmora &amp;Account...</source>
+        <translation>Cuenta &amp;Velmora...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Cerrar &amp;sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Preferencias...</translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation>Gestionar su cuenta</translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation>Iniciar sesión o registrarse</translation>
+    </message>
+    <message>
+        <source>Velmora Account</source>
+        <translation>Cuenta Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>OfxReader</name>
+    <message>
+        <source>Checking %1</source>
+        <translation>Cuenta corriente %1</translation>
+    </message>
+    <message>
+        <source>Savings %1</source>
+        <translation>Ahorros %1</translation>
+    </message>
+    <message>
+        <source>Money market %1</source>
+        <translation>Mercado monetario %1</translation>
+    </message>
+    <message>
+        <source>Credit line %1</source>
+        <translation>Línea de crédito %1</translation>
+    </message>
+    <message>
+        <source>Cash management %1</source>
+        <translation>Gestión de tesorería %1</translation>
+    </message>
+    <message>
+        <source>Credit card %1</source>
+        <translation>Tarjeta de crédito %1</translation>
+    </message>
+    <message>
+        <source>Investment %1</source>
+        <translation>Inversión %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX file.</source>
+        <translation>%1 no es un archivo OFX ni QFX.</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: it ends before its OFX data does. Download it again.</source>
+        <translation>%1 está incompleto: termina antes que sus datos OFX. Vuelva a descargarlo.</translation>
+    </message>
+    <message>
+        <source>The bank reported an error in %1: %2</source>
+        <translation>El banco informó de un error en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bank or credit-card statement that can be read.</source>
+        <translation>%1 no contiene ningún extracto bancario o de tarjeta de crédito legible.</translation>
     </message>
 </context>
 <context>
@@ -2701,6 +2913,314 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Datos y sincronización</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Control how Velmora Penwick looks.</source>
+        <translation>Controle el aspecto de Velmora Penwick.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Configuración regional</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Preferencias de fecha y calendario.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semana empieza el</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Cómo aparecen las transacciones en el registro.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Filas de dos líneas</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Mostrar la nota en una segunda línea debajo del beneficiario.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Ordenación</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Controle el orden de las transacciones en el registro.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Mostrar primero las transacciones más recientes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si está activado, las transacciones más recientes aparecen arriba.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>Keep your data in sync across all your devices.</source>
+        <translation>Mantenga sus datos sincronizados en todos sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Copia de seguridad y restauración</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Guarde sus datos en un archivo de copia de seguridad portátil o restáurelos desde él.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exportar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Cuentas eliminadas</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Aquí puede restaurar las cuentas que ha eliminado.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurar seleccionadas</translation>
+    </message>
+    <message>
+        <source>Velmora Penwick</source>
+        <translation>Velmora Penwick</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for keeping your household accounts.</source>
+        <translation>Un registro de chequera para llevar las cuentas de su hogar.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Velmora Penwick website&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick for mobile&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Sitio web de Velmora Penwick&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick para móviles&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework, used under the GNU Lesser General Public License version 3.</source>
+        <translation>Creado con el framework Qt, utilizado bajo la GNU Lesser General Public License versión 3.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Idioma cambiado</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Velmora Penwick.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Velmora Penwick.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Velmora Account to enable sync.</source>
+        <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Cuenta Velmora para activar la sincronización.</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Error: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a subir al servidor todas las filas locales y se volverán a descargar todos los datos del servidor. Use esta opción si los datos no coinciden entre dispositivos.
+
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Archivos ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Copia de seguridad completada</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Error en la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Modo de importación</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>¿Qué hacer con los datos existentes?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error en la importación</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Reemplazar datos</translation>
+    </message>
+    <message>
+        <source>Rows in the backup will replace the rows with the same identity here.
+
+A copy of your current data is saved first to:
+%1
+
+Continue?</source>
+        <translation>Las filas de la copia de seguridad reemplazarán aquí a las filas con la misma identidad.
+
+Antes se guardará una copia de sus datos actuales en:
+%1
+
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the current data could not be saved first.
+
+%1</source>
+        <translation>No se importó nada: no se pudieron guardar antes los datos actuales.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Se importaron %1 elementos; se omitieron %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importación completada</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurar cuenta</translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2836,6 +3356,430 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Checking for updates…</source>
         <translation>Buscando actualizaciones…</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Datos y privacidad</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Activo ahora</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>hace %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>hace %1 d</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Cliente desconocido</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Información personal</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Editar nombre visible</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Cambie la contraseña de su cuenta.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>No se pudo cargar su perfil.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nombre visible:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>No se pudo actualizar el perfil.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nombre visible actualizado.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Contraseña actual:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nueva contraseña (mín. 8 caracteres):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirmar nueva contraseña:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Contraseña cambiada.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>No se pudo cambiar la contraseña.</translation>
+    </message>
+    <message>
+        <source>Could not load your group.</source>
+        <translation>No se pudo cargar su grupo.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Sin grupo</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>No forma parte de ningún grupo. El propietario del grupo puede invitarle, o puede unirse con un código de invitación.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Unirse con un código de invitación</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 de %2 plazas ocupadas</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Quitar miembro</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>¿Quitar a %1 del grupo?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 se ha quitado.</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>No se pudo quitar a %1.</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Abandonar el grupo</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>¿Abandonar este grupo? Perderá el acceso a los datos compartidos.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Ha abandonado el grupo.</translation>
+    </message>
+    <message>
+        <source>Failed to leave the group.</source>
+        <translation>No se pudo abandonar el grupo.</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitaciones pendientes</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Código de invitación: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revocar</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitación revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the invitation.</source>
+        <translation>No se pudo revocar la invitación.</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Invitar a miembros</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Invitar por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Generar código de invitación</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Unirse a un grupo</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Introduzca el código de invitación:</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Código de invitación no válido o caducado.</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Se ha unido al grupo.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Dirección de correo electrónico:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>No se pudo enviar la invitación.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitación enviada.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>No se pudo generar el código.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Código de invitación</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Comparta este código con la persona a la que quiere invitar:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Dispositivos registrados</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Dispositivos que se han sincronizado con su cuenta.</translation>
+    </message>
+    <message>
+        <source>Could not load your devices.</source>
+        <translation>No se pudieron cargar sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>No hay dispositivos registrados.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Dispositivo desconocido</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Quitar dispositivo</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>¿Quitar %1?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Dispositivo quitado.</translation>
+    </message>
+    <message>
+        <source>Failed to remove the device.</source>
+        <translation>No se pudo quitar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sesiones activas</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sesiones que tienen iniciada su cuenta en este momento.</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions.</source>
+        <translation>No se pudieron cargar sus sesiones.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>No hay sesiones activas.</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sesión revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the session.</source>
+        <translation>No se pudo revocar la sesión.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zona de peligro</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Eliminar su cuenta de forma permanente. No se puede deshacer una vez pasados 30 días.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Es el propietario del grupo. Transfiera la propiedad o quite a todos los miembros antes de eliminar su cuenta.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Su cuenta se programará para su eliminación permanente dentro de 30 días.
+
+Escriba DELETE para confirmar:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>No se pudo eliminar la cuenta.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Eliminación de la cuenta programada</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Su cuenta se eliminará de forma permanente dentro de 30 días. Puede recuperarla iniciando sesión antes de esa fecha.</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::ApiClient</name>
+    <message>
+        <source>The sign-in could not be renewed; check the connection and try again.</source>
+        <translation>No se pudo renovar la sesión; compruebe la conexión e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Refused to contact %1: the address is not a secure (https) one.</source>
+        <translation>Se rechazó contactar con %1: la dirección no es segura (https).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
+        <translation>Se rechazó la respuesta del servidor (demasiado grande, o una redirección a otro host).</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>No se pudo iniciar el servidor de autenticación local</translation>
+    </message>
+    <message>
+        <source>Sign-in timed out</source>
+        <translation>Se agotó el tiempo de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>The web browser could not be opened</source>
+        <translation>No se pudo abrir el navegador web</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>No se recibieron tokens</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::WebAuthHandler</name>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>¡Autenticación completada!</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>Puede cerrar esta pestaña y volver a la aplicación.</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Error de autenticación</translation>
+    </message>
+    <message>
+        <source>You can close this tab and try again in the application.</source>
+        <translation>Puede cerrar esta pestaña y volver a intentarlo en la aplicación.</translation>
     </message>
 </context>
 <context>

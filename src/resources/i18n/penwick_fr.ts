@@ -73,31 +73,31 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation>&amp;Devise :</translation>
+        <translation>&amp;Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation>&amp;Solde initial :</translation>
+        <translation>&amp;Solde initial&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation>&amp;Au :</translation>
+        <translation>&amp;Au&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation>&amp;Établissement :</translation>
+        <translation>&amp;Établissement&#xa0;:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation>N° de c&amp;ompte :</translation>
+        <translation>N° de c&amp;ompte&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -135,22 +135,30 @@
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>AccountWorkflowService</name>
     <message>
         <source>The account could not be created. Nothing was changed.</source>
-        <translation>Le compte n'a pas pu être créé. Rien n'a été modifié.</translation>
+        <translation>Le compte n&apos;a pas pu être créé. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation>Solde d'ouverture</translation>
+        <translation>Solde d&apos;ouverture</translation>
     </message>
     <message>
         <source>The account could not be deleted. Nothing was changed.</source>
-        <translation>Le compte n'a pas pu être supprimé. Rien n'a été modifié.</translation>
+        <translation>Le compte n&apos;a pas pu être supprimé. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>Le compte n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The account could not be restored. Nothing was changed.</source>
+        <translation>Le compte n&apos;a pas pu être restauré. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -165,38 +173,46 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation>Impossible d'initialiser la base de données.
+        <translation>Impossible d&apos;initialiser la base de données.
 
-Dossier de données : %1
+Dossier de données&#xa0;: %1
 
-Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
+Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for household finances.</source>
+        <translation>Un registre de chéquier pour les finances du foyer.</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>Fichiers QIF ou CSV à importer.</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>%1: encrypted or compressed in an unknown way</source>
-        <translation>%1 : chiffré ou compressé d'une manière inconnue</translation>
+        <translation>%1&#xa0;: chiffré ou compressé d&apos;une manière inconnue</translation>
     </message>
     <message>
         <source>%1: entry data missing</source>
-        <translation>%1 : données de l'entrée manquantes</translation>
+        <translation>%1&#xa0;: données de l&apos;entrée manquantes</translation>
     </message>
     <message>
         <source>%1: local header does not match the archive directory</source>
-        <translation>%1 : l'en-tête local ne correspond pas au répertoire de l'archive</translation>
+        <translation>%1&#xa0;: l&apos;en-tête local ne correspond pas au répertoire de l&apos;archive</translation>
     </message>
     <message>
         <source>%1: size does not match the archive directory</source>
-        <translation>%1 : la taille ne correspond pas au répertoire de l'archive</translation>
+        <translation>%1&#xa0;: la taille ne correspond pas au répertoire de l&apos;archive</translation>
     </message>
     <message>
         <source>%1: cannot be decompressed</source>
-        <translation>%1 : décompression impossible</translation>
+        <translation>%1&#xa0;: décompression impossible</translation>
     </message>
     <message>
         <source>%1: checksum mismatch, the archive is damaged</source>
-        <translation>%1 : somme de contrôle incorrecte, l'archive est endommagée</translation>
+        <translation>%1&#xa0;: somme de contrôle incorrecte, l&apos;archive est endommagée</translation>
     </message>
 </context>
 <context>
@@ -219,31 +235,35 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>How rows that exist already are treated: replace (take the backup&apos;s), newer (take the backup&apos;s when its updated_at is later) or skip (keep ours).</source>
-        <translation>Traitement des lignes déjà présentes : replace (prendre celles de la sauvegarde), newer (prendre celles de la sauvegarde si leur updated_at est plus récent) ou skip (garder les nôtres).</translation>
+        <translation>Traitement des lignes déjà présentes&#xa0;: replace (prendre celles de la sauvegarde), newer (prendre celles de la sauvegarde si leur updated_at est plus récent) ou skip (garder les nôtres).</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation>Écriture impossible : %1</translation>
+        <translation>Écriture impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Backup saved to: %1</source>
-        <translation>Sauvegarde enregistrée dans : %1</translation>
+        <translation>Sauvegarde enregistrée dans&#xa0;: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation>Option manquante : --%1</translation>
+        <translation>Option manquante&#xa0;: --%1</translation>
     </message>
     <message>
         <source>Invalid --mode &quot;%1&quot; (expected replace, newer or skip)</source>
-        <translation>--mode &quot;%1&quot; invalide (attendu : replace, newer ou skip)</translation>
+        <translation>--mode &quot;%1&quot; invalide (attendu&#xa0;: replace, newer ou skip)</translation>
     </message>
     <message>
         <source>Could not read file: %1</source>
-        <translation>Lecture du fichier impossible : %1</translation>
+        <translation>Lecture du fichier impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 éléments importés, %2 ignorés.</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>La sauvegarde n&apos;a pas pu être créée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -262,55 +282,77 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation>Impossible d'ouvrir l'archive ZIP</translation>
+        <translation>Impossible d&apos;ouvrir l&apos;archive ZIP</translation>
     </message>
     <message>
         <source>Backup refused: %1 would expand to more than %2 MB.</source>
-        <translation>Sauvegarde refusée : %1 dépasserait %2 Mo une fois décompressé.</translation>
+        <translation>Sauvegarde refusée&#xa0;: %1 dépasserait %2 Mo une fois décompressé.</translation>
     </message>
     <message>
         <source>Backup refused: its contents would expand to more than %1 MB.</source>
-        <translation>Sauvegarde refusée : son contenu dépasserait %1 Mo une fois décompressé.</translation>
+        <translation>Sauvegarde refusée&#xa0;: son contenu dépasserait %1 Mo une fois décompressé.</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation>Sauvegarde invalide : manifest.json manquant</translation>
+        <translation>Sauvegarde invalide&#xa0;: manifest.json manquant</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation>Version de sauvegarde non prise en charge : %1</translation>
+        <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation>%1 : erreur inattendue</translation>
+        <translation>%1&#xa0;: erreur inattendue</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation>%1 : JSON invalide</translation>
+        <translation>%1&#xa0;: JSON invalide</translation>
     </message>
     <message>
         <source>The restored data could not be saved: %1</source>
-        <translation>Les données restaurées n'ont pas pu être enregistrées : %1</translation>
+        <translation>Les données restaurées n&apos;ont pas pu être enregistrées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Backup refused: unsafe entry name &quot;%1&quot;.</source>
-        <translation>Sauvegarde refusée : nom d'entrée dangereux &quot;%1&quot;.</translation>
+        <translation>Sauvegarde refusée&#xa0;: nom d&apos;entrée dangereux &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Backup refused: &quot;%1&quot; appears more than once.</source>
-        <translation>Sauvegarde refusée : &quot;%1&quot; apparaît plusieurs fois.</translation>
+        <translation>Sauvegarde refusée&#xa0;: &quot;%1&quot; apparaît plusieurs fois.</translation>
     </message>
     <message>
         <source>Backup refused: %1</source>
-        <translation>Sauvegarde refusée : %1</translation>
+        <translation>Sauvegarde refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.</source>
-        <translation>Sauvegarde refusée : le manifeste indique %1 lignes de %2 mais l'archive en contient %3.</translation>
+        <translation>Sauvegarde refusée&#xa0;: le manifeste indique %1 lignes de %2 mais l&apos;archive en contient %3.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1</source>
-        <translation>La sauvegarde n'a pas pu être restaurée : %1</translation>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Échec de la lecture de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The archive could not be built.</source>
+        <translation>L&apos;archive n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>La sauvegarde n&apos;a pas pu être créée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>Impossible d&apos;écrire dans&#xa0;:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -332,11 +374,11 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Category name:</source>
-        <translation>Nom de la catégorie :</translation>
+        <translation>Nom de la catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>The category could not be saved.</source>
-        <translation>La catégorie n'a pas pu être enregistrée.</translation>
+        <translation>La catégorie n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>Edit Category</source>
@@ -348,7 +390,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation>Supprimer &quot;%1&quot; ? Les opérations de cette catégorie n'auront plus de catégorie.</translation>
+        <translation>Supprimer &quot;%1&quot;&#xa0;? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
@@ -391,7 +433,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation>Intérêts d'emprunt immobilier</translation>
+        <translation>Intérêts d&apos;emprunt immobilier</translation>
     </message>
     <message>
         <source>Property Tax</source>
@@ -617,7 +659,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     <name>CategoryTreeService</name>
     <message>
         <source>The category could not be deleted. Nothing was changed.</source>
-        <translation>La catégorie n'a pas pu être supprimée. Rien n'a été modifié.</translation>
+        <translation>La catégorie n&apos;a pas pu être supprimée. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -632,23 +674,23 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation>Commandes :</translation>
+        <translation>Commandes&#xa0;:</translation>
     </message>
     <message>
         <source>Run &quot;%1 COMMAND --help&quot; for the options of a command.</source>
-        <translation>Lancez &quot;%1 COMMAND --help&quot; pour les options d'une commande.</translation>
+        <translation>Lancez &quot;%1 COMMAND --help&quot; pour les options d&apos;une commande.</translation>
     </message>
     <message>
         <source>Usage: %1 %2 SUBCOMMAND [options]</source>
-        <translation>Usage : %1 %2 SUBCOMMAND [options]</translation>
+        <translation>Usage&#xa0;: %1 %2 SUBCOMMAND [options]</translation>
     </message>
     <message>
         <source>Subcommands:</source>
-        <translation>Sous-commandes :</translation>
+        <translation>Sous-commandes&#xa0;:</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 SUBCOMMAND --help&quot; for the options of a subcommand.</source>
-        <translation>Lancez &quot;%1 %2 SUBCOMMAND --help&quot; pour les options d'une sous-commande.</translation>
+        <translation>Lancez &quot;%1 %2 SUBCOMMAND --help&quot; pour les options d&apos;une sous-commande.</translation>
     </message>
     <message>
         <source>Run &quot;%1 --help&quot; for the list of commands.</source>
@@ -656,7 +698,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Works on the Penwick register from the command line: the same database, migrations and rules as the program.</source>
-        <translation>Travaille sur le registre Penwick en ligne de commande : même base de données, mêmes migrations et mêmes règles que le programme.</translation>
+        <translation>Travaille sur le registre Penwick en ligne de commande&#xa0;: même base de données, mêmes migrations et mêmes règles que le programme.</translation>
     </message>
     <message>
         <source>The command to run (see below).</source>
@@ -668,7 +710,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Unknown command: %1</source>
-        <translation>Commande inconnue : %1</translation>
+        <translation>Commande inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Missing subcommand for %1.</source>
@@ -676,7 +718,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Unknown command: %1 %2</source>
-        <translation>Commande inconnue : %1 %2</translation>
+        <translation>Commande inconnue&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>Run &quot;%1 %2 --help&quot; for the options of this command.</source>
@@ -691,61 +733,61 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     <name>CliSession</name>
     <message>
         <source>Failed to initialize the database at %1</source>
-        <translation>Impossible d'initialiser la base de données dans %1</translation>
+        <translation>Impossible d&apos;initialiser la base de données dans %1</translation>
     </message>
     <message>
         <source>Unknown account: %1</source>
-        <translation>Compte inconnu : %1</translation>
+        <translation>Compte inconnu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Account name &quot;%1&quot; is ambiguous; use the account id.</source>
-        <translation>Le nom de compte &quot;%1&quot; est ambigu ; utilisez l'identifiant du compte.</translation>
+        <translation>Le nom de compte &quot;%1&quot; est ambigu&#xa0;; utilisez l&apos;identifiant du compte.</translation>
     </message>
     <message>
         <source>Unknown category: %1</source>
-        <translation>Catégorie inconnue : %1</translation>
+        <translation>Catégorie inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Category name &quot;%1&quot; is ambiguous; use &quot;Parent &gt; Child&quot; or the category id.</source>
-        <translation>Le nom de catégorie &quot;%1&quot; est ambigu ; utilisez &quot;Parent &gt; Enfant&quot; ou l'identifiant de la catégorie.</translation>
+        <translation>Le nom de catégorie &quot;%1&quot; est ambigu&#xa0;; utilisez &quot;Parent &gt; Enfant&quot; ou l&apos;identifiant de la catégorie.</translation>
     </message>
     <message>
         <source>Missing argument: %1</source>
-        <translation>Argument manquant : %1</translation>
+        <translation>Argument manquant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation>Argument inattendu : %1</translation>
+        <translation>Argument inattendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation>Option manquante : --%1</translation>
+        <translation>Option manquante&#xa0;: --%1</translation>
     </message>
     <message>
         <source>Invalid date for --%1: &quot;%2&quot; (expected yyyy-MM-dd)</source>
-        <translation>Date invalide pour --%1 : &quot;%2&quot; (attendu : yyyy-MM-dd)</translation>
+        <translation>Date invalide pour --%1&#xa0;: &quot;%2&quot; (attendu&#xa0;: yyyy-MM-dd)</translation>
     </message>
     <message>
         <source>Invalid number for --%1: &quot;%2&quot;</source>
-        <translation>Nombre invalide pour --%1 : &quot;%2&quot;</translation>
+        <translation>Nombre invalide pour --%1&#xa0;: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The database is busy: another program is writing to it. Try again.</source>
-        <translation>La base de données est occupée : un autre programme y écrit. Réessayez.</translation>
+        <translation>La base de données est occupée&#xa0;: un autre programme y écrit. Réessayez.</translation>
     </message>
     <message>
         <source>The database was created by a newer version of this program (schema version %1; this version knows up to %2). It was not changed.</source>
-        <translation>La base de données a été créée par une version plus récente de ce programme (schéma version %1 ; cette version connaît jusqu'à %2). Elle n'a pas été modifiée.</translation>
+        <translation>La base de données a été créée par une version plus récente de ce programme (schéma version %1&#xa0;; cette version connaît jusqu&apos;à %2). Elle n&apos;a pas été modifiée.</translation>
     </message>
 </context>
 <context>
     <name>ImportCommands</name>
     <message>
         <source>Cannot read file: %1</source>
-        <translation>Lecture du fichier impossible : %1</translation>
+        <translation>Lecture du fichier impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Import QIF files, mapping each source account to a local account.</source>
@@ -801,7 +843,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>How dates are written: %1 (default %2).</source>
-        <translation>Format des dates : %1 (par défaut %2).</translation>
+        <translation>Format des dates&#xa0;: %1 (par défaut %2).</translation>
     </message>
     <message>
         <source>The first row holds data, not column titles.</source>
@@ -809,7 +851,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Invalid --map &quot;%1&quot; (expected SOURCE=ACCOUNT)</source>
-        <translation>--map &quot;%1&quot; invalide (attendu : SOURCE=ACCOUNT)</translation>
+        <translation>--map &quot;%1&quot; invalide (attendu&#xa0;: SOURCE=ACCOUNT)</translation>
     </message>
     <message>
         <source>Source &quot;%1&quot; is mapped twice</source>
@@ -825,33 +867,53 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Missing option: --%1</source>
-        <translation>Option manquante : --%1</translation>
+        <translation>Option manquante&#xa0;: --%1</translation>
     </message>
     <message>
         <source>Invalid --date-format &quot;%1&quot; (expected one of %2)</source>
-        <translation>--date-format &quot;%1&quot; invalide (attendu : l'un de %2)</translation>
+        <translation>--date-format &quot;%1&quot; invalide (attendu&#xa0;: l&apos;un de %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) could not be stored.</source>
         <translation>
-            <numerusform>%n enregistrement n'a pas pu être stocké.</numerusform>
-            <numerusform>%n enregistrements n'ont pas pu être stockés.</numerusform>
+            <numerusform>%n enregistrement n&apos;a pas pu être stocké.</numerusform>
+            <numerusform>%n enregistrements n&apos;ont pas pu être stockés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import OFX or QFX bank downloads, mapping each statement&apos;s account to a local account.</source>
+        <translation>Importer des téléchargements bancaires OFX ou QFX, en associant le compte de chaque relevé à un compte local.</translation>
+    </message>
+    <message>
+        <source>OFX or QFX files to import together.</source>
+        <translation>Fichiers OFX ou QFX à importer ensemble.</translation>
+    </message>
+    <message>
+        <source>Send the statement account SOURCE (as listed, or its account number) to the existing account ACCOUNT (name or id). Repeatable.</source>
+        <translation>Envoyer le compte de relevé SOURCE (tel qu&apos;affiché, ou son numéro de compte) vers le compte existant ACCOUNT (nom ou identifiant). Répétable.</translation>
+    </message>
+    <message>
+        <source>Skip the transactions of the statement account SOURCE. Repeatable.</source>
+        <translation>Ignorer les opérations du compte de relevé SOURCE. Répétable.</translation>
+    </message>
+    <message>
+        <source>Accounts without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account in the statement&apos;s currency. Transactions already imported from an earlier download are counted as duplicates.</source>
+        <translation>Les comptes sans --map ni --skip vont dans le compte existant du même nom (sans tenir compte de la casse), sinon dans un nouveau compte dans la devise du relevé. Les opérations déjà importées lors d&apos;un téléchargement précédent sont comptées comme doublons.</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Import failed.</source>
-        <translation>Échec de l'importation.</translation>
+        <translation>Échec de l&apos;importation.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>Une erreur de base de données a interrompu l'importation et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
+        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation>Importation terminée !</translation>
+        <translation>Importation terminée&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
@@ -911,13 +973,13 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation>Aucune opération n'a été ajoutée.</translation>
+        <translation>Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message numerus="yes">
         <source>%n split line(s) without a category were not kept</source>
         <translation>
-            <numerusform>%n ligne de ventilation sans catégorie n'a pas été conservée</numerusform>
-            <numerusform>%n lignes de ventilation sans catégorie n'ont pas été conservées</numerusform>
+            <numerusform>%n ligne de ventilation sans catégorie n&apos;a pas été conservée</numerusform>
+            <numerusform>%n lignes de ventilation sans catégorie n&apos;ont pas été conservées</numerusform>
         </translation>
     </message>
     <message>
@@ -926,7 +988,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
-        <translation>L'importation a été annulée et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
+        <translation>L&apos;importation a été annulée et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>Import Transactions</source>
@@ -942,11 +1004,11 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -954,35 +1016,35 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation>Colonnes CSV :</translation>
+        <translation>Colonnes CSV&#xa0;:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation>Colonne date :</translation>
+        <translation>Colonne date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation>Colonne bénéficiaire :</translation>
+        <translation>Colonne bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation>Colonne montant :</translation>
+        <translation>Colonne montant&#xa0;:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation>Colonne mémo :</translation>
+        <translation>Colonne mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation>Colonne catégorie :</translation>
+        <translation>Colonne catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation>Format de date :</translation>
+        <translation>Format de date&#xa0;:</translation>
     </message>
     <message>
         <source>First row is header</source>
@@ -990,7 +1052,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation>Comptes sources QIF :</translation>
+        <translation>Comptes sources QIF&#xa0;:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
@@ -1025,10 +1087,6 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>%1 is not a QIF or CSV file.</source>
-        <translation>%1 n'est pas un fichier QIF ou CSV.</translation>
-    </message>
-    <message>
         <source>Choose one CSV file at a time.</source>
         <translation>Choisissez un seul fichier CSV à la fois.</translation>
     </message>
@@ -1046,7 +1104,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation>Col. %1 : %2</translation>
+        <translation>Col. %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Col %1</source>
@@ -1065,7 +1123,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>No transactions were found: the chosen file(s) are not QIF files with transactions.</source>
-        <translation>Aucune opération trouvée : les fichiers choisis ne sont pas des fichiers QIF contenant des opérations.</translation>
+        <translation>Aucune opération trouvée&#xa0;: les fichiers choisis ne sont pas des fichiers QIF contenant des opérations.</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
@@ -1091,20 +1149,83 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (investment account)</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte titres)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte titres)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: statement balance %2 on %3, account balance %4</source>
+        <translation>%1&#xa0;: solde du relevé %2 au %3, solde du compte %4</translation>
+    </message>
+    <message>
+        <source>  (they differ by %1)</source>
+        <translation>  (écart de %1)</translation>
+    </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>Comptes des relevés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Choose where each bank or card account of the download should be imported. Transactions already imported from an earlier download are skipped.</source>
+        <translation>Choisissez où importer chaque compte bancaire ou de carte du téléchargement. Les opérations déjà importées lors d&apos;un téléchargement précédent sont ignorées.</translation>
+    </message>
+    <message>
+        <source>Select OFX/QFX File(s)</source>
+        <translation>Sélectionner des fichiers OFX/QFX</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx)</source>
+        <translation>Fichiers OFX (*.ofx *.qfx)</translation>
+    </message>
+    <message>
+        <source>%1 is not a QIF, OFX or CSV file.</source>
+        <translation>%1 n&apos;est pas un fichier QIF, OFX ou CSV.</translation>
+    </message>
+    <message>
+        <source>Analyzing OFX file(s)...</source>
+        <translation>Analyse du ou des fichiers OFX...</translation>
+    </message>
+    <message>
+        <source>No transactions were found: the chosen file(s) hold no bank or card transactions.</source>
+        <translation>Aucune opération trouvée&#xa0;: les fichiers choisis ne contiennent aucune opération bancaire ou de carte.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation>%1 (pas d'en-tête de compte)</translation>
+        <translation>%1 (pas d&apos;en-tête de compte)</translation>
     </message>
     <message>
         <source>Cannot read file: %1</source>
-        <translation>Lecture du fichier impossible : %1</translation>
+        <translation>Lecture du fichier impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unclosed quote starting on line %1.</source>
         <translation>Guillemet non fermé à partir de la ligne %1.</translation>
+    </message>
+    <message>
+        <source>The account chosen for %1 no longer exists.</source>
+        <translation>Le compte choisi pour %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 names no currency.</source>
+        <translation>Le relevé de %1 n&apos;indique aucune devise.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency no account here can keep.</source>
+        <translation>Le relevé de %1 est en %2, une devise qu&apos;aucun compte ne peut tenir ici.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
+        <translation>Le relevé de %1 est en %2, mais le compte &quot;%3&quot; est tenu en %4.</translation>
     </message>
 </context>
 <context>
@@ -1115,7 +1236,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>List the transactions of an account with running balances.</source>
-        <translation>Lister les opérations d'un compte avec le solde courant.</translation>
+        <translation>Lister les opérations d&apos;un compte avec le solde courant.</translation>
     </message>
     <message>
         <source>Account name or id.</source>
@@ -1127,7 +1248,7 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Search expression: all words must occur, &quot;quoted phrases&quot; and prefix* terms work; &quot;&quot; lists by the filters alone.</source>
-        <translation>Expression de recherche : tous les mots doivent figurer, les &quot;phrases entre guillemets&quot; et les termes préfixe* fonctionnent ; &quot;&quot; liste selon les seuls filtres.</translation>
+        <translation>Expression de recherche&#xa0;: tous les mots doivent figurer, les &quot;phrases entre guillemets&quot; et les termes préfixe* fonctionnent&#xa0;; &quot;&quot; liste selon les seuls filtres.</translation>
     </message>
     <message>
         <source>Only this account (name or id).</source>
@@ -1247,9 +1368,9 @@ Vérifiez les droits d'accès aux fichiers et réessayez.</translation>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>Supprimer &quot;%1&quot; ?
+        <translation>Supprimer &quot;%1&quot;&#xa0;?
 
-Toutes les opérations, opérations récurrentes et l'historique des rapprochements de ce compte seront supprimés. Vous pouvez le restaurer depuis Préférences → Données &amp; synchronisation.</translation>
+Toutes les opérations, opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pouvez le restaurer depuis Préférences → Données &amp; synchronisation.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1301,11 +1422,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation>Charger les données d'&amp;exemple</translation>
+        <translation>Charger les données d&apos;&amp;exemple</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation>E&amp;ffacer les données d'exemple</translation>
+        <translation>E&amp;ffacer les données d&apos;exemple</translation>
     </message>
     <message>
         <source>Not signed in</source>
@@ -1329,7 +1450,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Select an account first</source>
-        <translation>Choisissez d'abord un compte</translation>
+        <translation>Choisissez d&apos;abord un compte</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Velmora Penwick&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A cheque-book register for keeping your household accounts.&lt;/p&gt;&lt;p&gt;Built with the Qt framework, used under the GNU LGPL version 3 (&lt;a href=&quot;https://www.qt.io/&quot;&gt;qt.io&lt;/a&gt;, &lt;a href=&quot;https://code.qt.io/&quot;&gt;source code&lt;/a&gt;).&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;velmora.example/penwick&lt;/a&gt;&lt;/p&gt;</source>
@@ -1341,7 +1462,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Import&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l'opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l'opération courante&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ du dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd'hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l'année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l&apos;opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l&apos;opération courante&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ du dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd&apos;hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l&apos;année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Importer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%12 &amp;ndash; %13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%14&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -1349,23 +1470,23 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Sample Data</source>
-        <translation>Données d'exemple</translation>
+        <translation>Données d&apos;exemple</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation>Les données d'exemple sont déjà chargées.</translation>
+        <translation>Les données d&apos;exemple sont déjà chargées.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation>Données d'exemple chargées</translation>
+        <translation>Données d&apos;exemple chargées</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation>Aucune donnée d'exemple à effacer.</translation>
+        <translation>Aucune donnée d&apos;exemple à effacer.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Données d'exemple effacées</translation>
+        <translation>Données d&apos;exemple effacées</translation>
     </message>
     <message>
         <source>New Account</source>
@@ -1429,23 +1550,23 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation>Les données d'exemple ne peuvent pas être rechargées tant que les comptes d'exemple %1 existent : vos propres opérations les utilisent. Déplacez ou supprimez d'abord ces opérations.</translation>
+        <translation>Les données d&apos;exemple ne peuvent pas être rechargées tant que les comptes d&apos;exemple %1 existent&#xa0;: vos propres opérations les utilisent. Déplacez ou supprimez d&apos;abord ces opérations.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation>Les données d'exemple n'ont pas pu être chargées ; rien n'a été ajouté.</translation>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être chargées&#xa0;; rien n&apos;a été ajouté.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation>Les données d'exemple n'ont pas pu être entièrement effacées.</translation>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être entièrement effacées.</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation>Les comptes d'exemple %1 ont été conservés car vos propres opérations les utilisent.</translation>
+        <translation>Les comptes d&apos;exemple %1 ont été conservés car vos propres opérations les utilisent.</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation>Données d'exemple effacées, sauf ce qu'utilisent vos propres lignes.</translation>
+        <translation>Données d&apos;exemple effacées, sauf ce qu&apos;utilisent vos propres lignes.</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
@@ -1479,6 +1600,97 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
         <source>Send &amp;Feedback...</source>
         <translation>Envoyer un &amp;commentaire...</translation>
     </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Connexion réussie</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Échec de la connexion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Only QIF, OFX, QFX and CSV files can be imported.</source>
+        <translation>Seuls les fichiers QIF, OFX, QFX et CSV peuvent être importés.</translation>
+    </message>
+    <message>
+        <source>Velmora &amp;Account...</source>
+        <translation>Compte &amp;Velmora...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Se &amp;déconnecter</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Préférences...</translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation>Gérer votre compte</translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation>Se connecter ou s&apos;inscrire</translation>
+    </message>
+    <message>
+        <source>Velmora Account</source>
+        <translation>Compte Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>OfxReader</name>
+    <message>
+        <source>Checking %1</source>
+        <translation>Compte courant %1</translation>
+    </message>
+    <message>
+        <source>Savings %1</source>
+        <translation>Épargne %1</translation>
+    </message>
+    <message>
+        <source>Money market %1</source>
+        <translation>Marché monétaire %1</translation>
+    </message>
+    <message>
+        <source>Credit line %1</source>
+        <translation>Ligne de crédit %1</translation>
+    </message>
+    <message>
+        <source>Cash management %1</source>
+        <translation>Gestion de trésorerie %1</translation>
+    </message>
+    <message>
+        <source>Credit card %1</source>
+        <translation>Carte de crédit %1</translation>
+    </message>
+    <message>
+        <source>Investment %1</source>
+        <translation>Placements %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation>Impossible de lire le fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX file.</source>
+        <translation>%1 n&apos;est pas un fichier OFX ou QFX.</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: it ends before its OFX data does. Download it again.</source>
+        <translation>%1 est incomplet&#xa0;: il se termine avant la fin de ses données OFX. Téléchargez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The bank reported an error in %1: %2</source>
+        <translation>La banque a signalé une erreur dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bank or credit-card statement that can be read.</source>
+        <translation>%1 ne contient aucun relevé bancaire ou de carte de crédit lisible.</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1496,7 +1708,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>New name:</source>
-        <translation>Nouveau nom :</translation>
+        <translation>Nouveau nom&#xa0;:</translation>
     </message>
     <message>
         <source>Rename Failed</source>
@@ -1527,7 +1739,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation>Fusionner %1 bénéficiaires en &quot;%2&quot; ?</translation>
+        <translation>Fusionner %1 bénéficiaires en &quot;%2&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>Merge Failed</source>
@@ -1553,7 +1765,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>The payees could not be renamed. Nothing was changed.</source>
-        <translation>Les bénéficiaires n'ont pas pu être renommés. Rien n'a été modifié.</translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1796,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation>Aucun rapprochement pour l'instant. Rapprochez votre compte depuis le registre pour voir l'historique ici.</translation>
+        <translation>Aucun rapprochement pour l&apos;instant. Rapprochez votre compte depuis le registre pour voir l&apos;historique ici.</translation>
     </message>
 </context>
 <context>
@@ -1610,11 +1822,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     <name>ReconciliationScreen</name>
     <message>
         <source>Statement Date:</source>
-        <translation>Date du relevé :</translation>
+        <translation>Date du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation>Solde du relevé :</translation>
+        <translation>Solde du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -1654,7 +1866,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation>Modifier l'opération choisie (F2)</translation>
+        <translation>Modifier l&apos;opération choisie (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1662,7 +1874,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation>Supprimer l'opération choisie (Del)</translation>
+        <translation>Supprimer l&apos;opération choisie (Del)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1686,38 +1898,38 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation>Modifier l'opération</translation>
+        <translation>Modifier l&apos;opération</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation>Supprimer l'opération de %1 ?</translation>
+        <translation>Supprimer l&apos;opération de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement &quot;%1&quot; de %2 ?
+        <translation>Supprimer le virement &quot;%1&quot; de %2&#xa0;?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation>Supprimer l'opération</translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationService</name>
     <message>
         <source>Nothing was reconciled.</source>
-        <translation>Rien n'a été rapproché.</translation>
+        <translation>Rien n&apos;a été rapproché.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. %1</source>
-        <translation>Le rapprochement n'a pas pu être enregistré. %1</translation>
+        <translation>Le rapprochement n&apos;a pas pu être enregistré. %1</translation>
     </message>
     <message>
         <source>The transaction &quot;%1&quot; was changed or deleted elsewhere. %2 Check the list and try again.</source>
-        <translation>L'opération &quot;%1&quot; a été modifiée ou supprimée ailleurs. %2 Vérifiez la liste et réessayez.</translation>
+        <translation>L&apos;opération &quot;%1&quot; a été modifiée ou supprimée ailleurs. %2 Vérifiez la liste et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -1837,11 +2049,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation>Modifier l'opération récurrente</translation>
+        <translation>Modifier l&apos;opération récurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation>Mémoriser l'opération</translation>
+        <translation>Mémoriser l&apos;opération</translation>
     </message>
     <message>
         <source>Payment</source>
@@ -1865,7 +2077,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation>Passer automatiquement à l'échéance</translation>
+        <translation>Passer automatiquement à l&apos;échéance</translation>
     </message>
     <message>
         <source>Active</source>
@@ -1873,39 +2085,39 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début&#xa0;:</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation>Date de fin :</translation>
+        <translation>Date de fin&#xa0;:</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
@@ -2003,15 +2215,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation>Supprimer l'opération récurrente &quot;%1&quot; ?</translation>
+        <translation>Supprimer l&apos;opération récurrente &quot;%1&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation>L'opération récurrente n'a pas pu être enregistrée. Rien n'a été modifié.</translation>
+        <translation>L&apos;opération récurrente n&apos;a pas pu être enregistrée. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The recurring entry could not be deleted. Nothing was changed.</source>
-        <translation>L'opération récurrente n'a pas pu être supprimée. Rien n'a été modifié.</translation>
+        <translation>L&apos;opération récurrente n&apos;a pas pu être supprimée. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2072,7 +2284,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation>%1 : enregistrer  |  Enter : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier au-dessus</translation>
+        <translation>%1&#xa0;: enregistrer  |  Enter&#xa0;: suivant  |  %2&#xa0;: supprimer  |  %3&#xa0;: mémoriser  |  &apos;&#xa0;: copier au-dessus</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
@@ -2100,23 +2312,23 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer &quot;%1&quot; de %2 ?</translation>
+        <translation>Supprimer &quot;%1&quot; de %2&#xa0;?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement &quot;%1&quot; de %2 ?
+        <translation>Supprimer le virement &quot;%1&quot; de %2&#xa0;?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation>Supprimer l'opération</translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Mémorisation impossible : l'opération source a une date invalide</translation>
+        <translation>Mémorisation impossible&#xa0;: l&apos;opération source a une date invalide</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
@@ -2156,15 +2368,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>%1: this currency has no minor units; enter a whole amount</source>
-        <translation>%1 : cette devise n'a pas de subdivision ; saisissez un montant entier</translation>
+        <translation>%1&#xa0;: cette devise n&apos;a pas de subdivision&#xa0;; saisissez un montant entier</translation>
     </message>
     <message>
         <source>%1: the amount is too large</source>
-        <translation>%1 : le montant est trop élevé</translation>
+        <translation>%1&#xa0;: le montant est trop élevé</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not an amount</source>
-        <translation>%1 : &quot;%2&quot; n'est pas un montant</translation>
+        <translation>%1&#xa0;: &quot;%2&quot; n&apos;est pas un montant</translation>
     </message>
     <message>
         <source>No category matches &quot;%1&quot;</source>
@@ -2172,7 +2384,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; matches several categories: choose one</source>
-        <translation>&quot;%1&quot; correspond à plusieurs catégories : choisissez-en une</translation>
+        <translation>&quot;%1&quot; correspond à plusieurs catégories&#xa0;: choisissez-en une</translation>
     </message>
     <message>
         <source>Date is required</source>
@@ -2180,15 +2392,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation>&quot;%1&quot; n'est pas une date valide</translation>
+        <translation>&quot;%1&quot; n&apos;est pas une date valide</translation>
     </message>
     <message>
         <source>The recurring entry could not be saved. Nothing was changed.</source>
-        <translation>L'opération récurrente n'a pas pu être enregistrée. Rien n'a été modifié.</translation>
+        <translation>L&apos;opération récurrente n&apos;a pas pu être enregistrée. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation>L'opération n'a pas pu être enregistrée. Rien n'a été modifié.</translation>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2199,7 +2411,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Amounts in %1; other currencies are in the table</source>
-        <translation>Montants en %1 ; les autres devises figurent dans le tableau</translation>
+        <translation>Montants en %1&#xa0;; les autres devises figurent dans le tableau</translation>
     </message>
     <message>
         <source>Other</source>
@@ -2210,11 +2422,11 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>ReportCommand</name>
     <message>
         <source>Run one of the eight reports and print it as CSV.</source>
-        <translation>Exécuter l'un des huit rapports et l'afficher en CSV.</translation>
+        <translation>Exécuter l&apos;un des huit rapports et l&apos;afficher en CSV.</translation>
     </message>
     <message>
         <source>Report: %1.</source>
-        <translation>Rapport : %1.</translation>
+        <translation>Rapport&#xa0;: %1.</translation>
     </message>
     <message>
         <source>First day of the period, yyyy-MM-dd.</source>
@@ -2226,15 +2438,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Only this account (name or id); not for tax_report and account_summary.</source>
-        <translation>Seulement ce compte (nom ou identifiant) ; pas pour tax_report ni account_summary.</translation>
+        <translation>Seulement ce compte (nom ou identifiant)&#xa0;; pas pour tax_report ni account_summary.</translation>
     </message>
     <message>
         <source>year_over_year: first day of the earlier period (default: --from one year earlier).</source>
-        <translation>year_over_year : premier jour de la période antérieure (par défaut : --from un an plus tôt).</translation>
+        <translation>year_over_year&#xa0;: premier jour de la période antérieure (par défaut&#xa0;: --from un an plus tôt).</translation>
     </message>
     <message>
         <source>year_over_year: last day of the earlier period (default: --to one year earlier).</source>
-        <translation>year_over_year : dernier jour de la période antérieure (par défaut : --to un an plus tôt).</translation>
+        <translation>year_over_year&#xa0;: dernier jour de la période antérieure (par défaut&#xa0;: --to un an plus tôt).</translation>
     </message>
     <message>
         <source>Write to FILE instead of standard output.</source>
@@ -2242,11 +2454,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>--from and --to are required except for account_summary, which has no period. year_over_year compares --from..--to with the earlier period.</source>
-        <translation>--from et --to sont obligatoires sauf pour account_summary, qui n'a pas de période. year_over_year compare --from..--to avec la période antérieure.</translation>
+        <translation>--from et --to sont obligatoires sauf pour account_summary, qui n&apos;a pas de période. year_over_year compare --from..--to avec la période antérieure.</translation>
     </message>
     <message>
         <source>Unknown report &quot;%1&quot; (expected one of %2)</source>
-        <translation>Rapport inconnu &quot;%1&quot; (attendu : l'un de %2)</translation>
+        <translation>Rapport inconnu &quot;%1&quot; (attendu&#xa0;: l&apos;un de %2)</translation>
     </message>
     <message>
         <source>--compare-from and --compare-to belong to year_over_year</source>
@@ -2254,11 +2466,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Report &quot;%1&quot; covers every account; --account does not apply</source>
-        <translation>Le rapport &quot;%1&quot; couvre tous les comptes ; --account ne s'applique pas</translation>
+        <translation>Le rapport &quot;%1&quot; couvre tous les comptes&#xa0;; --account ne s&apos;applique pas</translation>
     </message>
     <message>
         <source>Could not write to: %1</source>
-        <translation>Écriture impossible : %1</translation>
+        <translation>Écriture impossible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2472,14 +2684,14 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+        <translation>P1&#xa0;: %1 – %2    P2&#xa0;: %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2498,23 +2710,23 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation>Comparer :</translation>
+        <translation>Comparer&#xa0;:</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation>P1 :</translation>
+        <translation>P1&#xa0;:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation>P2 :</translation>
+        <translation>P2&#xa0;:</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -2550,7 +2762,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation>Le rapport n'a pas pu être écrit dans %1.</translation>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1.</translation>
     </message>
     <message>
         <source>Export Chart</source>
@@ -2562,50 +2774,50 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>The chart could not be written to %1.</source>
-        <translation>Le graphique n'a pas pu être écrit dans %1.</translation>
+        <translation>Le graphique n&apos;a pas pu être écrit dans %1.</translation>
     </message>
 </context>
 <context>
     <name>SampleCommands</name>
     <message>
         <source>Add the sample household (three accounts, two months, three recurring entries).</source>
-        <translation>Ajouter le ménage d'exemple (trois comptes, deux mois, trois opérations récurrentes).</translation>
+        <translation>Ajouter le ménage d&apos;exemple (trois comptes, deux mois, trois opérations récurrentes).</translation>
     </message>
     <message>
         <source>Remove every sample row again.</source>
-        <translation>Supprimer à nouveau toutes les lignes d'exemple.</translation>
+        <translation>Supprimer à nouveau toutes les lignes d&apos;exemple.</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation>Les données d'exemple sont déjà chargées.</translation>
+        <translation>Les données d&apos;exemple sont déjà chargées.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded; nothing was added.</source>
-        <translation>Les données d'exemple n'ont pas pu être chargées ; rien n'a été ajouté.</translation>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être chargées&#xa0;; rien n&apos;a été ajouté.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation>Données d'exemple chargées</translation>
+        <translation>Données d&apos;exemple chargées</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation>Aucune donnée d'exemple à effacer.</translation>
+        <translation>Aucune donnée d&apos;exemple à effacer.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared completely.</source>
-        <translation>Les données d'exemple n'ont pas pu être entièrement effacées.</translation>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être entièrement effacées.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Données d'exemple effacées</translation>
+        <translation>Données d&apos;exemple effacées</translation>
     </message>
     <message>
         <source>Sample data cannot be loaded again while the sample account(s) %1 remain: your own transactions use them. Move or delete those transactions first.</source>
-        <translation>Les données d'exemple ne peuvent pas être rechargées tant que les comptes d'exemple %1 existent : vos propres opérations les utilisent. Déplacez ou supprimez d'abord ces opérations.</translation>
+        <translation>Les données d&apos;exemple ne peuvent pas être rechargées tant que les comptes d&apos;exemple %1 existent&#xa0;: vos propres opérations les utilisent. Déplacez ou supprimez d&apos;abord ces opérations.</translation>
     </message>
     <message>
         <source>The sample account(s) %1 were kept because your own transactions use them.</source>
-        <translation>Les comptes d'exemple %1 ont été conservés car vos propres opérations les utilisent.</translation>
+        <translation>Les comptes d&apos;exemple %1 ont été conservés car vos propres opérations les utilisent.</translation>
     </message>
     <message>
         <source>Nothing more to clear.</source>
@@ -2613,7 +2825,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Sample data cleared, except what your own rows use.</source>
-        <translation>Données d'exemple effacées, sauf ce qu'utilisent vos propres lignes.</translation>
+        <translation>Données d&apos;exemple effacées, sauf ce qu&apos;utilisent vos propres lignes.</translation>
     </message>
 </context>
 <context>
@@ -2659,7 +2871,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>Cleared only</source>
@@ -2667,11 +2879,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>to</source>
@@ -2698,6 +2910,314 @@ Les deux côtés du virement seront supprimés.</translation>
             <numerusform>%n résultat</numerusform>
             <numerusform>%n résultats</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Données et synchronisation</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Control how Velmora Penwick looks.</source>
+        <translation>Choisissez l&apos;apparence de Velmora Penwick.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Valeur par défaut du système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Paramètres régionaux</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Préférences de date et de calendrier.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semaine commence le</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Présentation des opérations dans le registre.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Lignes sur deux niveaux</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Afficher le mémo sur une deuxième ligne sous le bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Choisissez l&apos;ordre des opérations dans le registre.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Afficher les opérations les plus récentes en premier</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Keep your data in sync across all your devices.</source>
+        <translation>Gardez vos données synchronisées sur tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forcer une synchronisation complète</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sauvegarde et restauration</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Enregistrez vos données dans un fichier de sauvegarde portable ou restaurez-les à partir de celui-ci.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exporter une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Comptes supprimés</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurer la sélection</translation>
+    </message>
+    <message>
+        <source>Velmora Penwick</source>
+        <translation>Velmora Penwick</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for keeping your household accounts.</source>
+        <translation>Un registre de chéquier pour tenir les comptes de votre foyer.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Velmora Penwick website&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick for mobile&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Site web de Velmora Penwick&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick sur mobile&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework, used under the GNU Lesser General Public License version 3.</source>
+        <translation>Conçu avec le framework Qt, utilisé sous la licence GNU Lesser General Public License version 3.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Langue modifiée</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Velmora Penwick.</source>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Velmora Penwick.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Velmora Account to enable sync.</source>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Velmora pour activer la synchronisation.</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Erreur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les lignes locales seront de nouveau envoyées au serveur et toutes les données du serveur seront de nouveau téléchargées. Utilisez cette option si les données semblent désynchronisées entre vos appareils.
+
+Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Fichiers ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sauvegarde terminée</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sauvegarde enregistrée dans&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Mode d&apos;importation</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Que faire des données existantes&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Remplacer les données</translation>
+    </message>
+    <message>
+        <source>Rows in the backup will replace the rows with the same identity here.
+
+A copy of your current data is saved first to:
+%1
+
+Continue?</source>
+        <translation>Les lignes de la sauvegarde remplaceront ici les lignes de même identité.
+
+Une copie de vos données actuelles sera d&apos;abord enregistrée dans&#xa0;:
+%1
+
+Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the current data could not be saved first.
+
+%1</source>
+        <translation>Rien n&apos;a été importé&#xa0;: les données actuelles n&apos;ont pas pu être sauvegardées au préalable.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 éléments importés, %2 ignorés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n erreur s&apos;est produite.</numerusform>
+            <numerusform>
+
+%n erreurs se sont produites.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurer le compte</translation>
     </message>
 </context>
 <context>
@@ -2729,7 +3249,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation>Modifier l'opération</translation>
+        <translation>Modifier l&apos;opération</translation>
     </message>
     <message>
         <source>Payment</source>
@@ -2757,35 +3277,35 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date</source>
-        <translation>&quot;%1&quot; n'est pas une date valide</translation>
+        <translation>&quot;%1&quot; n&apos;est pas une date valide</translation>
     </message>
     <message>
         <source>Payee is required</source>
@@ -2804,15 +3324,15 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>TransactionService</name>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation>L'opération n'a pas pu être enregistrée. Rien n'a été modifié.</translation>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The transaction no longer exists. Nothing was changed.</source>
-        <translation>L'opération n'existe plus. Rien n'a été modifié.</translation>
+        <translation>L&apos;opération n&apos;existe plus. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
-        <translation>L'opération n'a pas pu être supprimée. Rien n'a été modifié.</translation>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2831,11 +3351,435 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation>Échec de la recherche de mises à jour : %1</translation>
+        <translation>Échec de la recherche de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
         <translation>Recherche de mises à jour…</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Données et confidentialité</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Actif maintenant</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>il y a %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>il y a %1 j</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Client inconnu</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Modifier le nom d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Modifiez le mot de passe de votre compte.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>Impossible de charger votre profil.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nom d&apos;affichage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Échec de la mise à jour du profil.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nom d&apos;affichage mis à jour.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Mot de passe actuel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nouveau mot de passe (8 caractères min.)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Le mot de passe doit comporter au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirmer le nouveau mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Mot de passe modifié.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Échec de la modification du mot de passe.</translation>
+    </message>
+    <message>
+        <source>Could not load your group.</source>
+        <translation>Impossible de charger votre groupe.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Aucun groupe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Vous ne faites partie d&apos;aucun groupe. Le propriétaire du groupe peut vous inviter, ou vous pouvez rejoindre un groupe avec un code d&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Rejoindre avec un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 places utilisées sur %2</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Retirer le membre</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>Retirer %1 du groupe&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 a été retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>Impossible de retirer %1.</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Quitter le groupe</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Quitter ce groupe&#xa0;? Vous perdrez l&apos;accès aux données partagées.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Vous avez quitté le groupe.</translation>
+    </message>
+    <message>
+        <source>Failed to leave the group.</source>
+        <translation>Impossible de quitter le groupe.</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitations en attente</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Code d&apos;invitation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitation révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the invitation.</source>
+        <translation>Impossible de révoquer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Inviter des membres</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Inviter par e-mail</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Générer un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Rejoindre un groupe</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Saisissez le code d&apos;invitation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Code d&apos;invitation non valide ou expiré.</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Vous avez rejoint le groupe.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Adresse e-mail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Échec de l&apos;envoi de l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitation envoyée.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Impossible de générer le code.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Communiquez ce code à la personne que vous souhaitez inviter&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Appareils enregistrés</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Appareils qui se sont synchronisés avec votre compte.</translation>
+    </message>
+    <message>
+        <source>Could not load your devices.</source>
+        <translation>Impossible de charger vos appareils.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Aucun appareil enregistré.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Appareil inconnu</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Retirer l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Retirer %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Appareil retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove the device.</source>
+        <translation>Impossible de retirer l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sessions actives</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions.</source>
+        <translation>Impossible de charger vos sessions.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Aucune session active.</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Session révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the session.</source>
+        <translation>Impossible de révoquer la session.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zone de danger</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Supprimer définitivement votre compte. Cette opération devient irréversible après 30 jours.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Vous êtes le propriétaire du groupe. Transférez la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Votre compte sera programmé pour une suppression définitive dans 30 jours.
+
+Tapez DELETE pour confirmer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Échec de la suppression du compte.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Suppression du compte programmée</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Votre compte sera définitivement supprimé dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::ApiClient</name>
+    <message>
+        <source>The sign-in could not be renewed; check the connection and try again.</source>
+        <translation>La connexion n&apos;a pas pu être renouvelée&#xa0;; vérifiez la connexion réseau et réessayez.</translation>
+    </message>
+    <message>
+        <source>Refused to contact %1: the address is not a secure (https) one.</source>
+        <translation>Contact avec %1 refusé&#xa0;: l&apos;adresse n&apos;est pas sécurisée (https).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
+        <translation>La réponse du serveur a été refusée (trop volumineuse, ou redirection vers un autre hôte).</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>Impossible de démarrer le serveur d&apos;authentification local</translation>
+    </message>
+    <message>
+        <source>Sign-in timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>The web browser could not be opened</source>
+        <translation>Le navigateur web n&apos;a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>Aucun jeton reçu</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::WebAuthHandler</name>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>Authentification terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>Vous pouvez fermer cet onglet et revenir à l&apos;application.</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Échec de l&apos;authentification</translation>
+    </message>
+    <message>
+        <source>You can close this tab and try again in the application.</source>
+        <translation>Vous pouvez fermer cet onglet et réessayer dans l&apos;application.</translation>
     </message>
 </context>
 <context>
@@ -2863,8 +3807,8 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Size: %1
 SHA-256: %2</source>
-        <translation>Taille : %1
-SHA-256 : %2</translation>
+        <translation>Taille&#xa0;: %1
+SHA-256&#xa0;: %2</translation>
     </message>
     <message>
         <source>Download</source>

@@ -152,6 +152,14 @@
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation>口座を削除できませんでした。変更はありません。</translation>
     </message>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>この口座はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>The account could not be restored. Nothing was changed.</source>
+        <translation>口座を復元できませんでした。何も変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -170,6 +178,14 @@ Please check file permissions and try again.</source>
 データディレクトリ: %1
 
 ファイルのアクセス権を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for household finances.</source>
+        <translation>家計のための小切手帳スタイルの出納帳です。</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>インポートする QIF または CSV ファイル。</translation>
     </message>
 </context>
 <context>
@@ -245,6 +261,10 @@ Please check file permissions and try again.</source>
         <source>Imported %1 items, skipped %2.</source>
         <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
     </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>バックアップを作成できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -311,6 +331,28 @@ Please check file permissions and try again.</source>
     <message>
         <source>The backup could not be restored: %1</source>
         <translation>バックアップを復元できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>%1 の読み込みに失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>The archive could not be built.</source>
+        <translation>アーカイブを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>バックアップを作成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>書き込めませんでした:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -837,6 +879,26 @@ Please check file permissions and try again.</source>
             <numerusform>%n 件のレコードを保存できませんでした。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import OFX or QFX bank downloads, mapping each statement&apos;s account to a local account.</source>
+        <translation>銀行からダウンロードした OFX または QFX ファイルをインポートし、各明細書の口座をローカルの口座に割り当てます。</translation>
+    </message>
+    <message>
+        <source>OFX or QFX files to import together.</source>
+        <translation>まとめてインポートする OFX または QFX ファイル。</translation>
+    </message>
+    <message>
+        <source>Send the statement account SOURCE (as listed, or its account number) to the existing account ACCOUNT (name or id). Repeatable.</source>
+        <translation>明細書の口座 SOURCE (表示どおりの名前、または口座番号) を既存の口座 ACCOUNT (名前または ID) に取り込みます。複数指定できます。</translation>
+    </message>
+    <message>
+        <source>Skip the transactions of the statement account SOURCE. Repeatable.</source>
+        <translation>明細書の口座 SOURCE の取引をスキップします。複数指定できます。</translation>
+    </message>
+    <message>
+        <source>Accounts without --map or --skip go to the existing account of the same name (ignoring case), otherwise to a new account in the statement&apos;s currency. Transactions already imported from an earlier download are counted as duplicates.</source>
+        <translation>--map も --skip も指定されていない口座は、同じ名前 (大文字と小文字を区別しない) の既存の口座に、なければ明細書の通貨で作成する新しい口座に取り込まれます。以前のダウンロードでインポート済みの取引は重複として数えられます。</translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1015,10 +1077,6 @@ Please check file permissions and try again.</source>
         <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message>
-        <source>%1 is not a QIF or CSV file.</source>
-        <translation>%1 は QIF または CSV ファイルではありません。</translation>
-    </message>
-    <message>
         <source>Choose one CSV file at a time.</source>
         <translation>CSV ファイルは一度に 1 つずつ選択してください。</translation>
     </message>
@@ -1080,6 +1138,52 @@ Please check file permissions and try again.</source>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (investment account)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (投資口座)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: statement balance %2 on %3, account balance %4</source>
+        <translation>%1: 明細書の残高 %2 (%3 時点)、口座残高 %4</translation>
+    </message>
+    <message>
+        <source>  (they differ by %1)</source>
+        <translation>  (差額 %1)</translation>
+    </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>明細書の口座:</translation>
+    </message>
+    <message>
+        <source>Choose where each bank or card account of the download should be imported. Transactions already imported from an earlier download are skipped.</source>
+        <translation>ダウンロードに含まれる銀行口座やカード口座ごとに、インポート先を選択してください。以前のダウンロードでインポート済みの取引はスキップされます。</translation>
+    </message>
+    <message>
+        <source>Select OFX/QFX File(s)</source>
+        <translation>OFX/QFX ファイルの選択</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx)</source>
+        <translation>OFX ファイル (*.ofx *.qfx)</translation>
+    </message>
+    <message>
+        <source>%1 is not a QIF, OFX or CSV file.</source>
+        <translation>%1 は QIF、OFX、CSV のいずれのファイルでもありません。</translation>
+    </message>
+    <message>
+        <source>Analyzing OFX file(s)...</source>
+        <translation>OFX ファイルを解析中...</translation>
+    </message>
+    <message>
+        <source>No transactions were found: the chosen file(s) hold no bank or card transactions.</source>
+        <translation>取引が見つかりません: 選択したファイルには銀行やカードの取引が含まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1094,6 +1198,22 @@ Please check file permissions and try again.</source>
     <message>
         <source>Unclosed quote starting on line %1.</source>
         <translation>%1 行目から始まる引用符が閉じられていません。</translation>
+    </message>
+    <message>
+        <source>The account chosen for %1 no longer exists.</source>
+        <translation>%1 に選択した口座はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>The statement of %1 names no currency.</source>
+        <translation>%1 の明細書に通貨が指定されていません。</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency no account here can keep.</source>
+        <translation>%1 の明細書は %2 建てですが、この通貨を扱える口座はありません。</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
+        <translation>%1 の明細書は %2 建てですが、口座 &quot;%3&quot; は %4 建てです。</translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1586,97 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Send &amp;Feedback...</source>
         <translation>フィードバックを送信(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>サインインしました</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>サインインに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Only QIF, OFX, QFX and CSV files can be imported.</source>
+        <translation>インポートできるのは QIF、OFX、QFX、CSV ファイルのみです。</translation>
+    </message>
+    <message>
+        <source>Velmora &amp;Account...</source>
+        <translation>Velmora アカウント(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>サインアウト(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>環境設定(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation>アカウントを管理</translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation>サインインまたは新規登録</translation>
+    </message>
+    <message>
+        <source>Velmora Account</source>
+        <translation>Velmora アカウント</translation>
+    </message>
+</context>
+<context>
+    <name>OfxReader</name>
+    <message>
+        <source>Checking %1</source>
+        <translation>当座預金 %1</translation>
+    </message>
+    <message>
+        <source>Savings %1</source>
+        <translation>普通預金 %1</translation>
+    </message>
+    <message>
+        <source>Money market %1</source>
+        <translation>マネーマーケット %1</translation>
+    </message>
+    <message>
+        <source>Credit line %1</source>
+        <translation>クレジットライン %1</translation>
+    </message>
+    <message>
+        <source>Cash management %1</source>
+        <translation>キャッシュマネジメント %1</translation>
+    </message>
+    <message>
+        <source>Credit card %1</source>
+        <translation>クレジットカード %1</translation>
+    </message>
+    <message>
+        <source>Investment %1</source>
+        <translation>投資 %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation>ファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX file.</source>
+        <translation>%1 は OFX または QFX ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: it ends before its OFX data does. Download it again.</source>
+        <translation>%1 は不完全です: OFX データの途中でファイルが終わっています。もう一度ダウンロードしてください。</translation>
+    </message>
+    <message>
+        <source>The bank reported an error in %1: %2</source>
+        <translation>%1 で銀行からエラーが報告されました: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bank or credit-card statement that can be read.</source>
+        <translation>%1 には読み取れる銀行またはクレジットカードの明細書がありません。</translation>
     </message>
 </context>
 <context>
@@ -2683,6 +2894,311 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>取引一覧</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>データと同期</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Control how Velmora Penwick looks.</source>
+        <translation>Velmora Penwick の見た目を設定します。</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>システムの設定に従う</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>日付とカレンダーの設定。</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>日曜日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>月曜日</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>土曜日</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>週の始まり</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>取引一覧での取引の表示方法。</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>2 行表示</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>支払先の下の 2 行目にメモを表示します。</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>取引一覧での取引の並び順を設定します。</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>新しい取引を先頭に表示</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>同期</translation>
+    </message>
+    <message>
+        <source>Keep your data in sync across all your devices.</source>
+        <translation>すべてのデバイスでデータを同期します。</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>完全同期を実行</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>バックアップと復元</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>データを持ち運び可能なバックアップファイルに保存、またはそこから復元します。</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>バックアップをエクスポート</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>バックアップをインポート</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>削除した口座</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>削除した口座はここで復元できます。</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>選択した口座を復元</translation>
+    </message>
+    <message>
+        <source>Velmora Penwick</source>
+        <translation>Velmora Penwick</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>A cheque-book register for keeping your household accounts.</source>
+        <translation>家計の口座を記録するための小切手帳スタイルの出納帳です。</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Velmora Penwick website&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;Velmora Penwick for mobile&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://velmora.example/penwick&quot;&gt;Velmora Penwick ウェブサイト&lt;/a&gt;&lt;br&gt;&lt;a href=&quot;https://apps.velmora.example/penwick&quot;&gt;モバイル版 Velmora Penwick&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework, used under the GNU Lesser General Public License version 3.</source>
+        <translation>Qt フレームワークを使用して作成されています。Qt は GNU Lesser General Public License バージョン 3 に基づいて使用しています。</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>言語を変更しました</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Velmora Penwick.</source>
+        <translation>新しい言語は、次回 Velmora Penwick を起動したときに有効になります。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;サインイン中のアカウント:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Velmora Account to enable sync.</source>
+        <translation>サインインしていません。
+同期を有効にするには、[ファイル] › [Velmora アカウント] からサインインしてください。</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>未同期</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>最終同期: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+エラー: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>すべてのローカルの行をサーバーに再アップロードし、サーバーのすべてのデータを再ダウンロードします。デバイス間でデータが一致しない場合に使用してください。
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP ファイル (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>エクスポート中...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>バックアップ完了</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>バックアップを保存しました:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>バックアップに失敗しました</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>インポート方法</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>既存のデータをどのように扱いますか?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>インポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>データを置き換える</translation>
+    </message>
+    <message>
+        <source>Rows in the backup will replace the rows with the same identity here.
+
+A copy of your current data is saved first to:
+%1
+
+Continue?</source>
+        <translation>バックアップ内の行で、同じ ID を持つ既存の行を置き換えます。
+
+事前に現在のデータのコピーを次の場所に保存します:
+%1
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the current data could not be saved first.
+
+%1</source>
+        <translation>何もインポートされませんでした: 事前に現在のデータを保存できませんでした。
+
+%1</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>インポート中...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n 件のエラーが発生しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>インポート完了</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>口座を復元</translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -2816,6 +3332,430 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Checking for updates…</source>
         <translation>アップデートを確認中…</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation>プロフィール</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>データとプライバシー</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>現在アクティブ</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>%1 分前</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>%1 時間前</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>%1 日前</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>不明なクライアント</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>個人情報</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>表示名を編集</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>アカウントのパスワードを変更します。</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>パスワードを変更</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>プロフィールを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(未設定)</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>表示名:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>プロフィールを更新できませんでした。</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>表示名を更新しました。</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>現在のパスワード:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>新しいパスワード (8 文字以上):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>パスワードは 8 文字以上にしてください。</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>新しいパスワード (確認):</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>パスワードが一致しません。</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>パスワードを変更しました。</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>パスワードを変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not load your group.</source>
+        <translation>グループを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>グループなし</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>どのグループにも参加していません。グループのオーナーから招待を受けるか、招待コードを使って参加できます。</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>招待コードで参加</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%2 席中 %1 席を使用中</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>メンバー</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>オーナー</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>メンバーを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 をグループから削除しますか?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 を削除しました。</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>%1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>グループから脱退</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>このグループから脱退しますか? 共有データにアクセスできなくなります。</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>グループから脱退しました。</translation>
+    </message>
+    <message>
+        <source>Failed to leave the group.</source>
+        <translation>グループから脱退できませんでした。</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>保留中の招待</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>招待コード: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>招待を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the invitation.</source>
+        <translation>招待を取り消せませんでした。</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>メンバーを招待</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>メールで招待</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>招待コードを生成</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>グループに参加</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>招待コードを入力:</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>招待コードが無効か、有効期限が切れています。</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>グループに参加しました。</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>メールアドレス:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>招待を送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>招待を送信しました。</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>コードを生成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>招待コード</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>招待したい相手にこのコードを伝えてください:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>登録済みのデバイス</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>このアカウントと同期したデバイス。</translation>
+    </message>
+    <message>
+        <source>Could not load your devices.</source>
+        <translation>デバイスを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>登録済みのデバイスはありません。</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>不明なデバイス</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>デバイスを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>デバイスを削除しました。</translation>
+    </message>
+    <message>
+        <source>Failed to remove the device.</source>
+        <translation>デバイスを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>アクティブなセッション</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>現在このアカウントにサインインしているセッション。</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions.</source>
+        <translation>セッションを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>アクティブなセッションはありません。</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>このセッション</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>セッションを取り消しました。</translation>
+    </message>
+    <message>
+        <source>Failed to revoke the session.</source>
+        <translation>セッションを取り消せませんでした。</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>危険な操作</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>アカウントを完全に削除します。30 日を過ぎると元に戻せません。</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>アカウントを削除</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>あなたはグループのオーナーです。アカウントを削除する前に、オーナー権限を譲渡するか、すべてのメンバーを削除してください。</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>30 日後にアカウントが完全に削除されるよう予約します。
+
+確認のため DELETE と入力してください:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>アカウントを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>アカウントの削除を予約しました</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>アカウントは 30 日後に完全に削除されます。それまでにサインインすれば復元できます。</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::ApiClient</name>
+    <message>
+        <source>The sign-in could not be renewed; check the connection and try again.</source>
+        <translation>サインインを更新できませんでした。接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Refused to contact %1: the address is not a secure (https) one.</source>
+        <translation>%1 への接続を拒否しました: 安全な (https) アドレスではありません。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
+        <translation>サーバーの応答を拒否しました (サイズが大きすぎるか、別のホストへのリダイレクトです)。</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>ローカル認証サーバーを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Sign-in timed out</source>
+        <translation>サインインがタイムアウトしました</translation>
+    </message>
+    <message>
+        <source>The web browser could not be opened</source>
+        <translation>ウェブブラウザーを開けませんでした</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>トークンを受け取れませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::WebAuthHandler</name>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>認証が完了しました!</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>このタブを閉じて、アプリケーションに戻ってください。</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>認証に失敗しました</translation>
+    </message>
+    <message>
+        <source>You can close this tab and try again in the application.</source>
+        <translation>このタブを閉じて、アプリケーションでもう一度お試しください。</translation>
     </message>
 </context>
 <context>
