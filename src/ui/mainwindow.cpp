@@ -641,7 +641,7 @@ void MainWindow::setupMenuBar()
     QAction *import = file->addAction(tr("&Import..."), this, &MainWindow::showImportWindow);
     import->setShortcut(QKeySequence(u"Ctrl+I"_s));
     file->addSeparator();
-    m_velmoraAccountAction = file->addAction(tr("Velmora &Account..."), this, [this] { showVelmoraAccountScreen(0); });
+    m_velmoraAccountAction = file->addAction(tr("&Velmora Account..."), this, [this] { showVelmoraAccountScreen(0); });
     file->addSeparator();
     m_signOutAction = file->addAction(tr("Sign &Out"), this, &MainWindow::signOut);
     file->addSeparator();

@@ -128,6 +128,13 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
@@ -771,6 +778,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>Invalid number for --%1: &quot;%2&quot;</source>
         <translation>Número no válido para --%1: &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>Waiting for another program that is writing to the database...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -781,6 +792,22 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>The database was created by a newer version of this program (schema version %1; this version knows up to %2). It was not changed.</source>
         <translation>La base de datos la creó una versión más reciente de este programa (versión de esquema %1; esta versión admite hasta la %2). No se ha modificado.</translation>
+    </message>
+    <message>
+        <source>The disk is full, or the database has reached its size limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database is read-only: its file or folder cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database file could not be written (input/output error).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1617,7 +1644,7 @@ Se eliminarán todas las transacciones, entradas recurrentes e historial de conc
         <translation>Solo se pueden importar archivos QIF, OFX, QFX y CSV.</translation>
     </message>
     <message>
-        <source>Velmora &amp;Account...</source>
+        <source>&amp;Velmora Account...</source>
         <translation>Cuenta &amp;Velmora...</translation>
     </message>
     <message>
@@ -1639,6 +1666,101 @@ Se eliminarán todas las transacciones, entradas recurrentes e historial de conc
     <message>
         <source>Velmora Account</source>
         <translation>Cuenta Velmora</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) was replaced by a newer one from another device</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Account&apos;s Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This register was synchronised with a different Velmora account. Upload it to the account you are signed in with now, as new data, or keep it on this computer only?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload to This Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing requires a Velmora account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Velmora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3242,6 +3364,103 @@ Se produjeron %n errores.</numerusform>
     </message>
 </context>
 <context>
+    <name>SyncCommand</name>
+    <message>
+        <source>Run one synchronisation cycle for the signed-in account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in: sign in from Penwick first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync did not start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished">Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished">Sin conexión</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Desconocido</translation>
+    </message>
+    <message>
+        <source>Not synced: this register belongs to another account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not synced yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server announced more changes without a new sync position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncLocalStore</name>
+    <message>
+        <source>The push results could not be stored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s changes could not be stored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync position could not be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 row %2 from the server could not be stored: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register could not be prepared for this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Full Sync could not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
@@ -3757,6 +3976,61 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>No tokens received</source>
         <translation>No se recibieron tokens</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::ShareMembersDialog</name>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join or create a family group to share accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,13 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
@@ -771,6 +778,10 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
         <source>Invalid number for --%1: &quot;%2&quot;</source>
         <translation>Nombre invalide pour --%1&#xa0;: &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>Waiting for another program that is writing to the database...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -781,6 +792,22 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     <message>
         <source>The database was created by a newer version of this program (schema version %1; this version knows up to %2). It was not changed.</source>
         <translation>La base de données a été créée par une version plus récente de ce programme (schéma version %1&#xa0;; cette version connaît jusqu&apos;à %2). Elle n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>The disk is full, or the database has reached its size limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database is read-only: its file or folder cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database file could not be written (input/output error).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1617,7 +1644,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <translation>Seuls les fichiers QIF, OFX, QFX et CSV peuvent être importés.</translation>
     </message>
     <message>
-        <source>Velmora &amp;Account...</source>
+        <source>&amp;Velmora Account...</source>
         <translation>Compte &amp;Velmora...</translation>
     </message>
     <message>
@@ -1639,6 +1666,101 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>Velmora Account</source>
         <translation>Compte Velmora</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) was replaced by a newer one from another device</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Account&apos;s Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This register was synchronised with a different Velmora account. Upload it to the account you are signed in with now, as new data, or keep it on this computer only?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload to This Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing requires a Velmora account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Velmora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3242,6 +3364,103 @@ Continuer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SyncCommand</name>
+    <message>
+        <source>Run one synchronisation cycle for the signed-in account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in: sign in from Penwick first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync did not start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished">Synchronisation...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished">Hors ligne</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Inconnu</translation>
+    </message>
+    <message>
+        <source>Not synced: this register belongs to another account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not synced yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server announced more changes without a new sync position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncLocalStore</name>
+    <message>
+        <source>The push results could not be stored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s changes could not be stored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync position could not be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 row %2 from the server could not be stored: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register could not be prepared for this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Full Sync could not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
@@ -3757,6 +3976,61 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>No tokens received</source>
         <translation>Aucun jeton reçu</translation>
+    </message>
+</context>
+<context>
+    <name>VelmAccount::ShareMembersDialog</name>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join or create a family group to share accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
