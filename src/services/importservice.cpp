@@ -3,6 +3,7 @@
 #include "app/money.h"
 #include "qifparser.h"
 #include "storage/accountrepository.h"
+#include "storage/bulkwriter.h"
 #include "storage/database.h"
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
@@ -271,8 +272,7 @@ private:
     std::map<QString, AccountContext> m_contexts; // stable references while growing
     QSet<QString> m_touchedAccounts;
     std::optional<CategoryResolver> m_categories;
-    QSqlQuery m_insertTransaction;
-    QSqlQuery m_insertSplit;
+    std::optional<BulkWriter> m_writer;
     ImportResult m_result;
 };
 
@@ -536,7 +536,7 @@ bool ImportService::QifBatch::importItem(int index)
         abort(u"cannot create the target account"_s);
         return false;
     }
-    if (!m_service->m_transactions->insertPrepared(m_insertTransaction, t)) {
+    if (!m_writer->insertTransaction(t)) {
         qWarning().noquote() << "QIF import: insert failed for" << SqlCodec::dateText(t.date) << t.payee << "amount"
                              << t.amount << "account" << t.account_id;
         ++m_result.databaseErrors;
@@ -585,7 +585,7 @@ bool ImportService::QifBatch::importItem(int index)
         line.memo = split.memo;
         line.created_at = t.created_at;
         line.updated_at = t.updated_at;
-        if (!m_service->m_splitLines->insertPrepared(m_insertSplit, line))
+        if (!m_writer->insertSplitLine(line))
             ++m_result.splitsNotKept;
     }
 
@@ -611,8 +611,8 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
         m_result.failed = true;
         return m_result;
     }
-    if (!m_service->m_transactions->prepareInsert(m_insertTransaction)
-        || !m_service->m_splitLines->prepareInsert(m_insertSplit)) {
+    m_writer.emplace(db);
+    if (!m_writer->begin()) {
         abort(u"cannot prepare the insert statements"_s);
         return m_result;
     }
@@ -636,8 +636,6 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
             return m_result;
     }
 
-    m_insertTransaction.finish();
-    m_insertSplit.finish();
     // An account made for a row whose insert then failed holds nothing.
     for (const QString &accountId : std::as_const(m_createdAccounts)) {
         if (m_touchedAccounts.contains(accountId))
@@ -647,6 +645,10 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
             abort(u"cannot remove an account left empty"_s);
             return m_result;
         }
+    }
+    if (!m_writer->finish()) {
+        abort(u"cannot update the full-text index"_s);
+        return m_result;
     }
     if (!db.commit()) {
         qWarning().noquote() << "QIF import: commit failed, rolling back:" << db.lastError().text();
@@ -788,8 +790,8 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         result.failed = true;
         return result;
     }
-    QSqlQuery insert;
-    if (!m_transactions->prepareInsert(insert)) {
+    BulkWriter writer(db);
+    if (!writer.begin()) {
         qWarning().noquote() << "CSV import aborted: cannot prepare the insert statement";
         db.rollback();
         result.failed = true;
@@ -807,7 +809,6 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
             emit importProgress(index, total);
             serviceEvents();
             if (m_cancelRequested) {
-                insert.finish();
                 db.rollback();
                 result.failed = true;
                 result.cancelled = true;
@@ -852,7 +853,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
             const QString name = cell(row, mapping.categoryColumn).value_or(QString());
             t.category_id = categories.resolve(name);
         }
-        if (m_transactions->insertPrepared(insert, t)) {
+        if (writer.insertTransaction(t)) {
             ++result.imported;
             ctx.keys.insert(key);
         } else {
@@ -862,9 +863,9 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         }
     }
 
-    insert.finish();
-    if (!db.commit()) {
-        qWarning().noquote() << "CSV import: commit failed, rolling back:" << db.lastError().text();
+    if (!writer.finish() || !db.commit()) {
+        qWarning().noquote() << "CSV import: commit failed, rolling back:" << db.lastError().text()
+                             << writer.errorText();
         db.rollback();
         result.failed = true;
         return result;
