@@ -3,12 +3,16 @@
 #include "app/appstate.h"
 #include "app/money.h"
 #include "clisession.h"
+#include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/transactionrepository.h"
 
 #include <QCommandLineParser>
 #include <QHash>
+#include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -121,21 +125,44 @@ int LedgerCommands::registerRows(CliSession &session, const QCommandLineParser &
     if (!account)
         return session.exitCode();
 
-    CliTable table;
-    table.headers = {tr("Id"),   tr("Date"),    tr("Chk #"),   tr("Payee"), tr("Category"),
-                     tr("Memo"), tr("Payment"), tr("Deposit"), tr("Clr"),   tr("Balance")};
-    const QList<RegisterRow> rows = session.open()->transactionRepository()->registerRows(account->id);
-    for (const RegisterRow &row : rows) {
+    // Rows are written as they are read: a register of any size needs the
+    // memory of one row. The text is the same as a whole table would print.
+    const QStringList headers = {tr("Id"),   tr("Date"),    tr("Chk #"),   tr("Payee"), tr("Category"),
+                                 tr("Memo"), tr("Payment"), tr("Deposit"), tr("Clr"),   tr("Balance")};
+    const bool json = session.json();
+    QByteArray out = json ? QByteArray("[\n") : ReportService::toCsv(headers, {}).toUtf8();
+    const auto flush = [&out](bool always) {
+        if (always || out.size() >= 64 * 1024) {
+            std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+            out.clear();
+        }
+    };
+    bool first = true;
+    const bool ok = session.open()->transactionRepository()->visitRegisterRows(account->id, [&](const RegisterRow &row) {
         const Transaction &t = row.transaction;
-        table.rows.append({t.id, isoDate(t.date), t.check_number, t.payee, row.category_name, t.memo,
-                           t.amount < 0 ? registerAmount(-t.amount) : QString(),
-                           t.amount >= 0 ? registerAmount(t.amount) : QString(), clearedMark(t),
-                           registerAmount(row.running_balance)});
-        QJsonObject json = transactionJson(row);
-        json.insert(u"running_balance"_s, row.running_balance);
-        table.json.append(json);
-    }
-    session.printTable(table);
+        if (json) {
+            QJsonObject object = transactionJson(row);
+            object.insert(u"running_balance"_s, row.running_balance);
+            QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+            text.chop(1); // one level deeper, inside the array
+            out += (first ? "    " : ",\n    ") + text.replace("\n", "\n    ");
+        } else {
+            out += ReportService::toCsv({t.id, isoDate(t.date), t.check_number, t.payee, row.category_name, t.memo,
+                                         t.amount < 0 ? registerAmount(-t.amount) : QString(),
+                                         t.amount >= 0 ? registerAmount(t.amount) : QString(), clearedMark(t),
+                                         registerAmount(row.running_balance)},
+                                        {})
+                       .toUtf8();
+        }
+        first = false;
+        flush(false);
+    });
+    if (json)
+        out += first ? "]\n" : "\n]\n";
+    flush(true);
+    std::fflush(stdout);
+    if (!ok)
+        return session.fail(tr("The register of %1 could not be read.").arg(account->name));
     return CliSession::Success;
 }
 
