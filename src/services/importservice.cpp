@@ -24,7 +24,10 @@
 #include <QSqlQuery>
 #include <QStringDecoder>
 #include <QUuid>
+#include <cstring>
+#include <functional>
 #include <map>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -124,17 +127,83 @@ struct Candidate
     qint64 amount = 0;
 };
 
+// An exact set of texts kept in one buffer, about as large as the texts
+// themselves: the duplicate keys of a million-row import take tens of
+// megabytes here, where a set of strings takes hundreds.
+class KeySet final
+{
+public:
+    bool contains(QByteArrayView key) const { return !m_slots.empty() && m_slots[find(key)] != 0; }
+
+    void insert(QByteArrayView key)
+    {
+        if ((m_count + 1) * 2 > qsizetype(m_slots.size()))
+            grow();
+        const size_t slot = find(key);
+        if (m_slots[slot] != 0)
+            return;
+        m_slots[slot] = m_arena.size() + 1;
+        const quint32 length = quint32(key.size());
+        m_arena.append(reinterpret_cast<const char *>(&length), sizeof length);
+        m_arena.append(key.data(), key.size());
+        ++m_count;
+    }
+
+private:
+    QByteArrayView at(qsizetype stored) const
+    {
+        quint32 length = 0;
+        std::memcpy(&length, m_arena.constData() + stored - 1, sizeof length);
+        return QByteArrayView(m_arena.constData() + stored - 1 + sizeof length, length);
+    }
+
+    size_t find(QByteArrayView key) const
+    {
+        const size_t mask = m_slots.size() - 1;
+        for (size_t slot = qHash(key, 0) & mask;; slot = (slot + 1) & mask) {
+            const qsizetype stored = m_slots[slot];
+            if (stored == 0)
+                return slot;
+            const QByteArrayView other = at(stored);
+            if (other.size() == key.size() && std::memcmp(other.data(), key.data(), size_t(key.size())) == 0)
+                return slot;
+        }
+    }
+
+    void grow()
+    {
+        const std::vector<qsizetype> old = std::move(m_slots);
+        m_slots.assign(old.empty() ? 1024 : old.size() * 2, 0);
+        for (const qsizetype stored : old) {
+            if (stored != 0)
+                m_slots[find(at(stored))] = stored;
+        }
+    }
+
+    QByteArray m_arena; // per key: its length, then its bytes
+    std::vector<qsizetype> m_slots; // arena offset + 1; 0 is empty
+    qsizetype m_count = 0;
+};
+
+// A duplicate key of one destination account in the shared set.
+QByteArray accountKey(int account, const QDate &date, qint64 amount, const QString &payee)
+{
+    return (QString::number(account) % u'|' % duplicateKey(date, amount, payee)).toUtf8();
+}
+
 // What an import needs to know about one destination account, read once.
+// Its rows' duplicate keys go to the import's shared set under `number`.
 struct AccountContext
 {
     Currency currency = Currency::USD;
-    QSet<QString> keys;
+    int number = 0;
     QHash<QString, QList<Candidate>> candidates; // by candidateKey
 };
 
-AccountContext loadAccountContext(const QString &accountId, bool withCandidates)
+AccountContext loadAccountContext(const QString &accountId, bool withCandidates, KeySet &keys, int number)
 {
     AccountContext context;
+    context.number = number;
     QSqlDatabase db = connection();
     {
         QSqlQuery q(db);
@@ -149,7 +218,7 @@ AccountContext loadAccountContext(const QString &accountId, bool withCandidates)
     while (q.next()) {
         const QDate date = SqlCodec::toDate(q.value(0));
         const qint64 amount = q.value(1).toLongLong();
-        context.keys.insert(duplicateKey(date, amount, q.value(2).toString()));
+        keys.insert(accountKey(number, date, amount, q.value(2).toString()));
         if (!withCandidates || !q.value(5).toString().isEmpty())
             continue;
         const auto hint = ImportService::readTransferHint(q.value(4).toString());
@@ -223,8 +292,9 @@ private:
 
 } // namespace
 
-// One run of importQif: the work items, the per-account contexts and the
-// counters live exactly as long as this object.
+// One run of importQif. The files are read twice and no record is kept
+// between the readings: the first pass predicts duplicates and pairs
+// transfers, keeping only what the pairing needs, the second writes.
 class ImportService::QifBatch final
 {
 public:
@@ -240,6 +310,7 @@ public:
     ImportResult run(const QStringList &paths);
 
 private:
+    // One record while it is looked at.
     struct WorkItem
     {
         QifRecord record;
@@ -248,17 +319,46 @@ private:
         int partner = -1;
         bool selfTransfer = false;
         bool expectedDuplicate = false;
-        bool inserted = false;
         QString payee;
         qint64 amount = 0; // in the target's minor unit
     };
+    // A transfer the first pass may pair.
+    struct Pairable
+    {
+        int index = -1;
+        QDate date;
+        qint64 amount = 0; // as written, in cents
+        QString source;
+        QString transfer;
+        QString target;
+        QString memo;
+        int partner = -1;
+    };
+    // What the second pass needs of an item paired in the first.
+    struct Paired
+    {
+        int partner = -1;
+        QString id;
+        QString target;
+        QString transferAccount;
+        QString memo;
+        bool inserted = false;
+    };
+    struct FileStamp
+    {
+        QString path;
+        qint64 size = -1;
+        size_t hash = 0;
+    };
 
+    bool readFile(const QString &path, const std::function<void(QifRecord &)> &onRecord,
+                  QifParseResult *counts, FileStamp *stamp);
+    WorkItem workItem(QifRecord &record, const QString &path);
     void collect(const QStringList &paths);
-    void predictDuplicates();
     void pairTransfers();
-    bool isPairable(const WorkItem &item) const;
     AccountContext &context(const QString &accountId);
-    bool importItem(int index);
+    QByteArray keyOf(const WorkItem &item);
+    bool importItem(WorkItem &item, int index);
     bool unlinkPartner(int partnerIndex);
     bool ensureAccount(const QString &accountId);
     void abort(const QString &reason);
@@ -267,40 +367,111 @@ private:
     QHash<QString, QString> m_mapping;
     QHash<QString, Account> m_newAccounts; // not created yet
     QStringList m_createdAccounts;
-    QList<WorkItem> m_items;
+    int m_total = 0;
+    std::vector<bool> m_expectedDuplicate; // per item
+    QList<Pairable> m_pairables;
+    QHash<int, Paired> m_paired;
+    QList<FileStamp> m_files;
     QList<QifCategoryEntry> m_categoryEntries;
     std::map<QString, AccountContext> m_contexts; // stable references while growing
+    KeySet m_keys;              // of the stored rows and of the rows the batch will write
+    QSet<QByteArray> m_failedKeys; // predicted as written, but their insert failed
     QSet<QString> m_touchedAccounts;
     std::optional<CategoryResolver> m_categories;
     std::optional<BulkWriter> m_writer;
     ImportResult m_result;
 };
 
+// Reads one file, handing each record to `onRecord`. `stamp` tells whether
+// the file is still the one the first pass read.
+bool ImportService::QifBatch::readFile(const QString &path, const std::function<void(QifRecord &)> &onRecord,
+                                       QifParseResult *counts, FileStamp *stamp)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString text;
+    {
+        const QByteArray bytes = file.readAll();
+        stamp->path = path;
+        stamp->size = bytes.size();
+        stamp->hash = qHash(bytes, 0);
+        text = decodeImportText(bytes);
+    }
+    *counts = QifParser::parseQif(text, std::nullopt, onRecord);
+    return true;
+}
+
+ImportService::QifBatch::WorkItem ImportService::QifBatch::workItem(QifRecord &record, const QString &path)
+{
+    WorkItem item;
+    const QString key = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
+    item.target = m_mapping.value(key.toLower());
+    item.selfTransfer = !record.transferAccount.isEmpty()
+        && record.transferAccount.compare(record.sourceAccount, Qt::CaseInsensitive) == 0;
+    item.record = std::move(record);
+    if (item.target.isEmpty())
+        return item;
+    const AccountContext &ctx = context(item.target);
+    const QifRecord &r = item.record;
+    item.amount = qifAmountFor(ctx.currency, r.amount, r.amountText);
+    item.payee = r.payee;
+    if (item.payee.isEmpty()) {
+        if (!r.number.isEmpty() && !r.security.isEmpty())
+            item.payee = u"%1: %2"_s.arg(r.number, r.security);
+        else if (!r.security.isEmpty())
+            item.payee = r.security;
+        else if (!r.number.isEmpty())
+            item.payee = r.number;
+        else if (!r.transferAccount.isEmpty())
+            item.payee = r.transferAccount;
+        else
+            item.payee = u"Imported transaction"_s;
+    }
+    return item;
+}
+
+QByteArray ImportService::QifBatch::keyOf(const WorkItem &item)
+{
+    return accountKey(context(item.target).number, item.record.date, item.amount, item.payee);
+}
+
+// The first pass. An item is expected to be a duplicate when its key is
+// already stored or an earlier item of the batch has it, so that transfers
+// are only paired between rows that will really be written: a pair with a
+// skipped half would leave the other half linked to a row that does not exist.
 void ImportService::QifBatch::collect(const QStringList &paths)
 {
     QSet<QString> categoryNames;
     for (const QString &path : paths) {
-        auto parsed = ImportService::parseQif(path);
-        if (!parsed)
+        QifParseResult counts;
+        FileStamp stamp;
+        const bool read = readFile(path, [&](QifRecord &record) {
+            WorkItem item = workItem(record, path);
+            const int index = m_total++;
+            bool duplicate = false;
+            if (!item.target.isEmpty()) {
+                const QByteArray key = keyOf(item);
+                duplicate = m_keys.contains(key);
+                if (!duplicate)
+                    m_keys.insert(key);
+            }
+            m_expectedDuplicate.push_back(duplicate);
+            const QifRecord &r = item.record;
+            if (!r.transferAccount.isEmpty() && !r.sourceAccount.isEmpty() && !item.target.isEmpty()
+                && !item.selfTransfer && !duplicate)
+                m_pairables.append({index, r.date, r.amount, r.sourceAccount, r.transferAccount, item.target, r.memo});
+        }, &counts, &stamp);
+        if (!read)
             continue;
-        m_result.unparseable += parsed->unparseable;
-        m_result.metadata += parsed->metadata;
-        for (const QifCategoryEntry &entry : std::as_const(parsed->categories)) {
+        m_files.append(stamp);
+        m_result.unparseable += counts.unparseable;
+        m_result.metadata += counts.metadata;
+        for (const QifCategoryEntry &entry : std::as_const(counts.categories)) {
             if (!categoryNames.contains(entry.name)) {
                 categoryNames.insert(entry.name);
                 m_categoryEntries.append(entry);
             }
-        }
-        m_items.reserve(m_items.size() + parsed->records.size());
-        for (QifRecord &record : parsed->records) {
-            WorkItem item;
-            const QString key = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
-            item.target = m_mapping.value(key.toLower());
-            item.id = newId();
-            item.selfTransfer = !record.transferAccount.isEmpty()
-                && record.transferAccount.compare(record.sourceAccount, Qt::CaseInsensitive) == 0;
-            item.record = std::move(record);
-            m_items.append(std::move(item));
         }
     }
 }
@@ -309,54 +480,12 @@ AccountContext &ImportService::QifBatch::context(const QString &accountId)
 {
     auto it = m_contexts.find(accountId);
     if (it == m_contexts.end()) {
-        AccountContext loaded = loadAccountContext(accountId, true);
+        AccountContext loaded = loadAccountContext(accountId, true, m_keys, int(m_contexts.size()));
         if (const auto pending = m_newAccounts.constFind(accountId); pending != m_newAccounts.cend())
             loaded.currency = pending->currency;
         it = m_contexts.emplace(accountId, std::move(loaded)).first;
     }
     return it->second;
-}
-
-// Which items the import will skip as duplicates, so that transfers are only
-// paired between rows that will really be written: a pair with a skipped half
-// would leave the other half linked to a row that does not exist.
-void ImportService::QifBatch::predictDuplicates()
-{
-    QHash<QString, QSet<QString>> keys;
-    for (WorkItem &item : m_items) {
-        if (item.target.isEmpty())
-            continue;
-        const AccountContext &ctx = context(item.target);
-        const QifRecord &r = item.record;
-        item.amount = qifAmountFor(ctx.currency, r.amount, r.amountText);
-        item.payee = r.payee;
-        if (item.payee.isEmpty()) {
-            if (!r.number.isEmpty() && !r.security.isEmpty())
-                item.payee = u"%1: %2"_s.arg(r.number, r.security);
-            else if (!r.security.isEmpty())
-                item.payee = r.security;
-            else if (!r.number.isEmpty())
-                item.payee = r.number;
-            else if (!r.transferAccount.isEmpty())
-                item.payee = r.transferAccount;
-            else
-                item.payee = u"Imported transaction"_s;
-        }
-        auto it = keys.find(item.target);
-        if (it == keys.end())
-            it = keys.insert(item.target, ctx.keys);
-        const QString key = duplicateKey(r.date, item.amount, item.payee);
-        if (it->contains(key))
-            item.expectedDuplicate = true;
-        else
-            it->insert(key);
-    }
-}
-
-bool ImportService::QifBatch::isPairable(const WorkItem &item) const
-{
-    return item.partner < 0 && !item.record.transferAccount.isEmpty() && !item.record.sourceAccount.isEmpty()
-        && !item.target.isEmpty() && !item.selfTransfer && !item.expectedDuplicate;
 }
 
 void ImportService::QifBatch::pairTransfers()
@@ -365,7 +494,7 @@ void ImportService::QifBatch::pairTransfers()
     // "first later match" is found without comparing every pair of items.
     struct Bucket
     {
-        QList<int> items;
+        QList<int> items; // positions in m_pairables
         qsizetype head = 0;
     };
     const auto keyOf = [](const QDate &date, qint64 amount, const QString &from, const QString &to) -> QString {
@@ -373,34 +502,28 @@ void ImportService::QifBatch::pairTransfers()
             % to.toLower();
     };
     QHash<QString, Bucket> buckets;
-    for (int j = 0; j < m_items.size(); ++j) {
-        const WorkItem &item = m_items.at(j);
-        if (isPairable(item)) {
-            const QifRecord &r = item.record;
-            buckets[keyOf(r.date, r.amount, r.transferAccount, r.sourceAccount)].items.append(j);
-        }
+    for (int j = 0; j < m_pairables.size(); ++j) {
+        const Pairable &item = m_pairables.at(j);
+        buckets[keyOf(item.date, item.amount, item.transfer, item.source)].items.append(j);
     }
-    if (buckets.isEmpty())
-        return;
-    for (int i = 0; i < m_items.size(); ++i) {
-        WorkItem &item = m_items[i];
-        if (!isPairable(item))
+    for (int i = 0; i < m_pairables.size(); ++i) {
+        Pairable &item = m_pairables[i];
+        if (item.partner >= 0)
             continue;
-        const QifRecord &r = item.record;
-        const auto found = buckets.find(keyOf(r.date, -r.amount, r.sourceAccount, r.transferAccount));
+        const auto found = buckets.find(keyOf(item.date, -item.amount, item.source, item.transfer));
         if (found == buckets.end())
             continue;
         Bucket &bucket = found.value();
         // Items at or before i, and paired ones, can never match again.
         while (bucket.head < bucket.items.size()) {
             const int j = bucket.items.at(bucket.head);
-            if (j > i && m_items.at(j).partner < 0)
+            if (j > i && m_pairables.at(j).partner < 0)
                 break;
             ++bucket.head;
         }
         for (qsizetype k = bucket.head; k < bucket.items.size(); ++k) {
             const int j = bucket.items.at(k);
-            WorkItem &other = m_items[j];
+            Pairable &other = m_pairables[j];
             if (j <= i || other.partner >= 0 || other.target == item.target)
                 continue;
             item.partner = j;
@@ -408,6 +531,13 @@ void ImportService::QifBatch::pairTransfers()
             break;
         }
     }
+    for (const Pairable &item : std::as_const(m_pairables)) {
+        if (item.partner < 0)
+            continue;
+        m_paired.insert(item.index, {m_pairables.at(item.partner).index, newId(), item.target, item.transfer,
+                                     item.memo, false});
+    }
+    m_pairables.clear();
 }
 
 void ImportService::QifBatch::abort(const QString &reason)
@@ -441,32 +571,33 @@ bool ImportService::QifBatch::ensureAccount(const QString &accountId)
 // insert then failed: turn it back into an unlinked transfer with a hint.
 bool ImportService::QifBatch::unlinkPartner(int partnerIndex)
 {
-    const WorkItem &partner = m_items.at(partnerIndex);
+    const Paired &partner = m_paired[partnerIndex];
     auto row = m_service->m_transactions->findById(partner.id);
     if (!row)
         return false;
     row->transfer_link_id.clear();
     row->transfer_dest_account_id.clear();
-    row->memo = ImportService::transferHint(partner.record.transferAccount, partner.record.memo);
+    row->memo = ImportService::transferHint(partner.transferAccount, partner.memo);
     row->updated_at = QDateTime::currentDateTimeUtc();
     const QSignalBlocker blocker(m_service->m_transactions);
     return m_service->m_transactions->update(*row);
 }
 
 // Returns false when the whole import has to be aborted.
-bool ImportService::QifBatch::importItem(int index)
+bool ImportService::QifBatch::importItem(WorkItem &item, int index)
 {
-    WorkItem &item = m_items[index];
     if (item.target.isEmpty()) {
         ++m_result.unmapped;
         return true;
     }
     AccountContext &ctx = context(item.target);
     const QifRecord &r = item.record;
-    const QString key = duplicateKey(r.date, item.amount, item.payee);
-    if (ctx.keys.contains(key)) {
+    // Stored rows and earlier rows of the batch make duplicates; a row whose
+    // insert failed was never stored.
+    const QByteArray key = keyOf(item);
+    if (item.expectedDuplicate && !m_failedKeys.contains(key)) {
         ++m_result.duplicates;
-        if (item.partner >= 0 && item.partner < index && m_items.at(item.partner).inserted
+        if (item.partner >= 0 && item.partner < index && m_paired.value(item.partner).inserted
             && !unlinkPartner(item.partner)) {
             abort(u"failed to unlink the partner of a skipped row"_s);
             return false;
@@ -492,11 +623,11 @@ bool ImportService::QifBatch::importItem(int index)
 
     // A partner earlier in the batch is only linked to when it was written.
     const int partner = item.partner;
-    const bool partnerUsable = partner >= 0 && (partner > index || m_items.at(partner).inserted);
+    const bool partnerUsable = partner >= 0 && (partner > index || m_paired.value(partner).inserted);
     std::optional<Transaction> previous;
     if (partnerUsable) {
-        t.transfer_link_id = m_items.at(partner).id;
-        t.transfer_dest_account_id = m_items.at(partner).target;
+        t.transfer_link_id = m_paired.value(partner).id;
+        t.transfer_dest_account_id = m_paired.value(partner).target;
     } else if (!r.transferAccount.isEmpty() && !item.selfTransfer) {
         const QString partnerTarget = m_mapping.value(r.transferAccount.toLower());
         const Candidate *match = nullptr;
@@ -540,6 +671,7 @@ bool ImportService::QifBatch::importItem(int index)
         qWarning().noquote() << "QIF import: insert failed for" << SqlCodec::dateText(t.date) << t.payee << "amount"
                              << t.amount << "account" << t.account_id;
         ++m_result.databaseErrors;
+        m_failedKeys.insert(key);
         if (partnerUsable && partner < index) {
             if (!unlinkPartner(partner)) {
                 abort(u"failed to unlink the partner of a failed insert"_s);
@@ -548,7 +680,9 @@ bool ImportService::QifBatch::importItem(int index)
         }
         return true;
     }
-    item.inserted = true;
+    m_failedKeys.remove(key);
+    if (item.partner >= 0)
+        m_paired[index].inserted = true;
     m_touchedAccounts.insert(item.target);
     if (partnerUsable && partner < index)
         ++m_result.transfersLinked;
@@ -590,18 +724,16 @@ bool ImportService::QifBatch::importItem(int index)
     }
 
     ++m_result.imported;
-    ctx.keys.insert(key);
     return true;
 }
 
 ImportResult ImportService::QifBatch::run(const QStringList &paths)
 {
     collect(paths);
-    predictDuplicates();
     pairTransfers();
     m_categories.emplace(m_service->m_categories);
 
-    const int total = int(m_items.size());
+    const int total = m_total;
     emit m_service->importStarted(total);
     const auto finish = qScopeGuard([&] { emit m_service->importProgress(total, total); });
 
@@ -622,18 +754,52 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
             m_categories->create(entry.name, entry.income ? CategoryType::Income : CategoryType::Expense);
     }
 
-    for (int i = 0; i < total; ++i) {
-        if (i % kProgressInterval == 0) {
-            emit m_service->importProgress(i, total);
-            serviceEvents();
-            if (m_service->m_cancelRequested) {
-                abort(u"cancelled"_s);
-                m_result.cancelled = true;
-                return m_result;
+    // The second pass: the same records again, written as they are read.
+    int index = 0;
+    bool stopped = false;
+    for (const FileStamp &expected : std::as_const(m_files)) {
+        QifParseResult counts;
+        FileStamp stamp;
+        const bool read = readFile(expected.path, [&](QifRecord &record) {
+            if (stopped)
+                return;
+            const int i = index++;
+            if (i >= total) {
+                stopped = true;
+                return;
             }
-        }
-        if (!importItem(i))
+            if (i % kProgressInterval == 0) {
+                emit m_service->importProgress(i, total);
+                serviceEvents();
+                if (m_service->m_cancelRequested) {
+                    abort(u"cancelled"_s);
+                    m_result.cancelled = true;
+                    stopped = true;
+                    return;
+                }
+            }
+            WorkItem item = workItem(record, expected.path);
+            item.expectedDuplicate = m_expectedDuplicate[size_t(i)];
+            if (const auto paired = m_paired.constFind(i); paired != m_paired.cend()) {
+                item.id = paired->id;
+                item.partner = paired->partner;
+            } else {
+                item.id = newId();
+            }
+            if (!importItem(item, i))
+                stopped = true;
+        }, &counts, &stamp);
+        if (m_result.failed)
             return m_result;
+        if (stopped || !read || stamp.size != expected.size || stamp.hash != expected.hash) {
+            abort(u"a file changed while it was imported"_s);
+            m_result.error = ImportService::tr("A file changed while it was imported: %1").arg(expected.path);
+            return m_result;
+        }
+    }
+    if (index != total) {
+        abort(u"a file changed while it was imported"_s);
+        return m_result;
     }
 
     // An account made for a row whose insert then failed holds nothing.
@@ -674,12 +840,18 @@ ImportService::ImportService(TransactionRepository *transactions, CategoryReposi
 {
 }
 
-std::optional<QifParseResult> ImportService::parseQif(const QString &path, std::optional<QifDateOrder> order)
+std::optional<QifParseResult> ImportService::parseQif(const QString &path, std::optional<QifDateOrder> order,
+                                                      const std::function<void(QifRecord &)> &onRecord)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return QifParser::parseQif(decodeImportText(file.readAll()), order);
+    QString text;
+    {
+        const QByteArray bytes = file.readAll();
+        text = decodeImportText(bytes);
+    }
+    return QifParser::parseQif(text, order, onRecord);
 }
 
 QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
@@ -688,16 +860,17 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
     QSet<QString> listed;
     QSet<QString> listedTargets;
     for (const QString &path : paths) {
-        const auto parsed = parseQif(path);
-        if (parsed) {
-            analysis.totalRecords += int(parsed->records.size());
-            for (const QifRecord &record : std::as_const(parsed->records)) {
-                const QString lower = record.transferAccount.toLower();
-                if (!record.transferAccount.isEmpty() && !listedTargets.contains(lower)) {
-                    listedTargets.insert(lower);
-                    analysis.transferTargets.append(record.transferAccount);
-                }
+        const auto parsed = parseQif(path, std::nullopt, [&](QifRecord &record) {
+            ++analysis.totalRecords;
+            if (record.transferAccount.isEmpty())
+                return;
+            const QString lower = record.transferAccount.toLower();
+            if (!listedTargets.contains(lower)) {
+                listedTargets.insert(lower);
+                analysis.transferTargets.append(record.transferAccount);
             }
+        });
+        if (parsed) {
             for (const QifAccountEntry &account : parsed->sourceAccounts) {
                 const QString lower = account.name.toLower();
                 if (listed.contains(lower))
@@ -777,7 +950,8 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         result.error = parseError;
         return result;
     }
-    AccountContext ctx = loadAccountContext(accountId, false);
+    KeySet keys;
+    const AccountContext ctx = loadAccountContext(accountId, false, keys, 0);
     CategoryResolver categories(m_categories);
 
     const int first = mapping.firstRowIsHeader ? 1 : 0;
@@ -834,8 +1008,8 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
             continue;
         }
         const qint64 amount = *parsedAmount;
-        const QString key = duplicateKey(date, amount, *payeeCell);
-        if (ctx.keys.contains(key)) {
+        const QByteArray key = accountKey(0, date, amount, *payeeCell);
+        if (keys.contains(key)) {
             ++result.duplicates;
             continue;
         }
@@ -855,7 +1029,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         }
         if (writer.insertTransaction(t)) {
             ++result.imported;
-            ctx.keys.insert(key);
+            keys.insert(key);
         } else {
             qWarning().noquote() << "CSV import: insert failed for" << SqlCodec::dateText(t.date) << t.payee
                                  << "amount" << t.amount << "account" << t.account_id;
