@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSignalBlocker>
@@ -924,133 +925,6 @@ ImportResult ImportService::importQif(const QStringList &paths, const QHash<QStr
     return batch.run(paths);
 }
 
-ImportResult ImportService::importCsv(const QString &path, const QString &accountId, const CsvColumnMapping &mapping)
-{
-    ImportResult result;
-    if (m_running) {
-        qWarning().noquote() << "CSV import: another import is still running";
-        result.failed = true;
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.failed = true;
-        result.error = tr("Cannot read file: %1").arg(path);
-        return result;
-    }
-    m_running = true;
-    m_cancelRequested = false;
-    const auto done = qScopeGuard([this] { m_running = false; });
-
-    QString parseError;
-    const QList<QStringList> rows = parseCsv(decodeImportText(file.readAll()), &parseError);
-    file.close();
-    if (!parseError.isEmpty()) {
-        result.failed = true;
-        result.error = parseError;
-        return result;
-    }
-    KeySet keys;
-    const AccountContext ctx = loadAccountContext(accountId, false, keys, 0);
-    CategoryResolver categories(m_categories);
-
-    const int first = mapping.firstRowIsHeader ? 1 : 0;
-    const int total = qMax(0, int(rows.size()) - first);
-    emit importStarted(total);
-    const auto finish = qScopeGuard([&] { emit importProgress(total, total); });
-
-    QSqlDatabase db = connection();
-    if (!Database::beginWrite(db, &result.error)) {
-        result.failed = true;
-        return result;
-    }
-    BulkWriter writer(db);
-    if (!writer.begin()) {
-        qWarning().noquote() << "CSV import aborted: cannot prepare the insert statement";
-        db.rollback();
-        result.failed = true;
-        return result;
-    }
-
-    const auto cell = [](const QStringList &row, int column) -> std::optional<QString> {
-        if (column < 0 || column >= row.size())
-            return std::nullopt;
-        return row.at(column);
-    };
-
-    for (int index = 0; index < total; ++index) {
-        if (index % kProgressInterval == 0) {
-            emit importProgress(index, total);
-            serviceEvents();
-            if (m_cancelRequested) {
-                db.rollback();
-                result.failed = true;
-                result.cancelled = true;
-                return result;
-            }
-        }
-        const QStringList &row = rows.at(first + index);
-        const auto dateCell = cell(row, mapping.dateColumn);
-        const auto payeeCell = cell(row, mapping.payeeColumn);
-        const auto amountCell = cell(row, mapping.amountColumn);
-        if (!dateCell || !payeeCell || !amountCell) {
-            ++result.unparseable;
-            continue;
-        }
-        const QDate date = csvDate(dateCell->trimmed(), mapping.dateFormat);
-        if (!date.isValid()) {
-            ++result.unparseable;
-            continue;
-        }
-        const auto parsedAmount = csvAmountFor(ctx.currency, *amountCell);
-        if (!parsedAmount) {
-            ++result.unparseable;
-            continue;
-        }
-        const qint64 amount = *parsedAmount;
-        const QByteArray key = accountKey(0, date, amount, *payeeCell);
-        if (keys.contains(key)) {
-            ++result.duplicates;
-            continue;
-        }
-
-        Transaction t;
-        t.id = newId();
-        t.account_id = accountId;
-        t.date = date;
-        t.payee = *payeeCell;
-        t.amount = amount;
-        t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
-        if (mapping.memoColumn >= 0)
-            t.memo = cell(row, mapping.memoColumn).value_or(QString());
-        if (mapping.categoryColumn >= 0) {
-            const QString name = cell(row, mapping.categoryColumn).value_or(QString());
-            t.category_id = categories.resolve(name);
-        }
-        if (writer.insertTransaction(t)) {
-            ++result.imported;
-            keys.insert(key);
-        } else {
-            qWarning().noquote() << "CSV import: insert failed for" << SqlCodec::dateText(t.date) << t.payee
-                                 << "amount" << t.amount << "account" << t.account_id;
-            ++result.databaseErrors;
-        }
-    }
-
-    if (!writer.finish() || !db.commit()) {
-        qWarning().noquote() << "CSV import: commit failed, rolling back:" << db.lastError().text()
-                             << writer.errorText();
-        db.rollback();
-        result.failed = true;
-        return result;
-    }
-    if (result.imported > 0)
-        m_transactions->notifyChanged(accountId);
-    if (categories.createdAny())
-        m_categories->notifyChanged();
-    return result;
-}
-
 namespace {
 
 // Code points of Windows-1252 bytes 0x80 to 0x9F; the five bytes the code
@@ -1151,6 +1025,212 @@ QString decodeWindows1252(const QByteArray &bytes)
     return out;
 }
 
+constexpr qint64 kChunkBytes = 1 << 20;
+
+// The bytes at the end of `chunk` that start a UTF-8 sequence the next
+// chunk completes.
+qsizetype openSequence(const QByteArray &chunk)
+{
+    for (qsizetype k = 1; k <= 3 && k <= chunk.size(); ++k) {
+        const auto b = static_cast<unsigned char>(chunk.at(chunk.size() - k));
+        if (b < 0x80)
+            return 0;
+        if (b >= 0xC0) {
+            const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            return length > k ? k : 0;
+        }
+    }
+    return 0;
+}
+
+// decodeImportText() for a file read a chunk at a time: the same decision
+// over the whole file, the same text, without holding the file.
+class ChunkedText final
+{
+public:
+    // False when the file cannot be read.
+    bool open(const QString &path)
+    {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray head = m_file.peek(4096);
+        m_skip = 0;
+        m_latin = false;
+        if (head.startsWith("\xEF\xBB\xBF")) {
+            m_skip = 3;
+            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+        } else if (head.startsWith("\xFF\xFE")) {
+            m_skip = 2;
+            m_decoder = QStringDecoder(QStringDecoder::Utf16LE);
+        } else if (head.startsWith("\xFE\xFF")) {
+            m_skip = 2;
+            m_decoder = QStringDecoder(QStringDecoder::Utf16BE);
+        } else if (const auto utf16 = utf16ByNulBytes(head)) {
+            m_decoder = QStringDecoder(*utf16);
+        } else if (isUtf8()) {
+            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+        } else {
+            m_latin = true;
+        }
+        return m_file.seek(m_skip);
+    }
+
+    // The next piece of text; empty at the end.
+    QString next()
+    {
+        while (!m_file.atEnd()) {
+            const QByteArray bytes = m_file.read(kChunkBytes);
+            if (bytes.isEmpty())
+                break;
+            QString text = m_latin ? decodeWindows1252(bytes) : QString(m_decoder.decode(bytes));
+            if (!text.isEmpty())
+                return text;
+        }
+        return {};
+    }
+
+    qint64 size() const { return m_file.size(); }
+    QDateTime modified() const { return QFileInfo(m_file).lastModified(); }
+
+private:
+    bool isUtf8()
+    {
+        QByteArray carry;
+        while (!m_file.atEnd()) {
+            QByteArray chunk = carry + m_file.read(kChunkBytes);
+            const qsizetype open = openSequence(chunk);
+            if (!isWellFormedUtf8(chunk.first(chunk.size() - open)))
+                return false;
+            carry = chunk.last(open);
+        }
+        qsizetype cut = 0;
+        return isWellFormedUtf8(carry, &cut);
+    }
+
+    QFile m_file;
+    QStringDecoder m_decoder;
+    qint64 m_skip = 0;
+    bool m_latin = false;
+};
+
+// CSV rows from text handed over piece by piece, each row as soon as it ends.
+class CsvReader final
+{
+public:
+    explicit CsvReader(const std::function<void(QStringList &)> &onRow)
+        : m_onRow(onRow)
+    {
+    }
+
+    void feed(QStringView text)
+    {
+        for (const QChar ch : text) {
+            if (m_quotePending) {
+                // A quote inside quotes: doubled it is a quote character.
+                m_quotePending = false;
+                if (ch == u'"') {
+                    m_field.append(u'"');
+                    m_previous = ch;
+                    continue;
+                }
+                m_inQuotes = false;
+            }
+            read(ch);
+            m_previous = ch;
+        }
+    }
+
+    // False (with the reason in `error` when given) when a quote is left open.
+    bool finish(QString *error)
+    {
+        if (m_quotePending)
+            m_inQuotes = false;
+        if (m_inQuotes) {
+            // Everything after the quote would otherwise become one cell.
+            if (error)
+                *error = ImportService::tr("Unclosed quote starting on line %1.").arg(m_quoteLine);
+            return false;
+        }
+        endRow();
+        return true;
+    }
+
+private:
+    void read(QChar ch)
+    {
+        const bool afterRowCr = m_rowEndedByCr;
+        m_rowEndedByCr = false;
+        if (m_inQuotes) {
+            if (ch == u'"') {
+                m_quotePending = true;
+                return;
+            }
+            if (ch == u'\r' || (ch == u'\n' && m_previous != u'\r'))
+                ++m_line;
+            m_field.append(ch);
+        } else if (ch == u'"') {
+            m_inQuotes = true;
+            m_quoteLine = m_line;
+        } else if (ch == u',') {
+            endField();
+        } else if (ch == u'\n' || ch == u'\r') {
+            // CRLF, LF and old Mac CR all end a line.
+            if (ch == u'\n' && afterRowCr)
+                return;
+            endRow();
+            ++m_line;
+            m_rowEndedByCr = ch == u'\r';
+        } else {
+            m_field.append(ch);
+        }
+    }
+
+    void endField()
+    {
+        m_row.append(m_field.trimmed());
+        m_field.clear();
+    }
+
+    void endRow()
+    {
+        endField();
+        if (!(m_row.size() == 1 && m_row.first().isEmpty()))
+            m_onRow(m_row);
+        m_row.clear();
+    }
+
+    const std::function<void(QStringList &)> &m_onRow;
+    QStringList m_row;
+    QString m_field;
+    QChar m_previous;
+    bool m_inQuotes = false;
+    bool m_quotePending = false;
+    bool m_rowEndedByCr = false;
+    int m_line = 1;
+    int m_quoteLine = 0;
+};
+
+// Reads the CSV file at `path` a chunk at a time, handing over each row.
+// False when it cannot be read or a quote is left open (`error` says which).
+bool readCsvRows(const QString &path, const std::function<void(QStringList &)> &onRow, QString *error,
+                 qint64 *size = nullptr, QDateTime *modified = nullptr)
+{
+    ChunkedText text;
+    if (!text.open(path)) {
+        *error = ImportService::tr("Cannot read file: %1").arg(path);
+        return false;
+    }
+    if (size)
+        *size = text.size();
+    if (modified)
+        *modified = text.modified();
+    CsvReader reader(onRow);
+    for (QString piece = text.next(); !piece.isEmpty(); piece = text.next())
+        reader.feed(piece);
+    return reader.finish(error);
+}
+
 } // namespace
 
 QString ImportService::decodeImportText(const QByteArray &bytes)
@@ -1178,60 +1258,160 @@ QString ImportService::decodeImportText(const QByteArray &bytes)
 QList<QStringList> ImportService::parseCsv(const QString &text, QString *error)
 {
     QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool inQuotes = false;
-    int line = 1;
-    int quoteLine = 0;
-    const auto endField = [&] {
-        row.append(field.trimmed());
-        field.clear();
-    };
-    const auto endRow = [&] {
-        endField();
-        if (!(row.size() == 1 && row.first().isEmpty()))
-            rows.append(row);
-        row.clear();
-    };
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar ch = text.at(i);
-        if (inQuotes) {
-            if (ch == u'"') {
-                if (i + 1 < size && text.at(i + 1) == u'"') {
-                    field.append(u'"');
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                if (ch == u'\n' || (ch == u'\r' && (i + 1 >= size || text.at(i + 1) != u'\n')))
-                    ++line;
-                field.append(ch);
-            }
-        } else if (ch == u'"') {
-            inQuotes = true;
-            quoteLine = line;
-        } else if (ch == u',') {
-            endField();
-        } else if (ch == u'\n' || ch == u'\r') {
-            // CRLF, LF and old Mac CR all end a line.
-            if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
-                ++i;
-            endRow();
-            ++line;
-        } else {
-            field.append(ch);
-        }
-    }
-    if (inQuotes) {
-        // Everything after the quote would otherwise become one cell.
-        if (error)
-            *error = tr("Unclosed quote starting on line %1.").arg(quoteLine);
+    const std::function<void(QStringList &)> append = [&rows](QStringList &row) { rows.append(row); };
+    CsvReader reader(append);
+    reader.feed(text);
+    if (!reader.finish(error))
         return {};
-    }
-    endRow();
     return rows;
+}
+
+ImportResult ImportService::importCsv(const QString &path, const QString &accountId, const CsvColumnMapping &mapping)
+{
+    ImportResult result;
+    if (m_running) {
+        qWarning().noquote() << "CSV import: another import is still running";
+        result.failed = true;
+        return result;
+    }
+    m_running = true;
+    m_cancelRequested = false;
+    const auto done = qScopeGuard([this] { m_running = false; });
+
+    // The file is read twice, a chunk at a time, and never held: first for
+    // the number of rows and to refuse an unclosed quote before anything is
+    // written, then to write the rows as they are read.
+    int rowCount = 0;
+    qint64 size = -1;
+    QDateTime modified;
+    const std::function<void(QStringList &)> count = [&rowCount](QStringList &) { ++rowCount; };
+    if (!readCsvRows(path, count, &result.error, &size, &modified)) {
+        result.failed = true;
+        return result;
+    }
+    KeySet keys;
+    const AccountContext ctx = loadAccountContext(accountId, false, keys, 0);
+    CategoryResolver categories(m_categories);
+
+    const int first = mapping.firstRowIsHeader ? 1 : 0;
+    const int total = qMax(0, rowCount - first);
+    emit importStarted(total);
+    const auto finish = qScopeGuard([&] { emit importProgress(total, total); });
+
+    QSqlDatabase db = connection();
+    if (!Database::beginWrite(db, &result.error)) {
+        result.failed = true;
+        return result;
+    }
+    BulkWriter writer(db);
+    if (!writer.begin()) {
+        qWarning().noquote() << "CSV import aborted: cannot prepare the insert statement";
+        db.rollback();
+        result.failed = true;
+        return result;
+    }
+
+    const auto cell = [](const QStringList &row, int column) -> std::optional<QString> {
+        if (column < 0 || column >= row.size())
+            return std::nullopt;
+        return row.at(column);
+    };
+
+    int rowIndex = -1;
+    bool stopped = false;
+    const std::function<void(QStringList &)> importRow = [&](QStringList &row) {
+        ++rowIndex;
+        if (stopped || rowIndex < first)
+            return;
+        const int index = rowIndex - first;
+        if (index >= total) {
+            stopped = true;
+            return;
+        }
+        if (index % kProgressInterval == 0) {
+            emit importProgress(index, total);
+            serviceEvents();
+            if (m_cancelRequested) {
+                result.cancelled = true;
+                stopped = true;
+                return;
+            }
+        }
+        const auto dateCell = cell(row, mapping.dateColumn);
+        const auto payeeCell = cell(row, mapping.payeeColumn);
+        const auto amountCell = cell(row, mapping.amountColumn);
+        if (!dateCell || !payeeCell || !amountCell) {
+            ++result.unparseable;
+            return;
+        }
+        const QDate date = csvDate(dateCell->trimmed(), mapping.dateFormat);
+        if (!date.isValid()) {
+            ++result.unparseable;
+            return;
+        }
+        const auto parsedAmount = csvAmountFor(ctx.currency, *amountCell);
+        if (!parsedAmount) {
+            ++result.unparseable;
+            return;
+        }
+        const qint64 amount = *parsedAmount;
+        const QByteArray key = accountKey(0, date, amount, *payeeCell);
+        if (keys.contains(key)) {
+            ++result.duplicates;
+            return;
+        }
+
+        Transaction t;
+        t.id = newId();
+        t.account_id = accountId;
+        t.date = date;
+        t.payee = *payeeCell;
+        t.amount = amount;
+        t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
+        if (mapping.memoColumn >= 0)
+            t.memo = cell(row, mapping.memoColumn).value_or(QString());
+        if (mapping.categoryColumn >= 0) {
+            const QString name = cell(row, mapping.categoryColumn).value_or(QString());
+            t.category_id = categories.resolve(name);
+        }
+        if (writer.insertTransaction(t)) {
+            ++result.imported;
+            keys.insert(key);
+        } else {
+            qWarning().noquote() << "CSV import: insert failed for" << SqlCodec::dateText(t.date) << t.payee
+                                 << "amount" << t.amount << "account" << t.account_id;
+            ++result.databaseErrors;
+        }
+    };
+    qint64 sizeAgain = -1;
+    QDateTime modifiedAgain;
+    QString error;
+    const bool read = readCsvRows(path, importRow, &error, &sizeAgain, &modifiedAgain);
+    if (result.cancelled) {
+        db.rollback();
+        result.failed = true;
+        return result;
+    }
+    if (!read || stopped || rowIndex + 1 != rowCount || sizeAgain != size || modifiedAgain != modified) {
+        qWarning().noquote() << "CSV import aborted: the file changed while it was imported";
+        db.rollback();
+        result.failed = true;
+        result.error = tr("A file changed while it was imported: %1").arg(path);
+        return result;
+    }
+
+    if (!writer.finish() || !db.commit()) {
+        qWarning().noquote() << "CSV import: commit failed, rolling back:" << db.lastError().text()
+                             << writer.errorText();
+        db.rollback();
+        result.failed = true;
+        return result;
+    }
+    if (result.imported > 0)
+        m_transactions->notifyChanged(accountId);
+    if (categories.createdAny())
+        m_categories->notifyChanged();
+    return result;
 }
 
 QString ImportService::transferHint(const QString &accountName, const QString &memo)
