@@ -176,6 +176,8 @@ private slots:
     void recurringNeverPosts();
     void cliFailures();
     void cliSampleAndTransfers();
+    void csvChunkBoundary_data();
+    void csvChunkBoundary();
     void indexFollowsBulkWrites_data();
     void indexFollowsBulkWrites();
 };
@@ -600,6 +602,41 @@ void TestServiceIntegrity::cliSampleAndTransfers()
 }
 
 PENWICK_TEST_MAIN(TestServiceIntegrity)
+void TestServiceIntegrity::csvChunkBoundary_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<int>("before"); // bytes of the row in the file's first megabyte
+    QTest::addColumn<QString>("payee");
+    QTest::newRow("two-byte character") << QByteArray("\xC3\xA9t\xC3\xA9,2024,-1.00\n") << 1 << u"\u00E9t\u00E9"_s;
+    QTest::newRow("three-byte character") << QByteArray("x\xE2\x82\xAC,2024,-1.00\n") << 2 << u"x\u20AC"_s;
+    QTest::newRow("doubled quote") << QByteArray("\"\"\"a\"\"\",2024,-1.00\n") << 2 << u"\"a\""_s;
+}
+
+// Files are read a megabyte at a time; what straddles two pieces reads as a whole.
+void TestServiceIntegrity::csvChunkBoundary()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(int, before);
+    QFETCH(QString, payee);
+    TestDatabase db;
+    QTemporaryDir dir;
+    const Account account = db.addAccount(u"Checking"_s);
+    QByteArray content; // rows of two cells, refused for want of a third
+    while (content.size() < (1 << 20) - 100)
+        content += "Filler,-2.00\n";
+    content += QByteArray((1 << 20) - before - content.size() - 7, 'Z') + ",-2.00\n" + row;
+    ImportService service(db.transactions, db.categories, db.splitLines);
+    CsvColumnMapping mapping;
+    mapping.firstRowIsHeader = false;
+    mapping.payeeColumn = 0;
+    mapping.dateColumn = 1;
+    mapping.amountColumn = 2;
+    mapping.dateFormat = u"yyyy"_s;
+    const ImportResult result = service.importCsv(writeFile(dir, u"big.csv"_s, content), account.id, mapping);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(db.scalar(u"SELECT payee FROM transactions"_s).toString(), payee);
+}
+
 enum class BulkPath { Qif, QifCancelled, QifInsertFails, Csv, RestoreOver, RolledBack };
 
 void TestServiceIntegrity::indexFollowsBulkWrites_data()
