@@ -474,7 +474,7 @@ void rawInsertFloor(benchmark::State &state, FloorIndex index)
         Stopwatch timer;
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         if (index == FloorIndex::OneStatement)
-            sqlite3_exec(db, "DROP TRIGGER transactions_ai", nullptr, nullptr, nullptr);
+            sqlite3_exec(db, "PRAGMA cache_size = -65536; DROP TRIGGER transactions_ai", nullptr, nullptr, nullptr);
         for (const Encoded &r : rows) {
             sqlite3_bind_text(stmt, 1, r.id.constData(), int(r.id.size()), SQLITE_STATIC);
             sqlite3_bind_text(stmt, 2, account.constData(), int(account.size()), SQLITE_STATIC);

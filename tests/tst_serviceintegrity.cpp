@@ -178,6 +178,7 @@ private slots:
     void cliSampleAndTransfers();
     void csvChunkBoundary_data();
     void csvChunkBoundary();
+    void qifChunkBoundary();
     void indexFollowsBulkWrites_data();
     void indexFollowsBulkWrites();
 };
@@ -635,6 +636,22 @@ void TestServiceIntegrity::csvChunkBoundary()
     const ImportResult result = service.importCsv(writeFile(dir, u"big.csv"_s, content), account.id, mapping);
     QCOMPARE(result.imported, 1);
     QCOMPARE(db.scalar(u"SELECT payee FROM transactions"_s).toString(), payee);
+}
+
+// A QIF line cut by the megabyte boundary still reads as one line.
+void TestServiceIntegrity::qifChunkBoundary()
+{
+    TestDatabase db;
+    QTemporaryDir dir;
+    const Account account = db.addAccount(u"Checking"_s);
+    QByteArray content = "!Type:Bank\n";
+    while (content.size() < (1 << 20) - 100)
+        content += "MFiller memo\n^\n"; // records without date or amount
+    content += "D01/02/2024\nT-1.00\n" + QByteArray((1 << 20) - content.size() - 21 - 6, ' ') + "\nPGreen grocer\n^\n";
+    ImportService service(db.transactions, db.categories, db.splitLines);
+    const QString path = writeFile(dir, u"big.qif"_s, content);
+    QCOMPARE(service.importQif({path}, {{path, account.id}}).imported, 1);
+    QCOMPARE(db.scalar(u"SELECT payee FROM transactions"_s).toString(), u"Green grocer"_s);
 }
 
 enum class BulkPath { Qif, QifCancelled, QifInsertFails, Csv, RestoreOver, RolledBack };

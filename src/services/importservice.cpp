@@ -293,6 +293,321 @@ private:
 
 } // namespace
 
+namespace {
+
+// Code points of Windows-1252 bytes 0x80 to 0x9F; the five bytes the code
+// page leaves undefined keep their own value.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Strict: no overlong forms, no surrogates, nothing past U+10FFFF and no
+// sequence cut short by the end of the data.
+// `cut` (when given) receives the length of a sequence cut short by the end
+// of the data, which is then accepted: a file truncated mid-character is
+// still UTF-8.
+bool isWellFormedUtf8(const QByteArray &bytes, qsizetype *cut = nullptr)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t cp = 0;
+        char32_t minimum = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            cp = lead & 0x1F;
+            minimum = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            cp = lead & 0x0F;
+            minimum = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            cp = lead & 0x07;
+            minimum = 0x10000;
+        } else {
+            return false;
+        }
+        if (size - i - 1 < extra) {
+            if (!cut)
+                return false;
+            for (qsizetype k = i + 1; k < size; ++k) {
+                if ((data[k] & 0xC0) != 0x80)
+                    return false;
+            }
+            *cut = size - i;
+            return true;
+        }
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char next = data[i + k];
+            if ((next & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// UTF-16 without a byte-order mark: text of mostly ASCII characters has a
+// NUL in every other byte. Nothing when the pattern is absent.
+std::optional<QStringDecoder::Encoding> utf16ByNulBytes(const QByteArray &bytes)
+{
+    const qsizetype sample = qMin<qsizetype>(bytes.size(), 4096) & ~qsizetype(1);
+    if (sample < 2)
+        return std::nullopt;
+    qsizetype evenNul = 0;
+    qsizetype oddNul = 0;
+    for (qsizetype i = 0; i < sample; i += 2) {
+        evenNul += bytes.at(i) == '\0';
+        oddNul += bytes.at(i + 1) == '\0';
+    }
+    const qsizetype pairs = sample / 2;
+    if (oddNul * 10 >= pairs * 7 && evenNul * 10 < pairs)
+        return QStringDecoder::Utf16LE;
+    if (evenNul * 10 >= pairs * 7 && oddNul * 10 < pairs)
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QString out;
+    out.resize(bytes.size());
+    QChar *dst = out.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *dst++ = (b >= 0x80 && b <= 0x9F) ? QChar(kWindows1252High[b - 0x80]) : QChar(char16_t(b));
+    }
+    return out;
+}
+
+constexpr qint64 kChunkBytes = 1 << 20;
+
+// The bytes at the end of `chunk` that start a UTF-8 sequence the next
+// chunk completes.
+qsizetype openSequence(const QByteArray &chunk)
+{
+    for (qsizetype k = 1; k <= 3 && k <= chunk.size(); ++k) {
+        const auto b = static_cast<unsigned char>(chunk.at(chunk.size() - k));
+        if (b < 0x80)
+            return 0;
+        if (b >= 0xC0) {
+            const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            return length > k ? k : 0;
+        }
+    }
+    return 0;
+}
+
+// decodeImportText() for a file read a chunk at a time: the same decision
+// over the whole file, the same text, without holding the file.
+class ChunkedText final
+{
+public:
+    // False when the file cannot be read.
+    bool open(const QString &path)
+    {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray head = m_file.peek(4096);
+        m_skip = 0;
+        m_latin = false;
+        if (head.startsWith("\xEF\xBB\xBF")) {
+            m_skip = 3;
+            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+        } else if (head.startsWith("\xFF\xFE")) {
+            m_skip = 2;
+            m_decoder = QStringDecoder(QStringDecoder::Utf16LE);
+        } else if (head.startsWith("\xFE\xFF")) {
+            m_skip = 2;
+            m_decoder = QStringDecoder(QStringDecoder::Utf16BE);
+        } else if (const auto utf16 = utf16ByNulBytes(head)) {
+            m_decoder = QStringDecoder(*utf16);
+        } else if (isUtf8()) {
+            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+        } else {
+            m_latin = true;
+        }
+        return m_file.seek(m_skip);
+    }
+
+    // The next piece of text; empty at the end.
+    QString next()
+    {
+        while (!m_file.atEnd()) {
+            const QByteArray bytes = m_file.read(kChunkBytes);
+            if (bytes.isEmpty())
+                break;
+            QString text = m_latin ? decodeWindows1252(bytes) : QString(m_decoder.decode(bytes));
+            if (!text.isEmpty())
+                return text;
+        }
+        return {};
+    }
+
+    // Back to the first piece.
+    bool rewind()
+    {
+        m_decoder.resetState();
+        return m_file.seek(m_skip);
+    }
+
+    qint64 size() const { return m_file.size(); }
+    QDateTime modified() const { return QFileInfo(m_file).lastModified(); }
+
+private:
+    bool isUtf8()
+    {
+        QByteArray carry;
+        while (!m_file.atEnd()) {
+            QByteArray chunk = carry + m_file.read(kChunkBytes);
+            const qsizetype open = openSequence(chunk);
+            if (!isWellFormedUtf8(chunk.first(chunk.size() - open)))
+                return false;
+            carry = chunk.last(open);
+        }
+        qsizetype cut = 0;
+        return isWellFormedUtf8(carry, &cut);
+    }
+
+    QFile m_file;
+    QStringDecoder m_decoder;
+    qint64 m_skip = 0;
+    bool m_latin = false;
+};
+
+// CSV rows from text handed over piece by piece, each row as soon as it ends.
+class CsvReader final
+{
+public:
+    explicit CsvReader(const std::function<void(QStringList &)> &onRow)
+        : m_onRow(onRow)
+    {
+    }
+
+    void feed(QStringView text)
+    {
+        for (const QChar ch : text) {
+            if (m_quotePending) {
+                // A quote inside quotes: doubled it is a quote character.
+                m_quotePending = false;
+                if (ch == u'"') {
+                    m_field.append(u'"');
+                    m_previous = ch;
+                    continue;
+                }
+                m_inQuotes = false;
+            }
+            read(ch);
+            m_previous = ch;
+        }
+    }
+
+    // False (with the reason in `error` when given) when a quote is left open.
+    bool finish(QString *error)
+    {
+        if (m_quotePending)
+            m_inQuotes = false;
+        if (m_inQuotes) {
+            // Everything after the quote would otherwise become one cell.
+            if (error)
+                *error = ImportService::tr("Unclosed quote starting on line %1.").arg(m_quoteLine);
+            return false;
+        }
+        endRow();
+        return true;
+    }
+
+private:
+    void read(QChar ch)
+    {
+        const bool afterRowCr = m_rowEndedByCr;
+        m_rowEndedByCr = false;
+        if (m_inQuotes) {
+            if (ch == u'"') {
+                m_quotePending = true;
+                return;
+            }
+            if (ch == u'\r' || (ch == u'\n' && m_previous != u'\r'))
+                ++m_line;
+            m_field.append(ch);
+        } else if (ch == u'"') {
+            m_inQuotes = true;
+            m_quoteLine = m_line;
+        } else if (ch == u',') {
+            endField();
+        } else if (ch == u'\n' || ch == u'\r') {
+            // CRLF, LF and old Mac CR all end a line.
+            if (ch == u'\n' && afterRowCr)
+                return;
+            endRow();
+            ++m_line;
+            m_rowEndedByCr = ch == u'\r';
+        } else {
+            m_field.append(ch);
+        }
+    }
+
+    void endField()
+    {
+        m_row.append(m_field.trimmed());
+        m_field.clear();
+    }
+
+    void endRow()
+    {
+        endField();
+        if (!(m_row.size() == 1 && m_row.first().isEmpty()))
+            m_onRow(m_row);
+        m_row.clear();
+    }
+
+    const std::function<void(QStringList &)> &m_onRow;
+    QStringList m_row;
+    QString m_field;
+    QChar m_previous;
+    bool m_inQuotes = false;
+    bool m_quotePending = false;
+    bool m_rowEndedByCr = false;
+    int m_line = 1;
+    int m_quoteLine = 0;
+};
+
+// Reads the CSV file at `path` a chunk at a time, handing over each row.
+// False when it cannot be read or a quote is left open (`error` says which).
+bool readCsvRows(const QString &path, const std::function<void(QStringList &)> &onRow, QString *error,
+                 qint64 *size = nullptr, QDateTime *modified = nullptr)
+{
+    ChunkedText text;
+    if (!text.open(path)) {
+        *error = ImportService::tr("Cannot read file: %1").arg(path);
+        return false;
+    }
+    if (size)
+        *size = text.size();
+    if (modified)
+        *modified = text.modified();
+    CsvReader reader(onRow);
+    for (QString piece = text.next(); !piece.isEmpty(); piece = text.next())
+        reader.feed(piece);
+    return reader.finish(error);
+}
+
+} // namespace
+
 // One run of importQif. The files are read twice and no record is kept
 // between the readings: the first pass predicts duplicates and pairs
 // transfers, keeping only what the pairing needs, the second writes.
@@ -349,7 +664,7 @@ private:
     {
         QString path;
         qint64 size = -1;
-        size_t hash = 0;
+        QDateTime modified;
     };
 
     bool readFile(const QString &path, const std::function<void(QifRecord &)> &onRecord,
@@ -388,18 +703,17 @@ private:
 bool ImportService::QifBatch::readFile(const QString &path, const std::function<void(QifRecord &)> &onRecord,
                                        QifParseResult *counts, FileStamp *stamp)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    ChunkedText text;
+    if (!text.open(path))
         return false;
-    QString text;
-    {
-        const QByteArray bytes = file.readAll();
-        stamp->path = path;
-        stamp->size = bytes.size();
-        stamp->hash = qHash(bytes, 0);
-        text = decodeImportText(bytes);
-    }
-    *counts = QifParser::parseQif(text, std::nullopt, onRecord);
+    stamp->path = path;
+    stamp->size = text.size();
+    stamp->modified = text.modified();
+    const std::function<QString()> next = [&text] { return text.next(); };
+    const QifDateOrder order = QifParser::detectDateOrder(next);
+    if (!text.rewind())
+        return false;
+    *counts = QifParser::parseQif(next, order, onRecord);
     return true;
 }
 
@@ -792,7 +1106,7 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
         }, &counts, &stamp);
         if (m_result.failed)
             return m_result;
-        if (stopped || !read || stamp.size != expected.size || stamp.hash != expected.hash) {
+        if (stopped || !read || stamp.size != expected.size || stamp.modified != expected.modified) {
             abort(u"a file changed while it was imported"_s);
             m_result.error = ImportService::tr("A file changed while it was imported: %1").arg(expected.path);
             return m_result;
@@ -844,15 +1158,23 @@ ImportService::ImportService(TransactionRepository *transactions, CategoryReposi
 std::optional<QifParseResult> ImportService::parseQif(const QString &path, std::optional<QifDateOrder> order,
                                                       const std::function<void(QifRecord &)> &onRecord)
 {
+    if (onRecord) {
+        ChunkedText text;
+        if (!text.open(path))
+            return std::nullopt;
+        const std::function<QString()> next = [&text] { return text.next(); };
+        QifDateOrder detected = QifDateOrder::MonthDayYear;
+        if (!order) {
+            detected = QifParser::detectDateOrder(next);
+            if (!text.rewind())
+                return std::nullopt;
+        }
+        return QifParser::parseQif(next, order.value_or(detected), onRecord);
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QString text;
-    {
-        const QByteArray bytes = file.readAll();
-        text = decodeImportText(bytes);
-    }
-    return QifParser::parseQif(text, order, onRecord);
+    return QifParser::parseQif(decodeImportText(file.readAll()), order);
 }
 
 QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
@@ -925,313 +1247,6 @@ ImportResult ImportService::importQif(const QStringList &paths, const QHash<QStr
     return batch.run(paths);
 }
 
-namespace {
-
-// Code points of Windows-1252 bytes 0x80 to 0x9F; the five bytes the code
-// page leaves undefined keep their own value.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-// Strict: no overlong forms, no surrogates, nothing past U+10FFFF and no
-// sequence cut short by the end of the data.
-// `cut` (when given) receives the length of a sequence cut short by the end
-// of the data, which is then accepted: a file truncated mid-character is
-// still UTF-8.
-bool isWellFormedUtf8(const QByteArray &bytes, qsizetype *cut = nullptr)
-{
-    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char lead = data[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-            cp = lead & 0x1F;
-            minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            cp = lead & 0x0F;
-            minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            cp = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            return false;
-        }
-        if (size - i - 1 < extra) {
-            if (!cut)
-                return false;
-            for (qsizetype k = i + 1; k < size; ++k) {
-                if ((data[k] & 0xC0) != 0x80)
-                    return false;
-            }
-            *cut = size - i;
-            return true;
-        }
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char next = data[i + k];
-            if ((next & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
-// UTF-16 without a byte-order mark: text of mostly ASCII characters has a
-// NUL in every other byte. Nothing when the pattern is absent.
-std::optional<QStringDecoder::Encoding> utf16ByNulBytes(const QByteArray &bytes)
-{
-    const qsizetype sample = qMin<qsizetype>(bytes.size(), 4096) & ~qsizetype(1);
-    if (sample < 2)
-        return std::nullopt;
-    qsizetype evenNul = 0;
-    qsizetype oddNul = 0;
-    for (qsizetype i = 0; i < sample; i += 2) {
-        evenNul += bytes.at(i) == '\0';
-        oddNul += bytes.at(i + 1) == '\0';
-    }
-    const qsizetype pairs = sample / 2;
-    if (oddNul * 10 >= pairs * 7 && evenNul * 10 < pairs)
-        return QStringDecoder::Utf16LE;
-    if (evenNul * 10 >= pairs * 7 && oddNul * 10 < pairs)
-        return QStringDecoder::Utf16BE;
-    return std::nullopt;
-}
-
-QString decodeWindows1252(const QByteArray &bytes)
-{
-    QString out;
-    out.resize(bytes.size());
-    QChar *dst = out.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *dst++ = (b >= 0x80 && b <= 0x9F) ? QChar(kWindows1252High[b - 0x80]) : QChar(char16_t(b));
-    }
-    return out;
-}
-
-constexpr qint64 kChunkBytes = 1 << 20;
-
-// The bytes at the end of `chunk` that start a UTF-8 sequence the next
-// chunk completes.
-qsizetype openSequence(const QByteArray &chunk)
-{
-    for (qsizetype k = 1; k <= 3 && k <= chunk.size(); ++k) {
-        const auto b = static_cast<unsigned char>(chunk.at(chunk.size() - k));
-        if (b < 0x80)
-            return 0;
-        if (b >= 0xC0) {
-            const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
-            return length > k ? k : 0;
-        }
-    }
-    return 0;
-}
-
-// decodeImportText() for a file read a chunk at a time: the same decision
-// over the whole file, the same text, without holding the file.
-class ChunkedText final
-{
-public:
-    // False when the file cannot be read.
-    bool open(const QString &path)
-    {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray head = m_file.peek(4096);
-        m_skip = 0;
-        m_latin = false;
-        if (head.startsWith("\xEF\xBB\xBF")) {
-            m_skip = 3;
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
-        } else if (head.startsWith("\xFF\xFE")) {
-            m_skip = 2;
-            m_decoder = QStringDecoder(QStringDecoder::Utf16LE);
-        } else if (head.startsWith("\xFE\xFF")) {
-            m_skip = 2;
-            m_decoder = QStringDecoder(QStringDecoder::Utf16BE);
-        } else if (const auto utf16 = utf16ByNulBytes(head)) {
-            m_decoder = QStringDecoder(*utf16);
-        } else if (isUtf8()) {
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
-        } else {
-            m_latin = true;
-        }
-        return m_file.seek(m_skip);
-    }
-
-    // The next piece of text; empty at the end.
-    QString next()
-    {
-        while (!m_file.atEnd()) {
-            const QByteArray bytes = m_file.read(kChunkBytes);
-            if (bytes.isEmpty())
-                break;
-            QString text = m_latin ? decodeWindows1252(bytes) : QString(m_decoder.decode(bytes));
-            if (!text.isEmpty())
-                return text;
-        }
-        return {};
-    }
-
-    qint64 size() const { return m_file.size(); }
-    QDateTime modified() const { return QFileInfo(m_file).lastModified(); }
-
-private:
-    bool isUtf8()
-    {
-        QByteArray carry;
-        while (!m_file.atEnd()) {
-            QByteArray chunk = carry + m_file.read(kChunkBytes);
-            const qsizetype open = openSequence(chunk);
-            if (!isWellFormedUtf8(chunk.first(chunk.size() - open)))
-                return false;
-            carry = chunk.last(open);
-        }
-        qsizetype cut = 0;
-        return isWellFormedUtf8(carry, &cut);
-    }
-
-    QFile m_file;
-    QStringDecoder m_decoder;
-    qint64 m_skip = 0;
-    bool m_latin = false;
-};
-
-// CSV rows from text handed over piece by piece, each row as soon as it ends.
-class CsvReader final
-{
-public:
-    explicit CsvReader(const std::function<void(QStringList &)> &onRow)
-        : m_onRow(onRow)
-    {
-    }
-
-    void feed(QStringView text)
-    {
-        for (const QChar ch : text) {
-            if (m_quotePending) {
-                // A quote inside quotes: doubled it is a quote character.
-                m_quotePending = false;
-                if (ch == u'"') {
-                    m_field.append(u'"');
-                    m_previous = ch;
-                    continue;
-                }
-                m_inQuotes = false;
-            }
-            read(ch);
-            m_previous = ch;
-        }
-    }
-
-    // False (with the reason in `error` when given) when a quote is left open.
-    bool finish(QString *error)
-    {
-        if (m_quotePending)
-            m_inQuotes = false;
-        if (m_inQuotes) {
-            // Everything after the quote would otherwise become one cell.
-            if (error)
-                *error = ImportService::tr("Unclosed quote starting on line %1.").arg(m_quoteLine);
-            return false;
-        }
-        endRow();
-        return true;
-    }
-
-private:
-    void read(QChar ch)
-    {
-        const bool afterRowCr = m_rowEndedByCr;
-        m_rowEndedByCr = false;
-        if (m_inQuotes) {
-            if (ch == u'"') {
-                m_quotePending = true;
-                return;
-            }
-            if (ch == u'\r' || (ch == u'\n' && m_previous != u'\r'))
-                ++m_line;
-            m_field.append(ch);
-        } else if (ch == u'"') {
-            m_inQuotes = true;
-            m_quoteLine = m_line;
-        } else if (ch == u',') {
-            endField();
-        } else if (ch == u'\n' || ch == u'\r') {
-            // CRLF, LF and old Mac CR all end a line.
-            if (ch == u'\n' && afterRowCr)
-                return;
-            endRow();
-            ++m_line;
-            m_rowEndedByCr = ch == u'\r';
-        } else {
-            m_field.append(ch);
-        }
-    }
-
-    void endField()
-    {
-        m_row.append(m_field.trimmed());
-        m_field.clear();
-    }
-
-    void endRow()
-    {
-        endField();
-        if (!(m_row.size() == 1 && m_row.first().isEmpty()))
-            m_onRow(m_row);
-        m_row.clear();
-    }
-
-    const std::function<void(QStringList &)> &m_onRow;
-    QStringList m_row;
-    QString m_field;
-    QChar m_previous;
-    bool m_inQuotes = false;
-    bool m_quotePending = false;
-    bool m_rowEndedByCr = false;
-    int m_line = 1;
-    int m_quoteLine = 0;
-};
-
-// Reads the CSV file at `path` a chunk at a time, handing over each row.
-// False when it cannot be read or a quote is left open (`error` says which).
-bool readCsvRows(const QString &path, const std::function<void(QStringList &)> &onRow, QString *error,
-                 qint64 *size = nullptr, QDateTime *modified = nullptr)
-{
-    ChunkedText text;
-    if (!text.open(path)) {
-        *error = ImportService::tr("Cannot read file: %1").arg(path);
-        return false;
-    }
-    if (size)
-        *size = text.size();
-    if (modified)
-        *modified = text.modified();
-    CsvReader reader(onRow);
-    for (QString piece = text.next(); !piece.isEmpty(); piece = text.next())
-        reader.feed(piece);
-    return reader.finish(error);
-}
-
-} // namespace
 
 QString ImportService::decodeImportText(const QByteArray &bytes)
 {

@@ -97,6 +97,28 @@ void forEachLine(QStringView text, Visit &&visit)
     visit(text.sliced(start));
 }
 
+// forEachLine() over text handed over in pieces. A CR LF split between two
+// pieces reads as two line ends, which only adds an empty line: empty lines
+// mean nothing in QIF.
+template<typename Visit>
+void forEachLineOfPieces(const std::function<QString()> &nextPiece, Visit &&visit)
+{
+    QString carry;
+    for (QString piece = nextPiece(); !piece.isEmpty(); piece = nextPiece()) {
+        const QString text = carry.isEmpty() ? std::move(piece) : carry + piece;
+        qsizetype end = text.size() - 1;
+        while (end >= 0 && text.at(end) != u'\n' && text.at(end) != u'\r')
+            --end;
+        if (end < 0) {
+            carry = text;
+            continue;
+        }
+        forEachLine(QStringView(text).first(end), visit);
+        carry = text.sliced(end + 1);
+    }
+    forEachLine(carry, visit);
+}
+
 class QifReader final
 {
 public:
@@ -319,26 +341,45 @@ private:
 
 } // namespace
 
+namespace {
+
+// True once the line shows a day-first date.
+bool showsDayFirst(QStringView line)
+{
+    const QStringView clean = cleanLine(line);
+    if (!clean.startsWith(u'D'))
+        return false;
+    const QStringList parts = dateParts(clean.mid(1));
+    if (parts.size() < 3)
+        return false;
+    bool firstOk = false;
+    bool secondOk = false;
+    const int first = parts.at(0).toInt(&firstOk);
+    parts.at(1).toInt(&secondOk);
+    return firstOk && secondOk && parts.at(0).size() != 4 && first > 12;
+}
+
+} // namespace
+
+QifDateOrder QifParser::detectDateOrder(const std::function<QString()> &nextPiece)
+{
+    bool dayFirst = false;
+    forEachLineOfPieces(nextPiece, [&dayFirst](QStringView line) { dayFirst = dayFirst || showsDayFirst(line); });
+    return dayFirst ? QifDateOrder::DayMonthYear : QifDateOrder::MonthDayYear;
+}
+
+QifParseResult QifParser::parseQif(const std::function<QString()> &nextPiece, QifDateOrder order,
+                                  const std::function<void(QifRecord &)> &onRecord)
+{
+    QifReader reader(order, onRecord);
+    forEachLineOfPieces(nextPiece, [&reader](QStringView line) { reader.readLine(cleanLine(line)); });
+    return reader.finish();
+}
+
 QifDateOrder QifParser::detectDateOrder(QStringView text)
 {
     bool dayFirst = false;
-    forEachLine(text, [&dayFirst](QStringView line) {
-        if (dayFirst)
-            return;
-        const QStringView clean = cleanLine(line);
-        if (!clean.startsWith(u'D'))
-            return;
-        const QStringList parts = dateParts(clean.mid(1));
-        if (parts.size() < 3)
-            return;
-        bool firstOk = false;
-        bool secondOk = false;
-        const int first = parts.at(0).toInt(&firstOk);
-        parts.at(1).toInt(&secondOk);
-        if (!firstOk || !secondOk || parts.at(0).size() == 4)
-            return;
-        dayFirst = first > 12;
-    });
+    forEachLine(text, [&dayFirst](QStringView line) { dayFirst = dayFirst || showsDayFirst(line); });
     return dayFirst ? QifDateOrder::DayMonthYear : QifDateOrder::MonthDayYear;
 }
 

@@ -28,6 +28,12 @@ public:
     // of 13 or more is read as the day.
     static QDate parseQifDate(QStringView value, std::optional<QifDateOrder> order = std::nullopt);
 
+    // The same for text handed over piece by piece: `nextPiece` returns the
+    // next piece, empty at the end. Only one piece and one line are held.
+    static QifParseResult parseQif(const std::function<QString()> &nextPiece, QifDateOrder order,
+                                   const std::function<void(QifRecord &)> &onRecord);
+
     // Day first as soon as one "D" line starts with a number above 12.
     static QifDateOrder detectDateOrder(QStringView text);
+    static QifDateOrder detectDateOrder(const std::function<QString()> &nextPiece);
 };

@@ -28,6 +28,10 @@ const char *const kInsertSplitSql =
     "INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) "
     "VALUES (?, ?, ?, ?, ?, ?, ?)";
 
+// Page cache for the batch: the indexes of a large import no longer fit the
+// default 2 MB, and every page pushed out is written and read back.
+constexpr int kBatchCacheKiB = 64 * 1024;
+
 // Rows the batch changes or removes that were indexed before it: their old
 // values are what the index's 'delete' command needs.
 const QString kOldRowsTable = u"temp.penwick_bulk_fts_old"_s;
@@ -77,6 +81,16 @@ BulkWriter::~BulkWriter()
     if (m_active && Database::inTransaction(m_db))
         finish();
     release();
+    restoreCache();
+}
+
+void BulkWriter::restoreCache()
+{
+    if (m_savedCache == 0)
+        return;
+    QSqlQuery q(m_db);
+    q.exec(u"PRAGMA cache_size = %1"_s.arg(m_savedCache));
+    m_savedCache = 0;
 }
 
 void BulkWriter::release()
@@ -112,6 +126,12 @@ bool BulkWriter::begin()
         return false;
     }
     m_watermark = q.value(0).toLongLong();
+    if (q.exec(u"PRAGMA cache_size"_s) && q.next()) {
+        const qint64 cache = q.value(0).toLongLong();
+        // Negative values are KiB, positive ones pages of usually 4 KiB.
+        if ((cache < 0 ? -cache : cache * 4) < kBatchCacheKiB && q.exec(u"PRAGMA cache_size = -%1"_s.arg(kBatchCacheKiB)))
+            m_savedCache = cache;
+    }
     QStringList names;
     if (!q.exec(u"SELECT name, sql FROM main.sqlite_master WHERE type = 'trigger' AND tbl_name = 'transactions' "
                 "AND sql LIKE '%transactions_fts%' ORDER BY rowid"_s)) {
@@ -236,8 +256,10 @@ bool BulkWriter::finish()
         return false;
     m_active = false;
     release();
-    if (!m_deferred)
+    if (!m_deferred) {
+        restoreCache();
         return true;
+    }
     m_deferred = false;
     // Old entries out, then the rows as they are now: the new ones above the
     // watermark and the older ones the batch changed (removed ones are gone).
@@ -253,5 +275,6 @@ bool BulkWriter::finish()
     for (const QString &sql : std::as_const(m_triggers))
         ok = ok && exec(sql);
     m_triggers.clear();
+    restoreCache();
     return ok;
 }

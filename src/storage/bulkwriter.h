@@ -47,6 +47,7 @@ private:
     bool step(sqlite3_stmt *statement, const char *failureLog);
     const QByteArray &stamp(const QDateTime &timestamp, int slot);
     void release();
+    void restoreCache();
 
     QSqlDatabase m_db;
     sqlite3 *m_handle = nullptr;
@@ -56,6 +57,7 @@ private:
     qint64 m_watermark = 0; // rows above it are new in this batch
     bool m_active = false;
     bool m_deferred = false; // false when an outer batch already indexes
+    qint64 m_savedCache = 0; // the connection's own cache size while the batch has a larger one
     QString m_error;
     // Imports stamp thousands of rows with the same second.
     qint64 m_stampSecs[2] = {-1, -1};
