@@ -5,12 +5,15 @@
 #include "clisession.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
+#include "storage/database.h"
 #include "storage/transactionrepository.h"
 
 #include <QCommandLineParser>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
+#include <QSqlQuery>
 
 #include <cstdio>
 
@@ -138,6 +141,12 @@ int LedgerCommands::registerRows(CliSession &session, const QCommandLineParser &
         }
     };
     bool first = true;
+    // SQLite sorts the rows; with the program's in-memory temporary storage a
+    // large register would be sorted in memory, so the sort may spill to a
+    // temporary file for this read.
+    QSqlDatabase db = session.open()->database()->connection();
+    QSqlQuery(db).exec(u"PRAGMA temp_store = FILE"_s);
+    const auto restore = qScopeGuard([&db] { QSqlQuery(db).exec(u"PRAGMA temp_store = MEMORY"_s); });
     const bool ok = session.open()->transactionRepository()->visitRegisterRows(account->id, [&](const RegisterRow &row) {
         const Transaction &t = row.transaction;
         if (json) {
