@@ -80,6 +80,13 @@ QString qifAmount(qint64 cents)
     return u"%1%2.%3"_s.arg(cents < 0 ? u"-"_s : QString()).arg(a / 100).arg(a % 100, 2, 10, QLatin1Char('0'));
 }
 
+QString sgmlText(QString s)
+{
+    s.replace(u'&', u"&amp;"_s);
+    s.replace(u'<', u"&lt;"_s);
+    return s;
+}
+
 QString csvField(const QString &s)
 {
     if (!s.contains(u',') && !s.contains(u'"') && !s.contains(u'\n'))
@@ -312,6 +319,45 @@ bool BenchDataGenerator::writeQif(const BenchDataset &data, const QString &path)
             out << "^\n";
         }
     }
+    out.flush();
+    return file.error() == QFile::NoError;
+}
+
+bool BenchDataGenerator::writeOfx(const BenchDataset &data, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    out << "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nSECURITY:NONE\nENCODING:UTF-8\nCHARSET:NONE\n"
+           "COMPRESSION:NONE\nOLDFILEUID:NONE\nNEWFILEUID:NONE\n\n<OFX>\n<SIGNONMSGSRSV1>\n<SONRS>\n"
+           "<STATUS><CODE>0<SEVERITY>INFO</STATUS>\n<DTSERVER>20250101\n<LANGUAGE>ENG\n</SONRS>\n"
+           "</SIGNONMSGSRSV1>\n<BANKMSGSRSV1>\n";
+    int number = 0;
+    for (const Account &a : data.accounts) {
+        ++number;
+        out << "<STMTTRNRS>\n<TRNUID>" << number << "\n<STATUS><CODE>0<SEVERITY>INFO</STATUS>\n<STMTRS>\n"
+            << "<CURDEF>USD\n<BANKACCTFROM>\n<BANKID>121000248\n<ACCTID>" << number
+            << "\n<ACCTTYPE>CHECKING\n</BANKACCTFROM>\n<BANKTRANLIST>\n<DTSTART>20190101\n<DTEND>20250101\n";
+        qint64 balance = 0;
+        for (const Transaction &t : data.transactions) {
+            if (t.account_id != a.id)
+                continue;
+            balance += t.amount;
+            out << "<STMTTRN>\n<TRNTYPE>" << (t.amount < 0 ? "DEBIT" : "CREDIT") << "\n<DTPOSTED>"
+                << t.date.toString(u"yyyyMMdd"_s) << "\n<TRNAMT>" << qifAmount(t.amount) << "\n<FITID>" << t.id
+                << '\n';
+            if (!t.check_number.isEmpty())
+                out << "<CHECKNUM>" << sgmlText(t.check_number) << '\n';
+            out << "<NAME>" << sgmlText(t.payee) << '\n';
+            if (!t.memo.isEmpty())
+                out << "<MEMO>" << sgmlText(t.memo) << '\n';
+            out << "</STMTTRN>\n";
+        }
+        out << "</BANKTRANLIST>\n<LEDGERBAL>\n<BALAMT>" << qifAmount(balance)
+            << "\n<DTASOF>20250101\n</LEDGERBAL>\n</STMTRS>\n</STMTTRNRS>\n";
+    }
+    out << "</BANKMSGSRSV1>\n</OFX>\n";
     out.flush();
     return file.error() == QFile::NoError;
 }

@@ -38,6 +38,9 @@ public:
     // The same transactions as a multi-account QIF file and a one-account CSV file.
     static bool writeQif(const BenchDataset &data, const QString &path);
     static bool writeCsv(const BenchDataset &data, const QString &accountId, const QString &path);
+    // The same transactions as an OFX 1 (SGML) download: one bank statement
+    // per account, each transaction's id as its FITID.
+    static bool writeOfx(const BenchDataset &data, const QString &path);
 
 private:
     QString nextId();

@@ -402,6 +402,11 @@ const std::pair<const char *, ReportCall> kReports[] = {
      }},
     {"Report_AccountSummary", [](ReportService *r) { r->accountSummary(); }},
     {"Report_Transactions", [](ReportService *r) { r->transactionList(kAllTime); }},
+    // What the Transactions tab reads before it shows: its first page.
+    {"Report_TransactionsTab", [](ReportService *r) {
+         const bool mixed = r->transactionListCurrencies(kAllTime).size() > 1;
+         ReportPresenter().transactionCells(r->transactionListPage(kAllTime, nullptr, 500), mixed);
+     }},
     // What the reports window runs when a period preset changes: only the
     // tab in view, with its chart (Category Spending opens first).
     {"Report_PresetChange", [](ReportService *r) {
@@ -556,6 +561,7 @@ QString importFile(int n, const char *suffix)
     if (!QFile::exists(path)) {
         const BenchDataset &data = household(n).data;
         const bool ok = qstrcmp(suffix, "qif") == 0 ? BenchDataGenerator::writeQif(data, path)
+            : qstrcmp(suffix, "ofx") == 0           ? BenchDataGenerator::writeOfx(data, path)
                                                     : BenchDataGenerator::writeCsv(data, QString(), path);
         if (!ok)
             qFatal("cannot write %s", qPrintable(path));
@@ -587,6 +593,37 @@ void BM_QifImport(benchmark::State &state)
         state.SetIterationTime(seconds(t));
         if (result.failed || result.imported + result.duplicates < n * 9 / 10)
             qFatal("QIF import did not import the file (%d imported)", result.imported);
+    }
+}
+
+// The QIF case's rows as a bank download; the analysis, like the QIF one,
+// is outside the timed part.
+void BM_OfxImport(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    const QString path = importFile(n, "ofx");
+    releaseShared();
+    for (auto _ : state) {
+        auto s = openState(freshDir());
+        ImportService *import = s->importService();
+        const QifAnalysis analysis = import->analyzeOfxFiles({path});
+        if (!analysis.error.isEmpty())
+            qFatal("OFX analysis failed: %s", qPrintable(analysis.error));
+        QHash<QString, QString> mapping;
+        for (const QifSourceAccount &source : analysis.accounts) {
+            Account a;
+            a.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            a.name = source.displayName;
+            a.account_type = source.suggestedType;
+            a.created_at = a.updated_at = QDateTime::currentDateTimeUtc();
+            s->accountRepository()->insert(a);
+            mapping.insert(source.key, a.id);
+        }
+        Stopwatch t;
+        const ImportResult result = import->importOfx({path}, mapping);
+        state.SetIterationTime(seconds(t));
+        if (result.failed || result.imported + result.duplicates < n * 9 / 10)
+            qFatal("OFX import did not import the file (%d imported)", result.imported);
     }
 }
 
@@ -699,6 +736,7 @@ void registerAll(const std::vector<int> &sizes, int repetitions)
     add(kOldBulkFloor, BM_RawInsert_Floor, "");
     add(kBulkFloor, BM_BulkInsert_Floor, "");
     add("QifImport", BM_QifImport, kBulkFloor);
+    add("OfxImport", BM_OfxImport, kBulkFloor);
     add("CsvImport", BM_CsvImport, kBulkFloor);
     add("BackupImport", BM_BackupImport, kBulkFloor);
     add("BulkWriterInsert", BM_BulkWriterInsert, kBulkFloor);

@@ -63,7 +63,10 @@ int BackupCommands::exportBackup(CliSession &session, const QCommandLineParser &
         return session.exitCode();
 
     const QString path = args->first();
-    const QByteArray bytes = state->backupService()->exportBackup();
+    QString reason;
+    const QByteArray bytes = state->backupService()->exportBackup(&reason);
+    if (bytes.isEmpty())
+        return session.fail(tr("The backup could not be made: %1").arg(reason));
     // Written aside and renamed, so a failed write never leaves half an archive.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

@@ -73,6 +73,7 @@ AppState *CliSession::open()
     if (m_openFailed)
         return nullptr;
     auto state = std::make_unique<AppState>();
+    state->setSignInEnabled(false);
     if (!state->initialize()) {
         m_openFailed = true;
         QString message = tr("Failed to initialize the database at %1").arg(databasePath());

@@ -32,8 +32,9 @@ bool checkReadable(CliSession &session, const QStringList &paths)
     return true;
 }
 
-// The analysed source a --map or --skip text names: its key, its name, or for
-// a file without "!Account" the file's path or name.
+// The analysed source a --map or --skip text names: its key, its name, for
+// a file without "!Account" the file's path or name, and for a bank
+// statement its account number.
 int findSource(const QList<QifSourceAccount> &sources, const QString &text)
 {
     for (int i = 0; i < sources.size(); ++i) {
@@ -42,6 +43,8 @@ int findSource(const QList<QifSourceAccount> &sources, const QString &text)
         if (source.noHeader) {
             names << QFileInfo(source.key).fileName() << QFileInfo(source.key).absoluteFilePath();
         }
+        if (!source.currency.isEmpty())
+            names << source.key.section(u' ', -1, -1, QString::SectionSkipEmpty);
         for (const QString &name : std::as_const(names)) {
             if (name.compare(text, Qt::CaseInsensitive) == 0)
                 return i;
@@ -76,6 +79,24 @@ QList<CliCommand> ImportCommands::commands()
                       "case), otherwise to a new account named after the source."));
          },
          &ImportCommands::importQif},
+        {{u"import"_s, u"ofx"_s}, tr("Import OFX or QFX bank downloads, mapping each statement's account to a local "
+                                     "account."),
+         [](QCommandLineParser &parser) {
+             parser.addPositionalArgument(u"FILE"_s, tr("OFX or QFX files to import together."), u"FILE..."_s);
+             parser.addOptions({
+                 {u"map"_s,
+                  tr("Send the statement account SOURCE (as listed, or its account number) to the existing account "
+                     "ACCOUNT (name or id). Repeatable."),
+                  u"SOURCE=ACCOUNT"_s},
+                 {u"skip"_s, tr("Skip the transactions of the statement account SOURCE. Repeatable."), u"SOURCE"_s},
+             });
+             parser.setApplicationDescription(
+                 parser.applicationDescription() + u"\n\n"_s
+                 + tr("Accounts without --map or --skip go to the existing account of the same name (ignoring "
+                      "case), otherwise to a new account in the statement's currency. Transactions already "
+                      "imported from an earlier download are counted as duplicates."));
+         },
+         &ImportCommands::importOfx},
         {{u"import"_s, u"csv"_s}, tr("Import a CSV file into one account."),
          [](QCommandLineParser &parser) {
              parser.addPositionalArgument(u"FILE"_s, tr("CSV file to import."));
@@ -98,6 +119,16 @@ QList<CliCommand> ImportCommands::commands()
 }
 
 int ImportCommands::importQif(CliSession &session, const QCommandLineParser &parser)
+{
+    return importMapped(session, parser, false);
+}
+
+int ImportCommands::importOfx(CliSession &session, const QCommandLineParser &parser)
+{
+    return importMapped(session, parser, true);
+}
+
+int ImportCommands::importMapped(CliSession &session, const QCommandLineParser &parser, bool ofx)
 {
     const auto files = session.arguments(parser, {u"FILE"_s}, 1, -1);
     if (!files)
@@ -124,7 +155,9 @@ int ImportCommands::importQif(CliSession &session, const QCommandLineParser &par
         return session.exitCode();
 
     ImportService *service = state->importService();
-    const QifAnalysis analysis = service->analyzeQifFiles(*files);
+    const QifAnalysis analysis = ofx ? service->analyzeOfxFiles(*files) : service->analyzeQifFiles(*files);
+    if (!analysis.error.isEmpty())
+        return session.fail(analysis.error);
     const QList<QifSourceAccount> &sources = analysis.accounts;
 
     // Source index -> target id (empty: skipped); --map texts that name no
@@ -136,7 +169,9 @@ int ImportCommands::importQif(CliSession &session, const QCommandLineParser &par
         if (!account)
             return session.exitCode();
         const int index = findSource(sources, request.source);
-        if (index < 0) {
+        if (index < 0 && ofx) {
+            return session.fail(tr("No source account \"%1\" in the files").arg(request.source));
+        } else if (index < 0) {
             mapping.insert(request.source, account->id);
         } else if (chosen.contains(index) && chosen.value(index) != account->id) {
             return session.usageError(tr("Source \"%1\" is mapped twice").arg(request.source));
@@ -199,7 +234,8 @@ int ImportCommands::importQif(CliSession &session, const QCommandLineParser &par
         }
     }
 
-    const ImportResult result = service->importQif(*files, mapping, newAccounts);
+    const ImportResult result = ofx ? service->importOfx(*files, mapping, newAccounts)
+                                    : service->importQif(*files, mapping, newAccounts);
     // Names and "created" as they are after the import: an account the
     // import did not need was never made.
     for (qsizetype i = 0; i < sourceReport.size(); ++i) {

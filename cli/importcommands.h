@@ -8,7 +8,7 @@
 class QJsonArray;
 struct ImportResult;
 
-// import qif and import csv: the import window's work without the window.
+// import qif, import ofx and import csv: the import window's work without the window.
 class ImportCommands final
 {
     Q_DECLARE_TR_FUNCTIONS(ImportCommands)
@@ -20,6 +20,8 @@ public:
 
 private:
     static int importQif(CliSession &session, const QCommandLineParser &parser);
+    static int importOfx(CliSession &session, const QCommandLineParser &parser);
+    static int importMapped(CliSession &session, const QCommandLineParser &parser, bool ofx);
     static int importCsv(CliSession &session, const QCommandLineParser &parser);
     static int report(CliSession &session, const ImportResult &result, const QJsonArray &sources);
 };

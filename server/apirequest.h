@@ -22,6 +22,7 @@ struct ApiRequest
     QByteArray userAgent;
     QByteArray contentType;
     QByteArray authorization;
+    QList<QPair<QByteArray, QByteArray>> headers;
     QString remoteAddress;
     QString userId;
     QString sessionId;

@@ -73,6 +73,7 @@ bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     api.userAgent = request.value("user-agent");
     api.contentType = request.value("content-type");
     api.authorization = request.value("authorization");
+    api.headers = request.headers();
     api.remoteAddress = request.remoteAddress().toString();
     const ApiResponse response = dispatch(request, api);
     send(request, socket, response, api, started);

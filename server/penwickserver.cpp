@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QSaveFile>
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -159,4 +160,34 @@ void PenwickServer::registerTestHooks()
             sync.rejectIds.insert(id.toString());
         return ApiResponse::json({});
     });
+    // Shows a client what it sent, and answers with any status, body,
+    // redirect or size the test asks for in the query.
+    for (const char *method : {"GET", "POST", "PUT", "PATCH", "DELETE"}) {
+        m_http->addRoute(method, QStringLiteral("/__test/echo"), ApiServer::Access::Public, [](ApiRequest &r) {
+            const auto item = [&r](const char *key) { return r.query.queryItemValue(QLatin1String(key)); };
+            ApiResponse response;
+            response.status = item("status").isEmpty() ? 200 : item("status").toInt();
+            if (!item("location").isEmpty()) {
+                response.headers.append({"Location", item("location").toUtf8()});
+                return response;
+            }
+            if (!item("raw").isEmpty()) {
+                response.body = item("raw").toUtf8();
+                return response;
+            }
+            if (!item("size").isEmpty()) {
+                response.body = QByteArray(item("size").toInt(), ' ');
+                return response;
+            }
+            QJsonObject headers;
+            for (const auto &header : std::as_const(r.headers))
+                headers.insert(QString::fromLatin1(header.first).toLower(), QString::fromUtf8(header.second));
+            response.body = QJsonDocument(QJsonObject{{QStringLiteral("method"), QString::fromLatin1(r.method)},
+                                                      {QStringLiteral("path"), r.path},
+                                                      {QStringLiteral("headers"), headers},
+                                                      {QStringLiteral("body"), QString::fromUtf8(r.body)}})
+                                .toJson(QJsonDocument::Compact);
+            return response;
+        }, false);
+    }
 }

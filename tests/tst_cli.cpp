@@ -257,6 +257,8 @@ void TestCli::refusals_data()
                                               << u"No source account \"Nowhere\""_s;
     QTest::newRow("qif file missing") << u"import qif %1 %2"_s.arg(qif, missing) << 1
                                       << u"Cannot read file: "_s + missing;
+    QTest::newRow("ofx file cut short") << u"import ofx %1/ofx/truncated.ofx"_s.arg(QStringLiteral(PENWICK_TEST_DATA))
+                                        << 1 << u"truncated.ofx is incomplete"_s;
     QTest::newRow("backup file missing") << u"backup import %1 --mode skip"_s.arg(missing) << 1
                                          << u"Could not read file: "_s + missing;
     QTest::newRow("backup that is no archive") << u"backup import %1 --mode replace"_s.arg(qif) << 1

@@ -11,6 +11,7 @@
 #include "ui/accountlistwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/registertableview.h"
+#include "ui/screens/importscreen.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/smartamountfield.h"
 #include "ui/statusbar.h"
@@ -18,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
@@ -72,7 +74,10 @@ private slots:
     void actionsNeedAnAccount();
     void autoPostAtStart_data();
     void autoPostAtStart();
-    void recurringWindowFromViewMenu();
+    void toolWindowsOpenOnce_data();
+    void toolWindowsOpenOnce();
+    void droppedFilesOpenTheImportWindow_data();
+    void droppedFilesOpenTheImportWindow();
     void helpBoxesAndGeometry();
     void sampleDataKeepsTheOwnSelection_data();
     void sampleDataKeepsTheOwnSelection();
@@ -332,18 +337,85 @@ void TestMainWindow::autoPostAtStart()
     QCOMPARE(window->findChild<StatusBar *>()->recurringDueText().isEmpty(), dueAfter == 0);
 }
 
-void TestMainWindow::recurringWindowFromViewMenu()
+void TestMainWindow::toolWindowsOpenOnce_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("className");
+    QTest::newRow("find") << u"&Find..."_s << u"SearchScreen"_s;
+    QTest::newRow("import") << u"&Import..."_s << u"ImportScreen"_s;
+    QTest::newRow("reports") << u"&Reports"_s << u"ReportsScreen"_s;
+    QTest::newRow("recurring") << u"Re&curring Transactions"_s << u"RecurringScreen"_s;
+    QTest::newRow("categories") << u"C&ategories"_s << u"CategoriesScreen"_s;
+    QTest::newRow("payees") << u"Rename &Payees..."_s << u"PayeeScreen"_s;
+    QTest::newRow("reconcile") << u"&Reconcile..."_s << u"ReconciliationScreen"_s;
+    QTest::newRow("history") << u"Reconciliation &History..."_s << u"ReconciliationHistoryScreen"_s;
+}
+
+void TestMainWindow::toolWindowsOpenOnce()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, className);
+    addAccount(u"Checking"_s);
     auto window = showWindow();
-    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
-    auto *screen = window->findChild<RecurringScreen *>();
-    QVERIFY(screen && screen->isVisible());
-    // A second request shows the same window again.
-    screen->hide();
-    QApplication::setActiveWindow(window.get());
-    QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
-    QCOMPARE(window->findChildren<RecurringScreen *>().size(), 1);
-    QVERIFY(screen->isVisible());
+    const auto windows = [&] {
+        QList<QWidget *> out;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (QString::fromLatin1(w->metaObject()->className()) == className)
+                out << w;
+        }
+        return out;
+    };
+    QAction *action = findAction(window.get(), command);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(windows().size(), 1);
+    QWidget *shown = windows().constFirst();
+    QTRY_VERIFY(shown->isVisible());
+    // A second request brings the same window back.
+    shown->hide();
+    action->trigger();
+    QCOMPARE(windows().size(), 1);
+    QVERIFY(shown->isVisible());
+}
+
+void TestMainWindow::droppedFilesOpenTheImportWindow_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("chosen"); // the import window's file label; empty: no window
+    QTest::newRow("qif") << QStringList{u"bank.QIF"_s} << u"bank.QIF"_s;
+    QTest::newRow("csv") << QStringList{u"card.csv"_s} << u"card.csv"_s;
+    QTest::newRow("one not importable") << QStringList{u"bank.qif"_s, u"notes.txt"_s} << QString();
+    QTest::newRow("nothing importable") << QStringList{u"notes.txt"_s} << QString();
+}
+
+void TestMainWindow::droppedFilesOpenTheImportWindow()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    QList<QUrl> urls;
+    for (const QString &name : names) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name.endsWith(u"csv"_s, Qt::CaseInsensitive) ? "Date,Payee,Amount\n01/02/2024,Shop,-1.00\n"
+                                                                : "!Type:Bank\nD01/02/2024\nT-1.00\nPShop\n^\n");
+        file.close();
+        urls << QUrl::fromLocalFile(file.fileName());
+    }
+    addAccount(u"Checking"_s); // a CSV file goes to an existing account
+    auto window = showWindow();
+    QMimeData mime;
+    mime.setUrls(urls);
+    const QPoint centre = window->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(window.get(), &enter);
+    QCOMPARE(enter.isAccepted(), !chosen.isEmpty());
+    QDropEvent drop(centre, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(window.get(), &drop);
+    auto *screen = window->findChild<ImportScreen *>();
+    QCOMPARE(screen && screen->isVisible(), !chosen.isEmpty());
+    if (screen)
+        QCOMPARE(screen->findChild<QLabel *>(u"fileLabel"_s)->text(), chosen);
 }
 
 void TestMainWindow::helpBoxesAndGeometry()

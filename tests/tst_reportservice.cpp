@@ -56,6 +56,8 @@ private slots:
     void yearOverYear_data();
     void yearOverYear();
     void accountSummary();
+    void transactionPagesJoinToTheList_data();
+    void transactionPagesJoinToTheList();
 
     void periodPresets_data();
     void periodPresets();
@@ -274,6 +276,38 @@ void TestReportService::accountSummary()
              (QStringList{u"Checking|checking|375000|-58300|316700"_s, u"Savings|savings|100125|0|100125"_s,
                           u"Visa|credit_card|-7500|-3300|-10800"_s, u"Brokerage|investment|0|0|0"_s,
                           u"Piggy|cash|12345|0|12345"_s}));
+}
+
+void TestReportService::transactionPagesJoinToTheList_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<int>("pageSize");
+    QTest::newRow("one at a time") << QString() << 1;
+    QTest::newRow("ties split across pages") << QString() << 2;
+    QTest::newRow("one account") << u"Checking"_s << 3;
+    QTest::newRow("one page") << QString() << 100;
+}
+
+void TestReportService::transactionPagesJoinToTheList()
+{
+    QFETCH(QString, account);
+    QFETCH(int, pageSize);
+    const ReportFilter filter{QDate(1900, 1, 1), QDate(2100, 12, 31), m_ids.value(account)};
+    const QStringList whole = describeAll(m_service->transactionList(filter));
+    QVERIFY(whole.size() > 5);
+    QStringList paged;
+    TransactionListRow last;
+    for (int pages = 0; pages <= whole.size(); ++pages) {
+        const auto page = m_service->transactionListPage(filter, paged.isEmpty() ? nullptr : &last, pageSize);
+        QVERIFY(page.size() <= pageSize);
+        paged << describeAll(page);
+        if (page.size() < pageSize)
+            break;
+        last = page.constLast();
+    }
+    QCOMPARE(paged, whole);
+    const QList<Currency> currencies = m_service->transactionListCurrencies(filter);
+    QCOMPARE(currencies, QList<Currency>{Currency::USD});
 }
 
 void TestReportService::periodPresets_data()

@@ -6,6 +6,7 @@
 #include "app/thememanager.h"
 #include "services/accountworkflowservice.h"
 #include "services/importservice.h"
+#include "services/reportpresenter.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/database.h"
@@ -26,6 +27,7 @@
 #include <QPieSeries>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -42,9 +44,11 @@ private slots:
     void chartsFollowTables();
     void presetChangeRunsOnlyTheTabInView();
     void newAccountAppearsAndExport();
+    void transactionsTabPagesAsItScrolls();
     void csvCellsCannotRunAsFormulas();
     void csvImportWithPreview();
     void qifImportWithMappingRows();
+    void ofxImportWithMappingRows();
     void cancelRollsBackAndRetryCreatesOnce();
     void unusableFilesAreRefused();
 
@@ -316,6 +320,47 @@ void TestReportsImport::newAccountAppearsAndExport()
     QVERIFY(!QImage(m_dir->filePath(u"chart.png"_s)).isNull());
 }
 
+void TestReportsImport::transactionsTabPagesAsItScrolls()
+{
+    const Account checking = addAccount(u"Checking"_s);
+    QList<Transaction> rows;
+    for (int i = 0; i < 1203; ++i) {
+        Transaction t;
+        t.id = newId();
+        t.account_id = checking.id;
+        t.date = m_day; // one day: pages split on payee and id
+        t.payee = u"Payee %1"_s.arg(i % 5);
+        t.amount = -100 - i;
+        t.created_at = t.updated_at = QDateTime::currentDateTimeUtc();
+        rows.append(t);
+    }
+    QVERIFY(m_state->transactionRepository()->insertMany(rows));
+    ReportsScreen screen(m_state.get());
+    screen.resize(900, 700);
+    screen.show();
+    screen.refresh();
+    screen.findChild<QTabWidget *>(u"reportTabs"_s)->setCurrentIndex(ReportPresenter::TransactionsTab);
+    auto *view = screen.findChild<QTableView *>(u"reportTable%1"_s.arg(ReportPresenter::TransactionsTab));
+    QAbstractItemModel *model = view->model();
+    QCOMPARE(model->rowCount(), 500);
+    while (model->canFetchMore({})) {
+        const int before = model->rowCount();
+        view->scrollToBottom();
+        QTRY_VERIFY(model->rowCount() > before || !model->canFetchMore({}));
+    }
+    QCOMPARE(model->rowCount(), 1203);
+    QSet<QString> amounts; // every row once, none repeated at a page boundary
+    for (int r = 0; r < model->rowCount(); ++r)
+        amounts.insert(model->index(r, 5).data().toString());
+    QCOMPARE(amounts.size(), 1203);
+
+    const QString path = m_dir->filePath(u"transactions.csv"_s);
+    QVERIFY(screen.exportCurrentTabTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count('\n'), 1204);
+}
+
 void TestReportsImport::csvCellsCannotRunAsFormulas()
 {
     const QString csv = ReportService::toCsv(
@@ -390,6 +435,24 @@ void TestReportsImport::qifImportWithMappingRows()
     QCOMPARE(linked.value(0).toInt(), 2);
 }
 
+void TestReportsImport::ofxImportWithMappingRows()
+{
+    addAccount(u"savings 555000222"_s);
+    ImportScreen screen(m_state.get());
+    screen.show();
+    screen.prepare();
+    QVERIFY(screen.chooseFiles({QStringLiteral(PENWICK_TEST_DATA) + u"/ofx/two-accounts.qfx"_s}));
+    QVERIFY(screen.findChild<QRadioButton *>(u"ofxFormat"_s)->isChecked());
+    QCOMPARE(screen.mappingSelector(0)->currentText(), u"— Create new account \"Checking 555000111\" —"_s);
+    QCOMPARE(screen.mappingSelector(1)->currentText(), u"savings 555000222"_s);
+    QVERIFY(!screen.mappingSelector(2)); // the brokerage account is not offered
+    QTest::mouseClick(screen.findChild<QPushButton *>(u"importButton"_s), Qt::LeftButton);
+    QVERIFY2(screen.summaryText().startsWith(u"Import complete!\n\n3 transaction(s) imported\n1 record(s) skipped "
+                                             "(investment account)\nChecking 555000111: statement balance $891.75"_s),
+             qPrintable(screen.summaryText()));
+    QCOMPARE(count(u"accounts"_s), 2);
+}
+
 void TestReportsImport::cancelRollsBackAndRetryCreatesOnce()
 {
     QByteArray qif = "!Account\nNBrokerage Cash\nTBank\n^\n!Type:Bank\n";
@@ -434,7 +497,7 @@ void TestReportsImport::unusableFilesAreRefused()
     QString warning;
     closeNextMessageBox(&warning);
     QVERIFY(!screen.chooseFiles({notes}));
-    QCOMPARE(warning, u"notes.txt is not a QIF or CSV file."_s);
+    QCOMPARE(warning, u"notes.txt is not a QIF, OFX or CSV file."_s);
     closeNextMessageBox(&warning);
     QVERIFY(!screen.chooseFiles({m_dir->filePath(u"gone.csv"_s)}));
     QCOMPARE(warning, u"The file gone.csv cannot be read."_s);
@@ -442,6 +505,15 @@ void TestReportsImport::unusableFilesAreRefused()
     QVERIFY(!screen.chooseFiles({empty}));
     QVERIFY(warning.startsWith(u"No transactions were found"_s));
     QCOMPARE(screen.findChild<QLabel *>(u"fileLabel"_s)->text(), u"No file selected"_s);
+
+    // The new account cannot be stored: the failed summary, and nothing kept.
+    QVERIFY(failWritesTo(m_state->database()->connection(), u"accounts"_s, u"INSERT"_s));
+    QVERIFY(screen.chooseFiles({writeFile(u"two.qif"_s, "!Account\nNCash\nTBank\n^\n!Type:Bank\nD01/10/2024\n"
+                                                        "T-2.00\nPShop\n^\nD01/11/2024\nT-5.00\nPKiosk\n^\n")}));
+    QTest::mouseClick(screen.findChild<QPushButton *>(u"importButton"_s), Qt::LeftButton);
+    QVERIFY2(screen.summaryText().startsWith(u"Import failed.\n\n"_s), qPrintable(screen.summaryText()));
+    QCOMPARE(count(u"transactions"_s), 0);
+    QCOMPARE(count(u"accounts"_s), 0);
 }
 
 PENWICK_TEST_MAIN(TestReportsImport)

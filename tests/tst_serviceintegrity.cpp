@@ -654,7 +654,7 @@ void TestServiceIntegrity::qifChunkBoundary()
     QCOMPARE(db.scalar(u"SELECT payee FROM transactions"_s).toString(), u"Green grocer"_s);
 }
 
-enum class BulkPath { Qif, QifCancelled, QifInsertFails, Csv, RestoreOver, RolledBack };
+enum class BulkPath { Qif, QifCancelled, QifInsertFails, Ofx, Csv, RestoreOver, RolledBack };
 
 void TestServiceIntegrity::indexFollowsBulkWrites_data()
 {
@@ -663,6 +663,7 @@ void TestServiceIntegrity::indexFollowsBulkWrites_data()
     QTest::newRow("QIF, relinking an older row") << BulkPath::Qif << 2;
     QTest::newRow("QIF cancelled") << BulkPath::QifCancelled << 0;
     QTest::newRow("QIF with a refused row") << BulkPath::QifInsertFails << 0;
+    QTest::newRow("OFX") << BulkPath::Ofx << 1;
     QTest::newRow("CSV") << BulkPath::Csv << 1;
     QTest::newRow("restore over existing rows") << BulkPath::RestoreOver << 1;
     QTest::newRow("batch rolled back") << BulkPath::RolledBack << 0;
@@ -698,6 +699,14 @@ void TestServiceIntegrity::indexFollowsBulkWrites()
         QVERIFY(failWritesTo(db.database->connection(), u"transactions"_s, u"INSERT"_s, u"NEW.payee = 'Coffee shop'"_s));
         QCOMPARE(service.importQif({qif}, mapping).databaseErrors, 1);
         break;
+    case BulkPath::Ofx: {
+        const QString ofx = QStringLiteral(PENWICK_TEST_DATA) + u"/ofx/card-v2.ofx"_s;
+        service.setAccountRepository(db.accounts);
+        const QString key = service.analyzeOfxFiles({ofx}).accounts.value(0).key;
+        QCOMPARE(service.importOfx({ofx}, {{key, checking.id}}).imported, 2);
+        QVERIFY(db.execute(u"UPDATE transactions SET memo = 'zebra' WHERE payee LIKE 'Payment%'"_s));
+        break;
+    }
     case BulkPath::Csv: {
         CsvColumnMapping columns;
         columns.memoColumn = 3;

@@ -41,6 +41,35 @@ FeedbackConfig feedbackConfig()
     return {u"penwick"_s, QUrl(u"https://feedback.velmora.example"_s)};
 }
 
+namespace {
+
+QString endpoint(const char *variable, const QString &fallback)
+{
+    const QString value = environmentValue(variable);
+    return value.isEmpty() ? fallback : value;
+}
+
+} // namespace
+
+VelmAccount::ClientConfig accountClientConfig()
+{
+    VelmAccount::ClientConfig config;
+    config.authBaseUrl = endpoint("AUTH_BASE_URL", u"https://auth.velmora.example"_s);
+    config.realm = endpoint("AUTH_REALM_SLUG", u"velmora"_s);
+    config.accountApiUrl = endpoint("ACCOUNT_API_URL", u"https://api.velmora.example/account/v1"_s);
+    config.clientId = endpoint("AUTH_CLIENT_ID", u"5e0d2a9c7b3f4186a2d4c0e9b1f7a364"_s);
+    config.appId = u"example.velmora.penwick"_s;
+    config.appName = u"Velmora Penwick"_s;
+    config.appVersion = kApplicationVersion;
+    config.portalUrl = endpoint("ACCOUNT_PORTAL_URL", u"https://account.velmora.example"_s);
+    return config;
+}
+
+QString syncApiUrl()
+{
+    return endpoint("SYNC_API_URL", u"https://api.velmora.example/penwick/v1"_s);
+}
+
 void openFeedbackPage(const FeedbackConfig &config)
 {
     QUrl url = config.baseUrl;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "account/clientconfig.h"
 #include "feedbackconfig.h"
 #include "update/updateconfig.h"
 
@@ -25,6 +26,10 @@ int &weekStartDay();
 // The update channel; UPDATE_BASE_URL replaces the channel's base URL.
 VelmUpdate::UpdateConfig updateConfig();
 FeedbackConfig feedbackConfig();
+// The account-service endpoints, each overridable by its environment variable.
+VelmAccount::ClientConfig accountClientConfig();
+// Base URL of the sync service (SYNC_API_URL).
+QString syncApiUrl();
 // Opens the feedback page, tagged with the product, in the browser.
 void openFeedbackPage(const FeedbackConfig &config);
 

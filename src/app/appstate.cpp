@@ -1,6 +1,12 @@
 #include "appstate.h"
 
 #include "appconfig.h"
+#include "account/accountclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/apiclient.h"
+#include "account/keyringtokenstore.h"
+#include "account/memorytokenstore.h"
 #include "services/accountworkflowservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
@@ -20,6 +26,9 @@
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "thememanager.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +70,7 @@ bool AppState::initialize()
     m_payeeService = new PayeeService(m_database, m_transactions, m_recurring, this);
     m_categoryTreeService = new CategoryTreeService(m_database, m_categories, m_transactions, m_recurring, this);
     m_themeManager = new ThemeManager(m_preferences, this);
+    setupAccountClient();
 
     m_themeManager->setTheme(m_preferences->value(u"theme"_s, u"system"_s));
 
@@ -76,6 +86,9 @@ bool AppState::initialize()
     if (const auto last = m_preferences->get(u"lastViewedAccountId"_s))
         m_currentAccountId = *last;
 
+    if (m_signInEnabled)
+        restoreSignIn();
+
     emit databaseReady();
     return true;
 }
@@ -88,4 +101,33 @@ void AppState::setCurrentAccountId(const QString &id)
     if (m_preferences)
         m_preferences->setValue(u"lastViewedAccountId"_s, id);
     emit currentAccountChanged(id);
+}
+
+void AppState::setupAccountClient()
+{
+    const VelmAccount::ClientConfig config = accountClientConfig();
+    const QString sync = syncApiUrl();
+    qInfo().noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << sync;
+    std::unique_ptr<VelmAccount::TokenStore> store;
+    // Tests run in test mode and must never reach the user's keyring.
+    if (QStandardPaths::isTestModeEnabled() || !m_signInEnabled)
+        store = std::make_unique<VelmAccount::MemoryTokenStore>();
+    else
+        store = std::make_unique<VelmAccount::KeyringTokenStore>(
+            config.appId, QDir(dataDirectory()).filePath(u"account-tokens.json"_s));
+    m_accountClient = new VelmAccount::Client(config, std::move(store), this);
+    m_accountClient->syncApi()->setBaseUrl(QUrl(sync));
+}
+
+void AppState::restoreSignIn()
+{
+    VelmAccount::AuthClient *auth = m_accountClient->authClient();
+    auth->initialize();
+    connect(auth, &VelmAccount::AuthClient::loginSucceeded, m_accountClient->accountClient(),
+            &VelmAccount::AccountClient::registerDevice);
+    if (m_accountClient->isAuthenticated()) {
+        auth->refreshToken([](bool ok) {
+            qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed");
+        });
+    }
 }

@@ -23,6 +23,10 @@ class ThemeManager;
 class TransactionRepository;
 class TransactionService;
 
+namespace VelmAccount {
+class Client;
+}
+
 // Owns the database, every repository and service, and the id of the account
 // the user is looking at. Screens receive it instead of reaching for globals.
 class AppState final : public QObject
@@ -33,6 +37,9 @@ public:
     Q_DISABLE_COPY_MOVE(AppState)
 
     bool initialize();
+    // Off for the command line: it has no use for the sign-in, so it never
+    // reads the stored tokens. Call before initialize.
+    void setSignInEnabled(bool enabled) { m_signInEnabled = enabled; }
     // Why initialize failed, for the person; empty otherwise.
     QString initializeError() const { return m_initializeError; }
 
@@ -55,6 +62,7 @@ public:
     PayeeService *payeeService() const { return m_payeeService; }
     CategoryTreeService *categoryTreeService() const { return m_categoryTreeService; }
     ThemeManager *themeManager() const { return m_themeManager; }
+    VelmAccount::Client *accountClient() const { return m_accountClient; }
     QString currentAccountId() const { return m_currentAccountId; }
 
     void setCurrentAccountId(const QString &id);
@@ -64,6 +72,10 @@ signals:
     void databaseReady();
 
 private:
+    void setupAccountClient();
+    // Restores the sign-in and, for a signed-in user, renews the token at once.
+    void restoreSignIn();
+
     QString m_initializeError;
     Database *m_database = nullptr;
     AccountRepository *m_accounts = nullptr;
@@ -84,5 +96,7 @@ private:
     PayeeService *m_payeeService = nullptr;
     CategoryTreeService *m_categoryTreeService = nullptr;
     ThemeManager *m_themeManager = nullptr;
+    VelmAccount::Client *m_accountClient = nullptr;
     QString m_currentAccountId;
+    bool m_signInEnabled = true;
 };

@@ -4,6 +4,7 @@
 #include "storage/database.h"
 #include "storage/dbtransaction.h"
 #include "storage/reconciliationrepository.h"
+#include "storage/sqlcodec.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
 
@@ -85,6 +86,37 @@ WriteResult AccountWorkflowService::remove(const QString &accountId)
     if (!tx.commit())
         return failed();
     qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
+                      << "recurrings:" << recurring << "reconciliations:" << reconciliations;
+    return {};
+}
+
+WriteResult AccountWorkflowService::restore(const QString &accountId)
+{
+    const auto account = m_accounts->findById(accountId);
+    if (!account)
+        return WriteResult::failure(tr("The account no longer exists."));
+    if (!account->deleted_at)
+        return {};
+    const auto failed = [this] {
+        announceAll();
+        return WriteResult::failure(tr("The account could not be restored. Nothing was changed."));
+    };
+    // The cascade stamps its rows just before the account; a margin keeps
+    // them, and deletion times are ISO texts that order as times.
+    const QString since = SqlCodec::timestampText(account->deleted_at->addSecs(-10));
+    DbTransaction tx(m_db->connection());
+    if (!tx.isActive())
+        return WriteResult::failure(tx.failureText(failed().error));
+    const int transactions = m_transactions->restoreByAccount(accountId, since);
+    const int recurring = transactions < 0 ? -1 : m_recurring->restoreByAccount(accountId, since);
+    const int reconciliations = recurring < 0 ? -1 : m_reconciliations->restoreByAccount(accountId, since);
+    if (reconciliations < 0 || !m_accounts->restore(accountId)) {
+        tx.rollback();
+        return failed();
+    }
+    if (!tx.commit())
+        return failed();
+    qInfo().noquote() << "Restored account" << accountId << "→ transactions:" << transactions
                       << "recurrings:" << recurring << "reconciliations:" << reconciliations;
     return {};
 }

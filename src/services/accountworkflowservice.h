@@ -30,6 +30,10 @@ public:
     // Soft-deletes the account's transactions, recurring entries and
     // reconciliations, then the account.
     WriteResult remove(const QString &accountId);
+    // Brings a deleted account back with the transactions, recurring entries
+    // and reconciliations that went with it (deleted up to 10 seconds before
+    // it); rows deleted on their own earlier stay deleted.
+    WriteResult restore(const QString &accountId);
 
 private:
     void announceAll();

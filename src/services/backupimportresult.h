@@ -23,6 +23,9 @@ struct BackupImportResult
     int reconciliationsImported = 0;
     int reconciliationsSkipped = 0;
     QStringList errors;
+    // Why nothing at all was restored (the archive or the database refused
+    // the whole restore); empty when the rows were handled.
+    QString failure;
 
     int importedTotal() const
     {

@@ -7,6 +7,9 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -316,8 +319,14 @@ QString BackupService::modeLabel(BackupImportMode mode)
     return QString();
 }
 
-QByteArray BackupService::exportBackup() const
+QByteArray BackupService::exportBackup(QString *error) const
 {
+    const auto fail = [error](const QString &reason) {
+        qWarning().noquote() << "BackupService export failed:" << reason;
+        if (error)
+            *error = reason;
+        return QByteArray();
+    };
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QZipWriter writer(&buffer);
@@ -342,36 +351,56 @@ QByteArray BackupService::exportBackup() const
         int count = 0;
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        if (!q.exec(u"SELECT * FROM %1"_s.arg(QLatin1String(table.table)))) {
-            qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
-        } else {
-            const QSqlRecord record = q.record();
-            QStringList names;
-            for (int i = 0; i < record.count(); ++i)
-                names.append(record.fieldName(i));
-            const int idColumn = record.indexOf(u"id"_s);
-            const QString folder = folderPrefix(table);
-            while (q.next()) {
-                QJsonObject row;
-                for (int i = 0; i < names.size(); ++i)
-                    row.insert(names.at(i), jsonFromSql(q.value(i)));
-                writer.addFile(folder + q.value(idColumn).toString() + kJsonSuffix,
-                               QJsonDocument(row).toJson(QJsonDocument::Indented));
-                ++count;
-            }
+        if (!q.exec(u"SELECT * FROM %1"_s.arg(QLatin1String(table.table))))
+            return fail(tr("Reading %1 failed: %2").arg(QLatin1String(table.table), q.lastError().text()));
+        const QSqlRecord record = q.record();
+        QStringList names;
+        for (int i = 0; i < record.count(); ++i)
+            names.append(record.fieldName(i));
+        const int idColumn = record.indexOf(u"id"_s);
+        const QString folder = folderPrefix(table);
+        while (q.next()) {
+            QJsonObject row;
+            for (int i = 0; i < names.size(); ++i)
+                row.insert(names.at(i), jsonFromSql(q.value(i)));
+            writer.addFile(folder + q.value(idColumn).toString() + kJsonSuffix,
+                           QJsonDocument(row).toJson(QJsonDocument::Indented));
+            ++count;
         }
+        // A step that fails ends the loop like the last row would.
+        if (q.lastError().isValid())
+            return fail(tr("Reading %1 failed: %2").arg(QLatin1String(table.table), q.lastError().text()));
         manifest.insert(QLatin1String(table.countKey), count);
     }
 
     writer.addFile(kManifestName, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
     writer.close();
-    if (writer.status() != QZipWriter::NoError) {
-        qWarning("BackupService: writing the archive failed");
-        return QByteArray();
-    }
+    if (writer.status() != QZipWriter::NoError)
+        return fail(tr("The archive could not be built."));
     QByteArray zip = buffer.data();
     BackupArchive::addZip64End(zip);
     return zip;
+}
+
+WriteResult BackupService::exportBackupTo(const QString &path) const
+{
+    QString reason;
+    const QByteArray bytes = exportBackup(&reason);
+    if (bytes.isEmpty())
+        return WriteResult::failure(tr("The backup could not be made: %1").arg(reason));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        qWarning().noquote() << "BackupService: writing" << path << "failed:" << file.errorString();
+        return WriteResult::failure(tr("Could not write to:\n%1\n\n%2").arg(path, file.errorString()));
+    }
+    return {};
+}
+
+QString BackupService::safetyBackupPath(const QDateTime &now) const
+{
+    const QFileInfo database(m_database->connection().databaseName());
+    return database.absoluteDir().filePath(
+        u"penwick-before-restore-%1.zip"_s.arg(now.toString(u"yyyyMMdd-HHmmss"_s)));
 }
 
 BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, BackupImportMode mode)
@@ -380,6 +409,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     const auto refuse = [&result](const QString &message) {
         result = BackupImportResult();
         result.errors.append(message);
+        result.failure = message;
         return result;
     };
     const BackupArchive archive(zipBytes);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "backupimportresult.h"
+#include "writeresult.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -23,7 +25,16 @@ public:
     static constexpr qint64 kMaxEntryBytes = 64LL * 1024 * 1024;
     static constexpr qint64 kMaxTotalBytes = 2048LL * 1024 * 1024;
 
-    QByteArray exportBackup() const;
+    // The archive's bytes; empty, with the reason in `error`, when any table
+    // cannot be read or the archive cannot be built. A backup missing a table
+    // would look complete and restore as an empty register.
+    QByteArray exportBackup(QString *error = nullptr) const;
+    // Exports and writes the archive to `path` through a temporary file, so a
+    // failed write never leaves half an archive or replaces a good one.
+    WriteResult exportBackupTo(const QString &path) const;
+    // Where the copy taken before a restore that replaces rows goes: next to
+    // the database, named after the moment.
+    QString safetyBackupPath(const QDateTime &now) const;
     BackupImportResult importBackup(const QByteArray &zipBytes, BackupImportMode mode);
 
     static QString modeLabel(BackupImportMode mode);

@@ -24,7 +24,7 @@ QString ImportMapping::createChoiceName(const QifSourceAccount &source)
 
 QString ImportMapping::newAccountName(const QifSourceAccount &source)
 {
-    if (source.key == source.displayName)
+    if (!source.noHeader || source.key == source.displayName)
         return source.displayName;
     QString name = source.key.mid(source.key.lastIndexOf(u'/') + 1);
     const qsizetype dot = name.indexOf(u'.');
@@ -39,6 +39,8 @@ Account ImportMapping::newAccount(const QifSourceAccount &source)
     account.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     account.name = newAccountName(source);
     account.account_type = source.suggestedType;
+    if (!source.currency.isEmpty())
+        account.currency = currencyFromString(source.currency);
     account.created_at = QDateTime::currentDateTimeUtc();
     account.updated_at = account.created_at;
     return account;

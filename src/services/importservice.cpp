@@ -1,6 +1,7 @@
 #include "importservice.h"
 
 #include "app/money.h"
+#include "ofxreader.h"
 #include "qifparser.h"
 #include "storage/accountrepository.h"
 #include "storage/bulkwriter.h"
@@ -608,14 +609,17 @@ bool readCsvRows(const QString &path, const std::function<void(QStringList &)> &
 
 } // namespace
 
-// One run of importQif. The files are read twice and no record is kept
+// One run of importQif or importOfx. The files are read twice and no record is kept
 // between the readings: the first pass predicts duplicates and pairs
 // transfers, keeping only what the pairing needs, the second writes.
 class ImportService::QifBatch final
 {
 public:
-    QifBatch(ImportService *service, const QHash<QString, QString> &mapping, const QList<Account> &newAccounts)
+    // `ofx`: the files are OFX or QFX downloads, read through OfxReader.
+    QifBatch(ImportService *service, const QHash<QString, QString> &mapping, const QList<Account> &newAccounts,
+             bool ofx = false)
         : m_service(service)
+        , m_ofx(ofx)
     {
         for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
             m_mapping.insert(it.key().toLower(), it.value());
@@ -644,6 +648,7 @@ private:
         int index = -1;
         QDate date;
         qint64 amount = 0; // as written, in cents
+        QString id;        // fixed by the bank's transaction id, else empty
         QString source;
         QString transfer;
         QString target;
@@ -673,6 +678,7 @@ private:
     void collect(const QStringList &paths);
     void pairTransfers();
     AccountContext &context(const QString &accountId);
+    QSet<QString> &takenIds(const QString &accountId);
     QByteArray keyOf(const WorkItem &item);
     bool importItem(WorkItem &item, int index);
     bool unlinkPartner(int partnerIndex);
@@ -680,6 +686,7 @@ private:
     void abort(const QString &reason);
 
     ImportService *m_service;
+    bool m_ofx = false;
     QHash<QString, QString> m_mapping;
     QHash<QString, Account> m_newAccounts; // not created yet
     QStringList m_createdAccounts;
@@ -688,10 +695,13 @@ private:
     QList<Pairable> m_pairables;
     QHash<int, Paired> m_paired;
     QList<FileStamp> m_files;
+    QString m_unreadable; // a file the first pass could not read, when that is fatal
     QList<QifCategoryEntry> m_categoryEntries;
     std::map<QString, AccountContext> m_contexts; // stable references while growing
     KeySet m_keys;              // of the stored rows and of the rows the batch will write
     QSet<QByteArray> m_failedKeys; // predicted as written, but their insert failed
+    QHash<QString, QSet<QString>> m_takenIds; // by account, for rows with a fixed id
+    QSet<QString> m_failedIds;                // fixed ids whose insert failed
     QSet<QString> m_touchedAccounts;
     std::optional<CategoryResolver> m_categories;
     std::optional<BulkWriter> m_writer;
@@ -703,6 +713,21 @@ private:
 bool ImportService::QifBatch::readFile(const QString &path, const std::function<void(QifRecord &)> &onRecord,
                                        QifParseResult *counts, FileStamp *stamp)
 {
+    if (m_ofx) {
+        // libofx reads the whole file; its records are handed over as QIF's.
+        const QFileInfo info(path);
+        stamp->path = path;
+        stamp->size = info.size();
+        stamp->modified = info.lastModified();
+        OfxReadResult read = OfxReader::read(path);
+        if (!read.error.isEmpty())
+            return false;
+        for (QifRecord &record : read.parsed.records)
+            onRecord(record);
+        read.parsed.records.clear();
+        *counts = std::move(read.parsed);
+        return true;
+    }
     ChunkedText text;
     if (!text.open(path))
         return false;
@@ -727,6 +752,8 @@ ImportService::QifBatch::WorkItem ImportService::QifBatch::workItem(QifRecord &r
     item.record = std::move(record);
     if (item.target.isEmpty())
         return item;
+    if (!item.record.fitId.isEmpty())
+        item.id = ImportService::ofxTransactionId(item.target, item.record.fitId);
     const AccountContext &ctx = context(item.target);
     const QifRecord &r = item.record;
     item.amount = qifAmountFor(ctx.currency, r.amount, r.amountText);
@@ -767,18 +794,33 @@ void ImportService::QifBatch::collect(const QStringList &paths)
             bool duplicate = false;
             if (!item.target.isEmpty()) {
                 const QByteArray key = keyOf(item);
-                duplicate = m_keys.contains(key);
-                if (!duplicate)
-                    m_keys.insert(key);
+                if (!item.id.isEmpty()) {
+                    // The bank's id decides: equal-looking rows with their own
+                    // ids are both real.
+                    QSet<QString> &ids = takenIds(item.target);
+                    duplicate = ids.contains(item.id);
+                    ids.insert(item.id);
+                    if (!duplicate)
+                        m_keys.insert(key);
+                } else {
+                    duplicate = m_keys.contains(key);
+                    if (!duplicate)
+                        m_keys.insert(key);
+                }
             }
             m_expectedDuplicate.push_back(duplicate);
             const QifRecord &r = item.record;
             if (!r.transferAccount.isEmpty() && !r.sourceAccount.isEmpty() && !item.target.isEmpty()
                 && !item.selfTransfer && !duplicate)
-                m_pairables.append({index, r.date, r.amount, r.sourceAccount, r.transferAccount, item.target, r.memo});
+                m_pairables.append({index, r.date, r.amount, item.id, r.sourceAccount, r.transferAccount,
+                                    item.target, r.memo});
         }, &counts, &stamp);
-        if (!read)
+        if (!read) {
+            // An OFX file was readable when it was checked a moment ago.
+            if (m_ofx)
+                m_unreadable = path;
             continue;
+        }
         m_files.append(stamp);
         m_result.unparseable += counts.unparseable;
         m_result.metadata += counts.metadata;
@@ -801,6 +843,23 @@ AccountContext &ImportService::QifBatch::context(const QString &accountId)
         it = m_contexts.emplace(accountId, std::move(loaded)).first;
     }
     return it->second;
+}
+
+// Every id the account has ever used, deleted rows included: a downloaded
+// transaction the person deleted is not brought back by the next download.
+QSet<QString> &ImportService::QifBatch::takenIds(const QString &accountId)
+{
+    auto it = m_takenIds.find(accountId);
+    if (it == m_takenIds.end()) {
+        it = m_takenIds.insert(accountId, {});
+        QSqlQuery q(connection());
+        q.setForwardOnly(true);
+        if (SqlCodec::exec(q, u"SELECT id FROM transactions WHERE account_id = ?"_s, {accountId})) {
+            while (q.next())
+                it->insert(q.value(0).toString());
+        }
+    }
+    return *it;
 }
 
 void ImportService::QifBatch::pairTransfers()
@@ -849,8 +908,8 @@ void ImportService::QifBatch::pairTransfers()
     for (const Pairable &item : std::as_const(m_pairables)) {
         if (item.partner < 0)
             continue;
-        m_paired.insert(item.index, {m_pairables.at(item.partner).index, newId(), item.target, item.transfer,
-                                     item.memo, false});
+        m_paired.insert(item.index, {m_pairables.at(item.partner).index, item.id.isEmpty() ? newId() : item.id,
+                                     item.target, item.transfer, item.memo, false});
     }
     m_pairables.clear();
 }
@@ -910,7 +969,8 @@ bool ImportService::QifBatch::importItem(WorkItem &item, int index)
     // Stored rows and earlier rows of the batch make duplicates; a row whose
     // insert failed was never stored.
     const QByteArray key = keyOf(item);
-    if (item.expectedDuplicate && !m_failedKeys.contains(key)) {
+    const bool fixedId = !r.fitId.isEmpty();
+    if (item.expectedDuplicate && !(fixedId ? m_failedIds.contains(item.id) : m_failedKeys.contains(key))) {
         ++m_result.duplicates;
         if (item.partner >= 0 && item.partner < index && m_paired.value(item.partner).inserted
             && !unlinkPartner(item.partner)) {
@@ -987,6 +1047,8 @@ bool ImportService::QifBatch::importItem(WorkItem &item, int index)
                              << t.amount << "account" << t.account_id;
         ++m_result.databaseErrors;
         m_failedKeys.insert(key);
+        if (fixedId)
+            m_failedIds.insert(t.id);
         if (partnerUsable && partner < index) {
             if (!unlinkPartner(partner)) {
                 abort(u"failed to unlink the partner of a failed insert"_s);
@@ -996,6 +1058,8 @@ bool ImportService::QifBatch::importItem(WorkItem &item, int index)
         return true;
     }
     m_failedKeys.remove(key);
+    if (fixedId)
+        m_failedIds.remove(t.id);
     if (item.partner >= 0)
         m_paired[index].inserted = true;
     m_touchedAccounts.insert(item.target);
@@ -1045,6 +1109,11 @@ bool ImportService::QifBatch::importItem(WorkItem &item, int index)
 ImportResult ImportService::QifBatch::run(const QStringList &paths)
 {
     collect(paths);
+    if (!m_unreadable.isEmpty()) {
+        m_result.failed = true;
+        m_result.error = ImportService::tr("A file changed while it was imported: %1").arg(m_unreadable);
+        return m_result;
+    }
     pairTransfers();
     m_categories.emplace(m_service->m_categories);
 
@@ -1098,7 +1167,7 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
             if (const auto paired = m_paired.constFind(i); paired != m_paired.cend()) {
                 item.id = paired->id;
                 item.partner = paired->partner;
-            } else {
+            } else if (item.id.isEmpty()) {
                 item.id = newId();
             }
             if (!importItem(item, i))
@@ -1245,6 +1314,130 @@ ImportResult ImportService::importQif(const QStringList &paths, const QHash<QStr
     const auto done = qScopeGuard([this] { m_running = false; });
     QifBatch batch(this, mapping, newAccounts);
     return batch.run(paths);
+}
+
+QString ImportService::ofxTransactionId(const QString &accountId, const QString &fitId)
+{
+    static const QUuid ns = QUuid::fromString(u"{3c1f6e52-8d0b-4a57-9f3e-52b1c07d94a8}");
+    return QUuid::createUuidV5(ns, QString(accountId + u':' + fitId).toUtf8()).toString(QUuid::WithoutBraces);
+}
+
+QifAnalysis ImportService::analyzeOfxFiles(const QStringList &paths)
+{
+    QifAnalysis analysis;
+    QSet<QString> listed;
+    for (const QString &path : paths) {
+        const OfxReadResult read = OfxReader::read(path);
+        if (!read.error.isEmpty()) {
+            analysis.error = read.error;
+            analysis.accounts.clear();
+            analysis.totalRecords = 0;
+            return analysis;
+        }
+        for (const OfxStatement &statement : read.statements) {
+            if (statement.investment)
+                continue;
+            analysis.totalRecords += statement.records;
+            if (listed.contains(statement.key.toLower()))
+                continue;
+            listed.insert(statement.key.toLower());
+            QifSourceAccount source;
+            source.key = statement.key;
+            source.displayName = statement.displayName;
+            source.suggestedType = statement.type;
+            source.currency = statement.currency;
+            analysis.accounts.append(source);
+        }
+        serviceEvents();
+    }
+    return analysis;
+}
+
+ImportResult ImportService::importOfx(const QStringList &paths, const QHash<QString, QString> &mapping,
+                                     const QList<Account> &newAccounts)
+{
+    ImportResult result;
+    if (m_running) {
+        qWarning().noquote() << "OFX import: another import is still running";
+        result.failed = true;
+        return result;
+    }
+    QHash<QString, QString> targets; // by lower-cased source key
+    for (auto it = mapping.cbegin(); it != mapping.cend(); ++it)
+        targets.insert(it.key().toLower(), it.value());
+    const auto accountOf = [&](const QString &id) -> std::optional<Account> {
+        for (const Account &account : newAccounts) {
+            if (account.id == id)
+                return account;
+        }
+        return m_accounts ? m_accounts->findById(id) : std::nullopt;
+    };
+
+    // Every file is checked before the first row is written; the records
+    // themselves are read again by the batch, which keeps none of them.
+    QList<OfxStatement> statements; // once per account, the latest balance
+    for (const QString &path : paths) {
+        OfxReadResult read = OfxReader::read(path);
+        if (!read.error.isEmpty()) {
+            result.failed = true;
+            result.error = read.error;
+            return result;
+        }
+        result.investmentSkipped += read.investmentRecords;
+        for (const OfxStatement &statement : std::as_const(read.statements)) {
+            const QString target = targets.value(statement.key.toLower());
+            if (statement.investment || target.isEmpty())
+                continue;
+            const auto account = accountOf(target);
+            if (!account) {
+                result.failed = true;
+                result.error = tr("The account chosen for %1 no longer exists.").arg(statement.displayName);
+                return result;
+            }
+            if (currencyToString(currencyFromString(statement.currency)) != statement.currency) {
+                result.failed = true;
+                result.error = statement.currency.isEmpty()
+                    ? tr("The statement of %1 names no currency.").arg(statement.displayName)
+                    : tr("The statement of %1 is in %2, a currency no account here can keep.")
+                          .arg(statement.displayName, statement.currency);
+                return result;
+            }
+            if (currencyFromString(statement.currency) != account->currency) {
+                result.failed = true;
+                result.error = tr("The statement of %1 is in %2, but the account \"%3\" keeps %4.")
+                                   .arg(statement.displayName, statement.currency, account->name,
+                                        currencyToString(account->currency));
+                return result;
+            }
+            const auto same = std::find_if(statements.begin(), statements.end(),
+                                           [&](const OfxStatement &s) { return s.key == statement.key; });
+            if (same == statements.end())
+                statements.append(statement);
+            else if (statement.hasLedgerBalance && (!same->hasLedgerBalance || statement.ledgerDate >= same->ledgerDate))
+                *same = statement;
+        }
+    }
+
+    m_running = true;
+    m_cancelRequested = false;
+    const auto done = qScopeGuard([this] { m_running = false; });
+    QifBatch batch(this, mapping, newAccounts, true);
+    const int investment = result.investmentSkipped;
+    result = batch.run(paths);
+    result.investmentSkipped = investment;
+    if (result.failed)
+        return result;
+
+    const QHash<QString, qint64> balances = m_transactions->accountBalances();
+    for (const OfxStatement &statement : std::as_const(statements)) {
+        const QString target = targets.value(statement.key.toLower());
+        const auto account = m_accounts ? m_accounts->findById(target) : std::nullopt;
+        if (!statement.hasLedgerBalance || !account)
+            continue;
+        result.statementBalances.append({account->name, account->currency, statement.ledgerBalance,
+                                         statement.ledgerDate, balances.value(target)});
+    }
+    return result;
 }
 
 

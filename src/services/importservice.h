@@ -6,6 +6,7 @@
 #include "storage/account.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -19,7 +20,18 @@ class CategoryRepository;
 class SplitLineRepository;
 class TransactionRepository;
 
-// The counters of one QIF or CSV import.
+// A bank statement's closing balance (OFX LEDGERBAL) beside the balance of
+// the account it was imported into.
+struct StatementBalance
+{
+    QString accountName;
+    Currency currency = Currency::USD;
+    qint64 statementBalance = 0;
+    QDate date;
+    qint64 accountBalance = 0; // after the import
+};
+
+// The counters of one QIF, OFX or CSV import.
 struct ImportResult
 {
     int imported = 0;
@@ -34,6 +46,8 @@ struct ImportResult
     bool failed = false;   // rolled back: nothing of the import was kept
     bool cancelled = false; // failed because the person cancelled it
     QString error;         // why it failed, when known
+    int investmentSkipped = 0; // OFX transactions of brokerage accounts
+    QList<StatementBalance> statementBalances;
 };
 
 // Adds the transactions of QIF and CSV files to local accounts, all of one
@@ -56,6 +70,17 @@ public:
     ImportResult importQif(const QStringList &paths, const QHash<QString, QString> &mapping,
                            const QList<Account> &newAccounts = {});
     ImportResult importCsv(const QString &path, const QString &accountId, const CsvColumnMapping &mapping);
+
+    // OFX and QFX downloads: one source per bank or card account, keyed by
+    // the bank's account id, mapped as for QIF. A file that cannot be read,
+    // or a statement whose currency is not its account's, fails the whole
+    // import before anything is written.
+    QifAnalysis analyzeOfxFiles(const QStringList &paths);
+    ImportResult importOfx(const QStringList &paths, const QHash<QString, QString> &mapping,
+                           const QList<Account> &newAccounts = {});
+    // The id of a downloaded transaction: the same account and FITID always
+    // give the same row, so a repeated download adds nothing.
+    static QString ofxTransactionId(const QString &accountId, const QString &fitId);
 
     // Reads a QIF file; nothing when it cannot be opened. With `onRecord` the
     // records are handed to it one by one instead of being kept.

@@ -1,8 +1,10 @@
 #include "importsummary.h"
 
+#include "app/money.h"
 #include "importservice.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 // The import window owns these texts: translating under its name lets the
 // window and the command-line tool share one catalogue entry.
@@ -59,6 +61,20 @@ QStringList ImportSummary::lines(const ImportResult &result)
     if (result.databaseErrors > 0) {
         out << QCoreApplication::translate("ImportScreen", "%n record(s) skipped (database error — see log)",
                                            nullptr, result.databaseErrors);
+    }
+    if (result.investmentSkipped > 0) {
+        out << QCoreApplication::translate("ImportScreen", "%n record(s) skipped (investment account)", nullptr,
+                                           result.investmentSkipped);
+    }
+    for (const StatementBalance &balance : result.statementBalances) {
+        out << QCoreApplication::translate("ImportScreen", "%1: statement balance %2 on %3, account balance %4")
+                   .arg(balance.accountName, formatMoney(balance.statementBalance, balance.currency),
+                        QLocale().toString(balance.date, QLocale::ShortFormat),
+                        formatMoney(balance.accountBalance, balance.currency));
+        if (balance.accountBalance != balance.statementBalance) {
+            out << QCoreApplication::translate("ImportScreen", "  (they differ by %1)")
+                       .arg(formatMoney(balance.accountBalance - balance.statementBalance, balance.currency));
+        }
     }
     return out;
 }

@@ -30,4 +30,5 @@ struct QifRecord
     bool reconciled = false;
     QList<QifSplit> splits;
     QString sourceAccount;   // the enclosing "!Account" block, empty if none
+    QString fitId;           // the bank's own id of the transaction (OFX), which decides duplicates
 };

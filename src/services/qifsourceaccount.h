@@ -13,6 +13,7 @@ struct QifSourceAccount
     QString displayName;
     bool noHeader = false;
     AccountType suggestedType = AccountType::Checking;
+    QString currency;     // the statement's ISO code (OFX); empty for QIF
 };
 
 struct QifAnalysis
@@ -20,4 +21,5 @@ struct QifAnalysis
     QList<QifSourceAccount> accounts;
     QStringList transferTargets; // "[Account]" names of the records, once each ignoring case
     int totalRecords = 0;
+    QString error; // a file that cannot be imported at all (OFX)
 };

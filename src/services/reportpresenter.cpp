@@ -220,19 +220,38 @@ ReportTable ReportPresenter::accountSummary(const QList<AccountSummaryRow> &rows
 
 ReportTable ReportPresenter::transactions(const QList<TransactionListRow> &rows) const
 {
+    ReportTable table = transactionsHeader(mixesCurrencies(rows));
+    table.rows = transactionCells(rows, table.headers.size() > 6);
+    return table;
+}
+
+ReportTable ReportPresenter::transactionsHeader(bool withCurrency) const
+{
     ReportTable table;
     table.title = tabTitle(TransactionsTab);
     table.headers = {tr("Date"), tr("Account"), tr("Payee"), tr("Category"), tr("Memo"), tr("Amount")};
     table.amountColumns = {5};
-    table.rows.reserve(rows.size());
+    if (withCurrency) {
+        table.headers.insert(1, tr("Currency"));
+        table.amountColumns = {6};
+    }
+    return table;
+}
+
+QList<QStringList> ReportPresenter::transactionCells(const QList<TransactionListRow> &rows, bool withCurrency) const
+{
+    QList<QStringList> cells;
+    cells.reserve(rows.size());
     const QLocale locale;
     const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
     for (const TransactionListRow &row : rows) {
-        table.rows.append({locale.toString(row.date, dateFormat), row.accountName, row.payee, row.categoryName,
-                           row.memo, money(row.amount, row.currency)});
+        QStringList line{locale.toString(row.date, dateFormat), row.accountName, row.payee, row.categoryName,
+                         row.memo, money(row.amount, row.currency)};
+        if (withCurrency)
+            line.insert(1, currencyToString(row.currency));
+        cells.append(line);
     }
-    addCurrencyColumn(table, rows);
-    return table;
+    return cells;
 }
 
 QList<ReportTable> ReportPresenter::runAll(const ReportService &service, const ReportFilter &filter,

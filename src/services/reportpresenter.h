@@ -45,6 +45,10 @@ public:
     ReportTable yearOverYear(const QList<YearOverYearRow> &rows) const;
     ReportTable accountSummary(const QList<AccountSummaryRow> &rows) const;
     ReportTable transactions(const QList<TransactionListRow> &rows) const;
+    // The Transactions tab in pages: its columns (a currency column when the
+    // accounts in it differ), then the cells of each page.
+    ReportTable transactionsHeader(bool withCurrency) const;
+    QList<QStringList> transactionCells(const QList<TransactionListRow> &rows, bool withCurrency) const;
 
     // All eight tabs in tab order: the period filter for every report but
     // Year-over-Year, which compares the two periods of `comparison`.

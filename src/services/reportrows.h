@@ -80,6 +80,7 @@ struct TransactionListRow
     QString memo;
     qint64 amount = 0;
     Currency currency = Currency::USD;
+    QString id; // with date and payee, where the next page starts
 };
 
 // One account's balance at the start of a period and at the end of each of

@@ -363,9 +363,21 @@ QList<AccountBalanceSeries> ReportService::accountBalances(const QDate &from, co
 QList<TransactionListRow> ReportService::transactionList(const ReportFilter &filter,
                                                          const QString &categoryId) const
 {
+    return transactionRows(filter, categoryId, nullptr, -1);
+}
+
+QList<TransactionListRow> ReportService::transactionListPage(const ReportFilter &filter,
+                                                             const TransactionListRow *after, int limit) const
+{
+    return transactionRows(filter, QString(), after, limit);
+}
+
+QList<TransactionListRow> ReportService::transactionRows(const ReportFilter &filter, const QString &categoryId,
+                                                         const TransactionListRow *after, int limit) const
+{
     QString sql = u"SELECT t.date, a.name AS account_name, t.payee, "
                   "       COALESCE(c.name, '') AS category_name, "
-                  "       COALESCE(t.memo, ''), t.amount, COALESCE(a.currency, 'USD') FROM transactions t "
+                  "       COALESCE(t.memo, ''), t.amount, COALESCE(a.currency, 'USD'), t.id FROM transactions t "
                   "LEFT JOIN accounts a ON t.account_id = a.id "
                   "LEFT JOIN categories c ON t.category_id = c.id "
                   "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s;
@@ -374,7 +386,16 @@ QList<TransactionListRow> ReportService::transactionList(const ReportFilter &fil
         sql += u" AND t.category_id = ?"_s;
         values << categoryId;
     }
-    sql += u" ORDER BY t.date, t.payee"_s;
+    if (after) {
+        // The plain date bound lets the date index start the scan there.
+        sql += u" AND t.date >= ? AND (t.date, t.payee, t.id) > (?, ?, ?)"_s;
+        const QString date = SqlCodec::dateText(after->date);
+        values << date << date << after->payee << after->id;
+    }
+    // The id breaks ties, so pages neither repeat nor skip rows.
+    sql += u" ORDER BY t.date, t.payee, t.id"_s;
+    if (limit >= 0)
+        sql += u" LIMIT %1"_s.arg(limit);
 
     QList<TransactionListRow> rows;
     QSqlQuery q(m_database->connection());
@@ -382,9 +403,26 @@ QList<TransactionListRow> ReportService::transactionList(const ReportFilter &fil
         return rows;
     while (q.next()) {
         rows.append({SqlCodec::toDate(q.value(0)), q.value(1).toString(), q.value(2).toString(),
-                     q.value(3).toString(), q.value(4).toString(), q.value(5).toLongLong(), currencyOf(q.value(6))});
+                     q.value(3).toString(), q.value(4).toString(), q.value(5).toLongLong(), currencyOf(q.value(6)),
+                     q.value(7).toString()});
     }
     return rows;
+}
+
+QList<Currency> ReportService::transactionListCurrencies(const ReportFilter &filter) const
+{
+    QString inner = u"SELECT 1 FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL "
+                    "AND t.date >= ? AND t.date <= ?"_s;
+    const QVariantList values = dateAndAccount(filter, inner);
+    const QString sql = u"SELECT DISTINCT COALESCE(a.currency, 'USD') FROM accounts a WHERE EXISTS (%1) "
+                        "ORDER BY 1"_s.arg(inner);
+    QList<Currency> currencies;
+    QSqlQuery q(m_database->connection());
+    if (!run(q, sql, values, "ReportService::transactionListCurrencies failed:"))
+        return currencies;
+    while (q.next())
+        currencies.append(currencyOf(q.value(0)));
+    return currencies;
 }
 
 QString ReportService::toCsv(const QStringList &headers, const QList<QStringList> &rows)

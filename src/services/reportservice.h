@@ -37,12 +37,20 @@ public:
     QList<AccountBalanceSeries> accountBalances(const QDate &from, const QDate &to) const;
     QList<TransactionListRow> transactionList(const ReportFilter &filter,
                                               const QString &categoryId = QString()) const;
+    // The same list a page at a time, after the given row (from the start
+    // when null), so a window shows the first rows of a large register at once.
+    QList<TransactionListRow> transactionListPage(const ReportFilter &filter, const TransactionListRow *after,
+                                                  int limit) const;
+    // The currencies of the accounts with transactions in the filter's period.
+    QList<Currency> transactionListCurrencies(const ReportFilter &filter) const;
 
     // Every field quoted, embedded quotes doubled, each row ended by a line
     // feed; text that a spreadsheet would run as a formula gets a leading '.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
 private:
+    QList<TransactionListRow> transactionRows(const ReportFilter &filter, const QString &categoryId,
+                                              const TransactionListRow *after, int limit) const;
     struct CategoryKey
     {
         QString currency;

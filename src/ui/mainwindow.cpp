@@ -16,6 +16,7 @@
 #include "screens/importscreen.h"
 #include "screens/reportsscreen.h"
 #include "screens/searchscreen.h"
+#include "screens/settingsscreen.h"
 #include "services/accountworkflowservice.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
@@ -27,6 +28,9 @@
 #include "storage/transactionrepository.h"
 #include "updateentrypoints.h"
 #include "welcomescreen.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "screens/accountscreen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,7 +73,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     , m_state(state)
 {
     setWindowTitle(tr("Velmora Penwick"));
-    setAcceptDrops(true); // a dropped .qif or .csv file opens the import window
+    setAcceptDrops(true); // a dropped .qif, .ofx, .qfx or .csv file opens the import window
 
     QSettings settings;
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
@@ -131,7 +135,16 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::scheduleAccountsRefresh);
     connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
-    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::signInRequested);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::startSignIn);
+    if (VelmAccount::Client *client = m_state->accountClient()) {
+        VelmAccount::AuthClient *auth = client->authClient();
+        connect(auth, &VelmAccount::AuthClient::stateChanged, this, &MainWindow::updateAuthUI);
+        connect(auth, &VelmAccount::AuthClient::loginSucceeded, this,
+                [this] { m_statusBar->showMessage(tr("Signed in successfully"), kShortMessageMs); });
+        connect(auth, &VelmAccount::AuthClient::loginFailed, this, [this](const QString &error) {
+            m_statusBar->showMessage(tr("Sign-in failed: %1").arg(error), kLongMessageMs);
+        });
+    }
     if (ThemeManager *theme = m_state->themeManager())
         connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyThemeColors);
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this,
@@ -256,6 +269,18 @@ void MainWindow::showReportsWindow()
     m_reportsScreen->refresh();
 }
 
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settingsScreen) {
+        m_settingsScreen = new SettingsScreen(m_state, this);
+        m_settingsScreen->setObjectName(u"settingsScreen"_s);
+        m_settingsScreen->hide();
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+    }
+    presentToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
+    m_settingsScreen->refresh();
+}
+
 void MainWindow::showImportWindow()
 {
     if (!m_importScreen) {
@@ -273,7 +298,7 @@ void MainWindow::showImportWindow()
 bool MainWindow::isImportable(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return !path.isEmpty() && (suffix == u"qif" || suffix == u"csv");
+    return !path.isEmpty() && (suffix == u"qif" || suffix == u"csv" || suffix == u"ofx" || suffix == u"qfx");
 }
 
 QStringList MainWindow::importableFiles(const QMimeData *mime)
@@ -299,7 +324,7 @@ void MainWindow::openFiles(const QStringList &paths)
     }
     if (importable.isEmpty()) {
         if (!paths.isEmpty())
-            m_statusBar->showStatusMessage(tr("Only QIF and CSV files can be imported."), kLongMessageMs);
+            m_statusBar->showStatusMessage(tr("Only QIF, OFX, QFX and CSV files can be imported."), kLongMessageMs);
         return;
     }
     showImportWindow();
@@ -560,6 +585,10 @@ void MainWindow::setupMenuBar()
     QAction *import = file->addAction(tr("&Import..."), this, &MainWindow::showImportWindow);
     import->setShortcut(QKeySequence(u"Ctrl+I"_s));
     file->addSeparator();
+    m_velmoraAccountAction = file->addAction(tr("Velmora &Account..."), this, [this] { showVelmoraAccountScreen(0); });
+    file->addSeparator();
+    m_signOutAction = file->addAction(tr("Sign &Out"), this, &MainWindow::signOut);
+    file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
@@ -567,6 +596,10 @@ void MainWindow::setupMenuBar()
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     QAction *find = edit->addAction(tr("&Find..."), this, &MainWindow::showSearchWindow);
     find->setShortcut(QKeySequence::Find);
+    edit->addSeparator();
+    QAction *preferences = edit->addAction(tr("&Preferences..."), this, &MainWindow::showSettingsWindow);
+    preferences->setShortcut(QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole);
 
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     account->addAction(tr("&Edit..."), this, &MainWindow::showEditAccountDialog);
@@ -603,8 +636,57 @@ void MainWindow::setupMenuBar()
 
 void MainWindow::updateAuthUI()
 {
-    if (!isSignedIn())
+    const bool signedIn = isSignedIn();
+    m_signOutAction->setVisible(signedIn);
+    m_velmoraAccountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
+    if (!signedIn) {
         m_statusBar->setSyncText(tr("Not signed in"));
+        // Nothing of a signed-out account stays on screen.
+        if (m_velmoraAccountScreen)
+            m_velmoraAccountScreen->hide();
+        return;
+    }
+    m_statusBar->setSyncText(QString());
+    const int page = m_pages->currentIndex();
+    if (page == WelcomePage || page == ReservedPage) {
+        if (!m_state->currentAccountId().isEmpty())
+            selectAccount(m_state->currentAccountId());
+        else
+            m_pages->setCurrentIndex(EmptyStatePage);
+    }
+}
+
+void MainWindow::startSignIn()
+{
+    if (VelmAccount::Client *client = m_state->accountClient())
+        client->authClient()->login();
+}
+
+void MainWindow::signOut()
+{
+    if (VelmAccount::Client *client = m_state->accountClient())
+        client->authClient()->logout();
+}
+
+void MainWindow::showVelmoraAccountScreen(int page)
+{
+    if (!isSignedIn()) {
+        startSignIn();
+        return;
+    }
+    if (!m_velmoraAccountScreen) {
+        m_velmoraAccountScreen = new VelmAccount::AccountScreen(m_state->accountClient(), this);
+        m_velmoraAccountScreen->hide();
+        connect(m_velmoraAccountScreen, &VelmAccount::AccountScreen::logoutRequested, this, &MainWindow::signOut);
+    }
+    presentToolWindow(m_velmoraAccountScreen, tr("Velmora Account"), QSize(600, 550));
+    m_velmoraAccountScreen->setPage(page);
+    m_velmoraAccountScreen->refreshAll();
+}
+
+void MainWindow::showVelmoraAccountScreen()
+{
+    showVelmoraAccountScreen(0);
 }
 
 QWidget *MainWindow::createEmptyStatePage()
@@ -887,6 +969,5 @@ void MainWindow::clearSampleData()
 
 bool MainWindow::isSignedIn() const
 {
-    // Nobody can be signed in before the account client exists.
-    return false;
+    return m_state->accountClient() && m_state->accountClient()->isAuthenticated();
 }

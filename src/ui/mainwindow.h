@@ -20,11 +20,16 @@ class ReconciliationHistoryScreen;
 class ReconciliationScreen;
 class RecurringScreen;
 class SearchScreen;
+class SettingsScreen;
 class RegisterScreen;
 class ReportsScreen;
 class ImportScreen;
 class StatusBar;
 class WelcomeScreen;
+
+namespace VelmAccount {
+class AccountScreen;
+}
 
 // The application's only top-level window: the account sidebar, the page
 // stack with the register, the menus, and the account workflows that touch
@@ -50,6 +55,7 @@ public slots:
     void showRecurringWindow();
     void showSearchWindow();
     void showCategoriesWindow();
+    void showSettingsWindow();
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
@@ -62,10 +68,10 @@ public slots:
     void onAccountContextMenu(const QPoint &pos);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
-
-signals:
-    // The welcome page's sign-in button; the account client answers it.
-    void signInRequested();
+    // The online account's window on `page`; starts the browser sign-in for
+    // a user who is not signed in.
+    void showVelmoraAccountScreen(int page);
+    void showVelmoraAccountScreen();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -96,6 +102,8 @@ private:
     void loadSampleData();
     void clearSampleData();
     bool isSignedIn() const;
+    void startSignIn();
+    void signOut();
 
     AppState *m_state;
     AccountSidebar *m_sidebar = nullptr;
@@ -109,9 +117,13 @@ private:
     SearchScreen *m_searchScreen = nullptr;
     ReportsScreen *m_reportsScreen = nullptr;
     ImportScreen *m_importScreen = nullptr;
+    SettingsScreen *m_settingsScreen = nullptr;
     CategoriesScreen *m_categoriesScreen = nullptr;
     PayeeScreen *m_payeeScreen = nullptr;
     ReconciliationHistoryScreen *m_historyScreen = nullptr;
+    VelmAccount::AccountScreen *m_velmoraAccountScreen = nullptr;
+    QAction *m_velmoraAccountAction = nullptr;
+    QAction *m_signOutAction = nullptr;
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliations; // one window per account
     QList<QShortcut *> m_accountShortcuts;
     bool m_accountsRefreshPending = false;

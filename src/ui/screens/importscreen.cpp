@@ -67,13 +67,17 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     m_csv->setObjectName(u"csvFormat"_s);
     m_qif = new QRadioButton(tr("QIF"), form);
     m_qif->setObjectName(u"qifFormat"_s);
+    m_ofx = new QRadioButton(tr("OFX / QFX"), form);
+    m_ofx->setObjectName(u"ofxFormat"_s);
     auto *formats = new QHBoxLayout;
     formats->addWidget(m_csv);
     formats->addWidget(m_qif);
+    formats->addWidget(m_ofx);
     formats->addStretch();
     auto *formatGroup = new QButtonGroup(this);
     formatGroup->addButton(m_csv);
     formatGroup->addButton(m_qif);
+    formatGroup->addButton(m_ofx);
     auto *formatLabel = new QLabel(tr("&Format:"), form);
     formatLabel->setBuddy(m_csv);
     fields->addRow(formatLabel, formats);
@@ -122,11 +126,9 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
 
     m_qifGroup = new QGroupBox(tr("QIF source accounts:"), form);
     auto *qifLayout = new QVBoxLayout(m_qifGroup);
-    auto *explain = new QLabel(tr("Choose where each Quicken account should be imported. Accounts mapped across the "
-                                  "selected files will have their transfers linked automatically."),
-                               m_qifGroup);
-    explain->setWordWrap(true);
-    qifLayout->addWidget(explain);
+    m_mappingHint = new QLabel(m_qifGroup);
+    m_mappingHint->setWordWrap(true);
+    qifLayout->addWidget(m_mappingHint);
     m_mappingForm = new QFormLayout;
     qifLayout->addLayout(m_mappingForm);
     layout->addWidget(m_qifGroup);
@@ -159,6 +161,7 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     m_pages->addWidget(result);
 
     connect(m_csv, &QRadioButton::toggled, this, &ImportScreen::onFormatChanged);
+    connect(m_ofx, &QRadioButton::toggled, this, &ImportScreen::onFormatChanged);
     connect(browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
     connect(m_importButton, &QPushButton::clicked, this, &ImportScreen::runImport);
     connect(done, &QPushButton::clicked, this, &ImportScreen::finish);
@@ -169,6 +172,11 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
 bool ImportScreen::isQifMode() const
 {
     return m_qif->isChecked();
+}
+
+bool ImportScreen::isOfxMode() const
+{
+    return m_ofx->isChecked();
 }
 
 QString ImportScreen::summaryText() const
@@ -217,13 +225,28 @@ void ImportScreen::reset()
 
 void ImportScreen::onFormatChanged()
 {
-    const bool qif = isQifMode();
+    const bool qif = isMappingMode();
     m_csvGroup->setVisible(!qif);
     m_preview->setVisible(!qif);
     m_accountLabel->setVisible(!qif);
     m_account->setVisible(!qif);
-    if (!qif)
+    // Files analysed as QIF are no OFX download, nor the other way round.
+    if (!qif || (!m_qifPaths.isEmpty() && m_pathsAreOfx != isOfxMode()))
         clearMappingRows();
+    if (qif && !m_qifPaths.isEmpty() && m_pathsAreOfx != isOfxMode()) {
+        m_qifPaths.clear();
+        m_fileLabel->setText(tr("No file selected"));
+        m_fileLabel->setToolTip(QString());
+    }
+    if (isOfxMode()) {
+        m_qifGroup->setTitle(tr("Statement accounts:"));
+        m_mappingHint->setText(tr("Choose where each bank or card account of the download should be imported. "
+                                  "Transactions already imported from an earlier download are skipped."));
+    } else {
+        m_qifGroup->setTitle(tr("QIF source accounts:"));
+        m_mappingHint->setText(tr("Choose where each Quicken account should be imported. Accounts mapped across "
+                                  "the selected files will have their transfers linked automatically."));
+    }
     m_qifGroup->setVisible(qif && !m_mappingSelectors.isEmpty());
 }
 
@@ -248,7 +271,15 @@ void ImportScreen::selectFile()
         const QStringList paths =
             QFileDialog::getOpenFileNames(this, tr("Select QIF File(s)"), QString(), tr("QIF Files (*.qif)"));
         if (!paths.isEmpty())
-            chooseQif(paths);
+            chooseMapped(paths);
+        return;
+    }
+    if (isOfxMode()) {
+        clearMappingRows();
+        const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Select OFX/QFX File(s)"), QString(),
+                                                                tr("OFX Files (*.ofx *.qfx)"));
+        if (!paths.isEmpty())
+            chooseMapped(paths);
         return;
     }
     const QString path =
@@ -261,17 +292,22 @@ bool ImportScreen::chooseFiles(const QStringList &paths)
 {
     if (paths.isEmpty())
         return false;
-    const QString suffix = QFileInfo(paths.constFirst()).suffix().toLower();
+    // A QFX file is an OFX file with a bank's sign-on added.
+    const auto kind = [](const QString &path) {
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        return suffix == u"qfx"_s ? u"ofx"_s : suffix;
+    };
+    const QString suffix = kind(paths.constFirst());
     for (const QString &path : paths) {
-        const QString own = QFileInfo(path).suffix().toLower();
-        if ((own != u"qif"_s && own != u"csv"_s) || own != suffix) {
-            refuse(tr("%1 is not a QIF or CSV file.").arg(fileName(path)));
+        const QString own = kind(path);
+        if ((own != u"qif"_s && own != u"csv"_s && own != u"ofx"_s) || own != suffix) {
+            refuse(tr("%1 is not a QIF, OFX or CSV file.").arg(fileName(path)));
             return false;
         }
     }
-    if (suffix == u"qif"_s) {
-        m_qif->setChecked(true);
-        return chooseQif(paths);
+    if (suffix == u"qif"_s || suffix == u"ofx"_s) {
+        (suffix == u"qif"_s ? m_qif : m_ofx)->setChecked(true);
+        return chooseMapped(paths);
     }
     if (paths.size() > 1) {
         refuse(tr("Choose one CSV file at a time."));
@@ -337,7 +373,7 @@ void ImportScreen::buildPreview(const QList<QStringList> &rows)
     }
 }
 
-bool ImportScreen::chooseQif(const QStringList &paths)
+bool ImportScreen::chooseMapped(const QStringList &paths)
 {
     clearMappingRows();
     for (const QString &path : paths) {
@@ -347,7 +383,9 @@ bool ImportScreen::chooseQif(const QStringList &paths)
             return false;
         }
     }
+    const bool ofx = isOfxMode();
     m_qifPaths = paths;
+    m_pathsAreOfx = ofx;
     m_csvPath.clear();
     if (paths.size() == 1) {
         m_fileLabel->setText(fileName(paths.constFirst()));
@@ -357,19 +395,26 @@ bool ImportScreen::chooseQif(const QStringList &paths)
         m_fileLabel->setToolTip(paths.join(u'\n'));
     }
 
-    QProgressDialog busy(tr("Analyzing QIF file(s)..."), QString(), 0, 0, this);
+    QProgressDialog busy(ofx ? tr("Analyzing OFX file(s)...") : tr("Analyzing QIF file(s)..."), QString(), 0, 0,
+                         this);
     busy.setWindowModality(Qt::WindowModal);
     busy.setMinimumDuration(200);
     busy.setCancelButton(nullptr);
     QCoreApplication::processEvents();
-    const QifAnalysis analysis = m_state->importService()->analyzeQifFiles(paths);
+    ImportService *service = m_state->importService();
+    const QifAnalysis analysis = ofx ? service->analyzeOfxFiles(paths) : service->analyzeQifFiles(paths);
     busy.close();
 
-    if (analysis.totalRecords == 0) {
+    if (analysis.totalRecords == 0 || !analysis.error.isEmpty()) {
         m_qifPaths.clear();
         m_fileLabel->setText(tr("No file selected"));
         m_fileLabel->setToolTip(QString());
-        refuse(tr("No transactions were found: the chosen file(s) are not QIF files with transactions."));
+        if (!analysis.error.isEmpty())
+            refuse(analysis.error);
+        else if (ofx)
+            refuse(tr("No transactions were found: the chosen file(s) hold no bank or card transactions."));
+        else
+            refuse(tr("No transactions were found: the chosen file(s) are not QIF files with transactions."));
         return false;
     }
     for (const QifSourceAccount &source : analysis.accounts)
@@ -422,9 +467,9 @@ bool ImportScreen::ensureCsvAccount()
 
 void ImportScreen::runImport()
 {
-    if (isQifMode() ? m_qifPaths.isEmpty() : m_csvPath.isEmpty())
+    if (isMappingMode() ? m_qifPaths.isEmpty() : m_csvPath.isEmpty())
         return;
-    if (!isQifMode() && !ensureCsvAccount())
+    if (!isMappingMode() && !ensureCsvAccount())
         return;
 
     ImportService *service = m_state->importService();
@@ -446,7 +491,7 @@ void ImportScreen::runImport()
     connect(m_progress, &QProgressDialog::canceled, service, &ImportService::cancelImport);
 
     ImportResult result;
-    if (isQifMode()) {
+    if (isMappingMode()) {
         QHash<QString, QString> mapping;
         QList<Account> newAccounts;
         for (int i = 0; i < m_mappingSelectors.size(); ++i) {
@@ -463,7 +508,8 @@ void ImportScreen::runImport()
                 mapping.insert(source.key, choice);
             }
         }
-        result = service->importQif(m_qifPaths, mapping, newAccounts);
+        result = isOfxMode() ? service->importOfx(m_qifPaths, mapping, newAccounts)
+                             : service->importQif(m_qifPaths, mapping, newAccounts);
     } else {
         CsvColumnMapping mapping;
         mapping.dateColumn = m_columns.at(0)->currentData().toInt();

@@ -20,9 +20,9 @@ class QStackedWidget;
 class QTableWidget;
 struct ImportResult;
 
-// Brings QIF and CSV files in: the file, a preview and column choice for
-// CSV, where each Quicken account goes for QIF, the import under a progress
-// dialog that can cancel it, and a summary page.
+// Brings QIF, OFX/QFX and CSV files in: the file, a preview and column choice
+// for CSV, where each Quicken or bank account goes for QIF and OFX, the import
+// under a progress dialog that can cancel it, and a summary page.
 class ImportScreen final : public QWidget
 {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
 
     // Resets the form and lists the accounts again.
     void prepare();
-    // Picks the mode by extension (.qif or .csv) and chooses the file(s);
+    // Picks the mode by extension (.qif, .ofx/.qfx or .csv) and chooses the file(s);
     // false, after saying why, when a file cannot be used.
     bool chooseFiles(const QStringList &paths);
 
@@ -50,9 +50,11 @@ signals:
 
 private:
     bool isQifMode() const;
+    bool isOfxMode() const;
+    bool isMappingMode() const { return isQifMode() || isOfxMode(); }
     void onFormatChanged();
     bool chooseCsv(const QString &path);
-    bool chooseQif(const QStringList &paths);
+    bool chooseMapped(const QStringList &paths);
     void buildPreview(const QList<QStringList> &rows);
     void clearMappingRows();
     void addMappingRow(const QifSourceAccount &source);
@@ -67,6 +69,7 @@ private:
     QStackedWidget *m_pages = nullptr;
     QRadioButton *m_csv = nullptr;
     QRadioButton *m_qif = nullptr;
+    QRadioButton *m_ofx = nullptr;
     QLabel *m_accountLabel = nullptr;
     QComboBox *m_account = nullptr;
     QLabel *m_fileLabel = nullptr;
@@ -77,12 +80,14 @@ private:
     QTableWidget *m_preview = nullptr;
     QGroupBox *m_qifGroup = nullptr;
     QFormLayout *m_mappingForm = nullptr;
+    QLabel *m_mappingHint = nullptr;
     QPushButton *m_importButton = nullptr;
     QLabel *m_summary = nullptr;
     QProgressDialog *m_progress = nullptr;
 
     QString m_csvPath;
-    QStringList m_qifPaths;
+    QStringList m_qifPaths; // QIF or OFX files, as m_pathsAreOfx says
+    bool m_pathsAreOfx = false;
     QList<QStringList> m_csvRows;
     QList<QifSourceAccount> m_sources;
     QList<QComboBox *> m_mappingSelectors;

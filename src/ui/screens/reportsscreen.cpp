@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -127,9 +129,13 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     filterBar->addWidget(m_to);
     filterBar->addWidget(m_rangeLabel);
     filterBar->addStretch();
-    filterBar->addWidget(m_showCharts);
-    filterBar->addWidget(m_exportChart);
-    filterBar->addWidget(m_exportCsv);
+    // The actions sit under the tabs: on one row with the filter the window
+    // could not be narrower than about a thousand pixels in German.
+    auto *actionBar = new QHBoxLayout;
+    actionBar->addWidget(m_showCharts);
+    actionBar->addStretch();
+    actionBar->addWidget(m_exportChart);
+    actionBar->addWidget(m_exportCsv);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"reportTabs"_s);
@@ -173,6 +179,7 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filterBar);
     layout->addWidget(m_tabs);
+    layout->addLayout(actionBar);
 
     connect(m_period, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
     connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
@@ -412,10 +419,43 @@ void ReportsScreen::computeTab(int tab)
         chart->showBalances(service.accountBalances(f.from, f.to));
         break;
     case ReportPresenter::TransactionsTab:
-        m_tables[tab] = presenter.transactions(service.transactionList(f));
-        break;
+        fillTransactions(f);
+        return;
     }
     fillTable(tab);
+}
+
+void ReportsScreen::fillTransactions(const ReportFilter &f)
+{
+    // A page at a time: all time on a large register would otherwise be read
+    // and formatted whole before the tab shows anything.
+    constexpr int kPage = 500;
+    const ReportService *service = m_state->reportService();
+    const bool withCurrency = service->transactionListCurrencies(f).size() > 1;
+    const ReportPresenter presenter;
+    QList<TransactionListRow> rows = service->transactionListPage(f, nullptr, kPage);
+    ReportTable &table = m_tables[ReportPresenter::TransactionsTab];
+    table = presenter.transactionsHeader(withCurrency);
+    table.rows = presenter.transactionCells(rows, withCurrency);
+    ReportTableModel::Pager pager;
+    if (rows.size() == kPage) {
+        struct Position
+        {
+            TransactionListRow last;
+            bool atEnd = false;
+        };
+        auto position = std::make_shared<Position>(Position{rows.constLast()});
+        pager = [service, f, withCurrency, position]() -> QList<QStringList> {
+            if (position->atEnd)
+                return {};
+            const auto page = service->transactionListPage(f, &position->last, kPage);
+            position->atEnd = page.size() < kPage;
+            if (!page.isEmpty())
+                position->last = page.constLast();
+            return ReportPresenter().transactionCells(page, withCurrency);
+        };
+    }
+    static_cast<ReportTableModel *>(m_views.at(ReportPresenter::TransactionsTab)->model())->setTable(table, pager);
 }
 
 void ReportsScreen::fillTable(int tab)
@@ -454,9 +494,13 @@ void ReportsScreen::exportCurrentTab()
 
 bool ReportsScreen::exportCurrentTabTo(const QString &path)
 {
-    const ReportTable &table = m_tables.at(m_tabs->currentIndex());
-    if (table.isEmpty())
+    const int tab = m_tabs->currentIndex();
+    if (m_tables.at(tab).isEmpty())
         return false;
+    // The window holds only the pages scrolled to; the file gets every row.
+    const ReportTable table = tab == ReportPresenter::TransactionsTab
+                                  ? ReportPresenter().transactions(m_state->reportService()->transactionList(filter()))
+                                  : m_tables.at(tab);
     if (ReportPresenter::exportCsv(table, path))
         return true;
     QMessageBox::warning(this, tr("Export CSV"), tr("The report could not be written to %1.").arg(path));

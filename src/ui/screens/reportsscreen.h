@@ -55,6 +55,7 @@ private:
     void onTabChanged(int tab);
     void computeTab(int tab);
     void fillTable(int tab);
+    void fillTransactions(const ReportFilter &f);
     void updateChartVisibility();
     void applyTheme();
     ReportFilter filter() const;

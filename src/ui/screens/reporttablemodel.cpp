@@ -9,9 +9,35 @@ ReportTableModel::ReportTableModel(QObject *parent)
 
 void ReportTableModel::setTable(const ReportTable &table)
 {
+    setTable(table, Pager());
+}
+
+void ReportTableModel::setTable(const ReportTable &firstPage, Pager pager)
+{
     beginResetModel();
-    m_table = table;
+    m_table = firstPage;
+    m_pager = std::move(pager);
     endResetModel();
+}
+
+bool ReportTableModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && bool(m_pager);
+}
+
+void ReportTableModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const QList<QStringList> page = m_pager();
+    if (page.isEmpty()) {
+        m_pager = nullptr;
+        return;
+    }
+    const int first = int(m_table.rows.size());
+    beginInsertRows(QModelIndex(), first, first + int(page.size()) - 1);
+    m_table.rows.append(page);
+    endInsertRows();
 }
 
 int ReportTableModel::rowCount(const QModelIndex &parent) const

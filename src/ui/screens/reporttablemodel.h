@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+
 // A report table on screen without one item object per cell: the
 // Transactions tab of a large register holds hundreds of thousands of cells.
 class ReportTableModel final : public QAbstractTableModel
@@ -15,6 +17,13 @@ public:
 
     // The table is shared, not copied cell by cell.
     void setTable(const ReportTable &table);
+    // A table whose further rows come a page at a time as the view scrolls;
+    // the pager returns an empty page at the end.
+    using Pager = std::function<QList<QStringList>()>;
+    void setTable(const ReportTable &firstPage, Pager pager);
+
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -23,4 +32,5 @@ public:
 
 private:
     ReportTable m_table;
+    Pager m_pager;
 };
