@@ -3,12 +3,19 @@
 #include "app/appstate.h"
 #include "app/money.h"
 #include "clisession.h"
+#include "services/reportservice.h"
 #include "storage/accountrepository.h"
+#include "storage/database.h"
 #include "storage/transactionrepository.h"
 
 #include <QCommandLineParser>
 #include <QHash>
+#include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
+#include <QSqlQuery>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -121,21 +128,50 @@ int LedgerCommands::registerRows(CliSession &session, const QCommandLineParser &
     if (!account)
         return session.exitCode();
 
-    CliTable table;
-    table.headers = {tr("Id"),   tr("Date"),    tr("Chk #"),   tr("Payee"), tr("Category"),
-                     tr("Memo"), tr("Payment"), tr("Deposit"), tr("Clr"),   tr("Balance")};
-    const QList<RegisterRow> rows = session.open()->transactionRepository()->registerRows(account->id);
-    for (const RegisterRow &row : rows) {
+    // Rows are written as they are read: a register of any size needs the
+    // memory of one row. The text is the same as a whole table would print.
+    const QStringList headers = {tr("Id"),   tr("Date"),    tr("Chk #"),   tr("Payee"), tr("Category"),
+                                 tr("Memo"), tr("Payment"), tr("Deposit"), tr("Clr"),   tr("Balance")};
+    const bool json = session.json();
+    QByteArray out = json ? QByteArray("[\n") : ReportService::toCsv(headers, {}).toUtf8();
+    const auto flush = [&out](bool always) {
+        if (always || out.size() >= 64 * 1024) {
+            std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+            out.clear();
+        }
+    };
+    bool first = true;
+    // SQLite sorts the rows; with the program's in-memory temporary storage a
+    // large register would be sorted in memory, so the sort may spill to a
+    // temporary file for this read.
+    QSqlDatabase db = session.open()->database()->connection();
+    QSqlQuery(db).exec(u"PRAGMA temp_store = FILE"_s);
+    const auto restore = qScopeGuard([&db] { QSqlQuery(db).exec(u"PRAGMA temp_store = MEMORY"_s); });
+    const bool ok = session.open()->transactionRepository()->visitRegisterRows(account->id, [&](const RegisterRow &row) {
         const Transaction &t = row.transaction;
-        table.rows.append({t.id, isoDate(t.date), t.check_number, t.payee, row.category_name, t.memo,
-                           t.amount < 0 ? registerAmount(-t.amount) : QString(),
-                           t.amount >= 0 ? registerAmount(t.amount) : QString(), clearedMark(t),
-                           registerAmount(row.running_balance)});
-        QJsonObject json = transactionJson(row);
-        json.insert(u"running_balance"_s, row.running_balance);
-        table.json.append(json);
-    }
-    session.printTable(table);
+        if (json) {
+            QJsonObject object = transactionJson(row);
+            object.insert(u"running_balance"_s, row.running_balance);
+            QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+            text.chop(1); // one level deeper, inside the array
+            out += (first ? "    " : ",\n    ") + text.replace("\n", "\n    ");
+        } else {
+            out += ReportService::toCsv({t.id, isoDate(t.date), t.check_number, t.payee, row.category_name, t.memo,
+                                         t.amount < 0 ? registerAmount(-t.amount) : QString(),
+                                         t.amount >= 0 ? registerAmount(t.amount) : QString(), clearedMark(t),
+                                         registerAmount(row.running_balance)},
+                                        {})
+                       .toUtf8();
+        }
+        first = false;
+        flush(false);
+    });
+    if (json)
+        out += first ? "]\n" : "\n]\n";
+    flush(true);
+    std::fflush(stdout);
+    if (!ok)
+        return session.fail(tr("The register of %1 could not be read.").arg(account->name));
     return CliSession::Success;
 }
 

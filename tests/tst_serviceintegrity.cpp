@@ -13,8 +13,10 @@
 #include "services/reportpresenter.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
+#include "storage/bulkwriter.h"
 #include "storage/database.h"
 #include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -174,6 +176,11 @@ private slots:
     void recurringNeverPosts();
     void cliFailures();
     void cliSampleAndTransfers();
+    void csvChunkBoundary_data();
+    void csvChunkBoundary();
+    void qifChunkBoundary();
+    void indexFollowsBulkWrites_data();
+    void indexFollowsBulkWrites();
 };
 
 void TestServiceIntegrity::qifAmounts_data()
@@ -597,4 +604,149 @@ void TestServiceIntegrity::cliSampleAndTransfers()
 }
 
 PENWICK_TEST_MAIN(TestServiceIntegrity)
+void TestServiceIntegrity::csvChunkBoundary_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<int>("before"); // bytes of the row in the file's first megabyte
+    QTest::addColumn<QString>("payee");
+    QTest::newRow("two-byte character") << QByteArray("\xC3\xA9t\xC3\xA9,2024,-1.00\n") << 1 << u"\u00E9t\u00E9"_s;
+    QTest::newRow("three-byte character") << QByteArray("x\xE2\x82\xAC,2024,-1.00\n") << 2 << u"x\u20AC"_s;
+    QTest::newRow("doubled quote") << QByteArray("\"\"\"a\"\"\",2024,-1.00\n") << 2 << u"\"a\""_s;
+}
+
+// Files are read a megabyte at a time; what straddles two pieces reads as a whole.
+void TestServiceIntegrity::csvChunkBoundary()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(int, before);
+    QFETCH(QString, payee);
+    TestDatabase db;
+    QTemporaryDir dir;
+    const Account account = db.addAccount(u"Checking"_s);
+    QByteArray content; // rows of two cells, refused for want of a third
+    while (content.size() < (1 << 20) - 100)
+        content += "Filler,-2.00\n";
+    content += QByteArray((1 << 20) - before - content.size() - 7, 'Z') + ",-2.00\n" + row;
+    ImportService service(db.transactions, db.categories, db.splitLines);
+    CsvColumnMapping mapping;
+    mapping.firstRowIsHeader = false;
+    mapping.payeeColumn = 0;
+    mapping.dateColumn = 1;
+    mapping.amountColumn = 2;
+    mapping.dateFormat = u"yyyy"_s;
+    const ImportResult result = service.importCsv(writeFile(dir, u"big.csv"_s, content), account.id, mapping);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(db.scalar(u"SELECT payee FROM transactions"_s).toString(), payee);
+}
+
+// A QIF line cut by the megabyte boundary still reads as one line.
+void TestServiceIntegrity::qifChunkBoundary()
+{
+    TestDatabase db;
+    QTemporaryDir dir;
+    const Account account = db.addAccount(u"Checking"_s);
+    QByteArray content = "!Type:Bank\n";
+    while (content.size() < (1 << 20) - 100)
+        content += "MFiller memo\n^\n"; // records without date or amount
+    content += "D01/02/2024\nT-1.00\n" + QByteArray((1 << 20) - content.size() - 21 - 6, ' ') + "\nPGreen grocer\n^\n";
+    ImportService service(db.transactions, db.categories, db.splitLines);
+    const QString path = writeFile(dir, u"big.qif"_s, content);
+    QCOMPARE(service.importQif({path}, {{path, account.id}}).imported, 1);
+    QCOMPARE(db.scalar(u"SELECT payee FROM transactions"_s).toString(), u"Green grocer"_s);
+}
+
+enum class BulkPath { Qif, QifCancelled, QifInsertFails, Ofx, Csv, RestoreOver, RolledBack };
+
+void TestServiceIntegrity::indexFollowsBulkWrites_data()
+{
+    QTest::addColumn<BulkPath>("path");
+    QTest::addColumn<int>("zebras"); // rows the search finds afterwards
+    QTest::newRow("QIF, relinking an older row") << BulkPath::Qif << 2;
+    QTest::newRow("QIF cancelled") << BulkPath::QifCancelled << 0;
+    QTest::newRow("QIF with a refused row") << BulkPath::QifInsertFails << 0;
+    QTest::newRow("OFX") << BulkPath::Ofx << 1;
+    QTest::newRow("CSV") << BulkPath::Csv << 1;
+    QTest::newRow("restore over existing rows") << BulkPath::RestoreOver << 1;
+    QTest::newRow("batch rolled back") << BulkPath::RolledBack << 0;
+}
+
+// The full-text index matches the table exactly after every bulk path,
+// rolled back or not, and its triggers are back in place.
+void TestServiceIntegrity::indexFollowsBulkWrites()
+{
+    QFETCH(BulkPath, path);
+    QFETCH(int, zebras);
+    TestDatabase db;
+    QTemporaryDir dir;
+    const Account checking = db.addAccount(u"Checking"_s);
+    const Account savings = db.addAccount(u"Savings"_s);
+    const Transaction waiting = insertTransaction(db.transactions, checking.id, QDate(2024, 1, 5), u"Move"_s, -10000,
+                                                  QString(), u"[\u2192 Savings] monthly"_s);
+    ImportService service(db.transactions, db.categories, db.splitLines);
+    const QString qif = writeFile(dir, u"in.qif"_s,
+                                  "!Account\nNSavings\nTBank\n^\n!Type:Bank\nD01/05/2024\nT100.00\nPMove in\n"
+                                  "L[Checking]\n^\nD01/06/2024\nT-5.00\nPCoffee shop\nMZebra memo\n^\n");
+    const QHash<QString, QString> mapping{{u"Savings"_s, savings.id}, {u"Checking"_s, checking.id}};
+    switch (path) {
+    case BulkPath::Qif:
+        QCOMPARE(service.importQif({qif}, mapping).linkedToPrevious, 1);
+        QVERIFY(db.execute(u"UPDATE transactions SET memo = 'zebra' WHERE id = ?"_s, {waiting.id}));
+        break;
+    case BulkPath::QifCancelled:
+        connect(&service, &ImportService::importProgress, &service, &ImportService::cancelImport);
+        QVERIFY(service.importQif({qif}, mapping).cancelled);
+        break;
+    case BulkPath::QifInsertFails:
+        QVERIFY(failWritesTo(db.database->connection(), u"transactions"_s, u"INSERT"_s, u"NEW.payee = 'Coffee shop'"_s));
+        QCOMPARE(service.importQif({qif}, mapping).databaseErrors, 1);
+        break;
+    case BulkPath::Ofx: {
+        const QString ofx = QStringLiteral(PENWICK_TEST_DATA) + u"/ofx/card-v2.ofx"_s;
+        service.setAccountRepository(db.accounts);
+        const QString key = service.analyzeOfxFiles({ofx}).accounts.value(0).key;
+        QCOMPARE(service.importOfx({ofx}, {{key, checking.id}}).imported, 2);
+        QVERIFY(db.execute(u"UPDATE transactions SET memo = 'zebra' WHERE payee LIKE 'Payment%'"_s));
+        break;
+    }
+    case BulkPath::Csv: {
+        CsvColumnMapping columns;
+        columns.memoColumn = 3;
+        const QString csv = writeFile(dir, u"in.csv"_s, "Date,Payee,Amount,Memo\n01/07/2024,Zebra bakery,-3.50,x\n");
+        QCOMPARE(service.importCsv(csv, checking.id, columns).imported, 1);
+        break;
+    }
+    case BulkPath::RestoreOver: {
+        BackupService backup(db.database);
+        QJsonObject row = transactionRow(u"payee"_s, u"Zebra"_s);
+        QCOMPARE(backup.importBackup(backupOf({{u"accounts/a1.json"_s, json(kAccountRow)},
+                                               {u"transactions/t1.json"_s, json(transactionRow({}, {}))}}),
+                                     BackupImportMode::Replace).transactionsImported, 1);
+        QCOMPARE(backup.importBackup(backupOf({{u"transactions/t1.json"_s, json(row)}}), BackupImportMode::Replace)
+                     .transactionsImported, 1);
+        break;
+    }
+    case BulkPath::RolledBack: {
+        QSqlDatabase connection = db.database->connection();
+        QVERIFY(Database::beginWrite(connection));
+        BulkWriter writer(connection);
+        QVERIFY(writer.begin());
+        Transaction t = waiting;
+        t.id = newId();
+        t.payee = u"Zebra"_s;
+        QVERIFY(writer.insertTransaction(t));
+        t = waiting;
+        t.memo = u"zebra"_s;
+        QVERIFY(db.transactions->update(t));
+        QVERIFY(db.execute(u"DELETE FROM transactions WHERE id = ?"_s, {waiting.id}));
+        QVERIFY(connection.rollback());
+        break;
+    }
+    }
+    QVERIFY(db.execute(u"INSERT INTO transactions_fts(transactions_fts, rank) VALUES ('integrity-check', 1)"_s));
+    QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'transactions'"_s)
+                 .toInt(), 3);
+    QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'zebra'"_s).toInt(),
+             zebras);
+}
+
 #include "tst_serviceintegrity.moc"

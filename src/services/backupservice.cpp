@@ -1,6 +1,7 @@
 #include "backupservice.h"
 
 #include "backuparchive.h"
+#include "storage/bulkwriter.h"
 #include "storage/database.h"
 #include "storage/sqlcodec.h"
 
@@ -482,6 +483,11 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     QString beginError;
     if (!Database::beginWrite(db, &beginError))
         return refuse(tr("The backup could not be restored: %1").arg(beginError));
+    BulkWriter bulk(db);
+    if (!bulk.begin()) {
+        db.rollback();
+        return refuse(tr("The backup could not be restored: %1").arg(bulk.errorText()));
+    }
     RowWriter writer(db, mode);
     QList<QJsonObject> retry;
     for (const BackupTable &table : kTables) {
@@ -525,6 +531,10 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
         retry.clear();
     }
 
+    if (!bulk.finish()) {
+        db.rollback();
+        return refuse(tr("The restored data could not be saved: %1").arg(bulk.errorText()));
+    }
     if (!db.commit()) {
         const QSqlError failure = db.lastError();
         qWarning().noquote() << "BackupService import commit failed:" << failure.text();

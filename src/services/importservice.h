@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class AccountRepository;
@@ -81,9 +82,11 @@ public:
     // give the same row, so a repeated download adds nothing.
     static QString ofxTransactionId(const QString &accountId, const QString &fitId);
 
-    // Reads a QIF file; nothing when it cannot be opened.
+    // Reads a QIF file; nothing when it cannot be opened. With `onRecord` the
+    // records are handed to it one by one instead of being kept.
     static std::optional<QifParseResult> parseQif(const QString &path,
-                                                  std::optional<QifDateOrder> order = std::nullopt);
+                                                  std::optional<QifDateOrder> order = std::nullopt,
+                                                  const std::function<void(QifRecord &)> &onRecord = {});
     // UTF-8 (with or without BOM, a sequence cut short at the very end
     // dropped), UTF-16 with BOM or recognised by its NUL bytes, else
     // Windows-1252.

@@ -24,9 +24,8 @@ QStringList dateParts(QStringView value)
 }
 
 // The line without leading byte-order marks, carriage returns and blanks.
-QStringView cleanLine(const QString &line)
+QStringView cleanLine(QStringView view)
 {
-    QStringView view(line);
     qsizetype start = 0;
     while (start < view.size()) {
         const QChar ch = view.at(start);
@@ -79,10 +78,52 @@ bool isAsciiDigit(QChar ch)
     return ch >= u'0' && ch <= u'9';
 }
 
+// Calls `visit` with each line of the text: LF, CR LF and a lone CR end a
+// line, and the text after the last one is a line too.
+template<typename Visit>
+void forEachLine(QStringView text, Visit &&visit)
+{
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = text.at(i);
+        if (ch != u'\n' && ch != u'\r')
+            continue;
+        visit(text.sliced(start, i - start));
+        if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    visit(text.sliced(start));
+}
+
+// forEachLine() over text handed over in pieces. A CR LF split between two
+// pieces reads as two line ends, which only adds an empty line: empty lines
+// mean nothing in QIF.
+template<typename Visit>
+void forEachLineOfPieces(const std::function<QString()> &nextPiece, Visit &&visit)
+{
+    QString carry;
+    for (QString piece = nextPiece(); !piece.isEmpty(); piece = nextPiece()) {
+        const QString text = carry.isEmpty() ? std::move(piece) : carry + piece;
+        qsizetype end = text.size() - 1;
+        while (end >= 0 && text.at(end) != u'\n' && text.at(end) != u'\r')
+            --end;
+        if (end < 0) {
+            carry = text;
+            continue;
+        }
+        forEachLine(QStringView(text).first(end), visit);
+        carry = text.sliced(end + 1);
+    }
+    forEachLine(carry, visit);
+}
+
 class QifReader final
 {
 public:
-    explicit QifReader(QifDateOrder order)
+    QifReader(QifDateOrder order, const std::function<void(QifRecord &)> &onRecord)
+        : m_onRecord(onRecord)
     {
         m_result.dateOrder = order;
     }
@@ -267,7 +308,10 @@ private:
                     m_result.sourceAccounts.append({m_currentAccount, m_typeCode});
                 }
             }
-            m_result.records.append(std::move(m_record));
+            if (m_onRecord)
+                m_onRecord(m_record);
+            else
+                m_result.records.append(std::move(m_record));
             break;
         }
         m_record = QifRecord();
@@ -278,6 +322,7 @@ private:
         m_splitStarted = false;
     }
 
+    const std::function<void(QifRecord &)> &m_onRecord;
     QifParseResult m_result;
     Section m_section = Section::Transactions;
     int m_typeCode = 0;
@@ -296,33 +341,46 @@ private:
 
 } // namespace
 
-QStringList QifParser::splitLines(const QString &text)
+namespace {
+
+// True once the line shows a day-first date.
+bool showsDayFirst(QStringView line)
 {
-    QString normalised = text;
-    normalised.replace(u"\r\n"_s, u"\n"_s);
-    normalised.replace(u'\r', u'\n');
-    return normalised.split(u'\n');
+    const QStringView clean = cleanLine(line);
+    if (!clean.startsWith(u'D'))
+        return false;
+    const QStringList parts = dateParts(clean.mid(1));
+    if (parts.size() < 3)
+        return false;
+    bool firstOk = false;
+    bool secondOk = false;
+    const int first = parts.at(0).toInt(&firstOk);
+    parts.at(1).toInt(&secondOk);
+    return firstOk && secondOk && parts.at(0).size() != 4 && first > 12;
 }
 
-QifDateOrder QifParser::detectDateOrder(const QStringList &lines)
+} // namespace
+
+QifDateOrder QifParser::detectDateOrder(const std::function<QString()> &nextPiece)
 {
-    for (const QString &line : lines) {
-        const QStringView clean = cleanLine(line);
-        if (!clean.startsWith(u'D'))
-            continue;
-        const QStringList parts = dateParts(clean.mid(1));
-        if (parts.size() < 3)
-            continue;
-        bool firstOk = false;
-        bool secondOk = false;
-        const int first = parts.at(0).toInt(&firstOk);
-        parts.at(1).toInt(&secondOk);
-        if (!firstOk || !secondOk || parts.at(0).size() == 4)
-            continue;
-        if (first > 12)
-            return QifDateOrder::DayMonthYear;
-    }
-    return QifDateOrder::MonthDayYear;
+    bool dayFirst = false;
+    forEachLineOfPieces(nextPiece, [&dayFirst](QStringView line) { dayFirst = dayFirst || showsDayFirst(line); });
+    return dayFirst ? QifDateOrder::DayMonthYear : QifDateOrder::MonthDayYear;
+}
+
+QifParseResult QifParser::parseQif(const std::function<QString()> &nextPiece, QifDateOrder order,
+                                  const std::function<void(QifRecord &)> &onRecord)
+{
+    QifReader reader(order, onRecord);
+    forEachLineOfPieces(nextPiece, [&reader](QStringView line) { reader.readLine(cleanLine(line)); });
+    return reader.finish();
+}
+
+QifDateOrder QifParser::detectDateOrder(QStringView text)
+{
+    bool dayFirst = false;
+    forEachLine(text, [&dayFirst](QStringView line) { dayFirst = dayFirst || showsDayFirst(line); });
+    return dayFirst ? QifDateOrder::DayMonthYear : QifDateOrder::MonthDayYear;
 }
 
 QDate QifParser::parseQifDate(QStringView value, std::optional<QifDateOrder> order)
@@ -462,11 +520,10 @@ std::optional<qint64> QifParser::parseQifAmount(QStringView input, int decimals)
     return negative ? -value : value;
 }
 
-QifParseResult QifParser::parseQif(const QString &text, std::optional<QifDateOrder> order)
+QifParseResult QifParser::parseQif(QStringView text, std::optional<QifDateOrder> order,
+                                  const std::function<void(QifRecord &)> &onRecord)
 {
-    const QStringList lines = splitLines(text);
-    QifReader reader(order ? *order : detectDateOrder(lines));
-    for (const QString &line : lines)
-        reader.readLine(cleanLine(line));
+    QifReader reader(order ? *order : detectDateOrder(text), onRecord);
+    forEachLine(text, [&reader](QStringView line) { reader.readLine(cleanLine(line)); });
     return reader.finish();
 }

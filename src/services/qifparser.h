@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <optional>
 
 // Reads Quicken Interchange Format text as other finance programs export it.
@@ -13,7 +14,11 @@ class QifParser final
 {
 public:
     // Parses decoded QIF text; detects the date order when none is given.
-    static QifParseResult parseQif(const QString &text, std::optional<QifDateOrder> order = std::nullopt);
+    // With `onRecord` every transaction record is handed to it as soon as it
+    // is read and not kept in the result, so a file of any length needs the
+    // memory of one record.
+    static QifParseResult parseQif(QStringView text, std::optional<QifDateOrder> order = std::nullopt,
+                                   const std::function<void(QifRecord &)> &onRecord = {});
 
     // Signed amount in units of 10^-decimals (cents by default), or nothing
     // when the text is not a QIF amount.
@@ -23,9 +28,12 @@ public:
     // of 13 or more is read as the day.
     static QDate parseQifDate(QStringView value, std::optional<QifDateOrder> order = std::nullopt);
 
-    // Day first as soon as one "D" line starts with a number above 12.
-    static QifDateOrder detectDateOrder(const QStringList &lines);
+    // The same for text handed over piece by piece: `nextPiece` returns the
+    // next piece, empty at the end. Only one piece and one line are held.
+    static QifParseResult parseQif(const std::function<QString()> &nextPiece, QifDateOrder order,
+                                   const std::function<void(QifRecord &)> &onRecord);
 
-    // Lines of the text with CR LF and lone CR turned into line feeds.
-    static QStringList splitLines(const QString &text);
+    // Day first as soon as one "D" line starts with a number above 12.
+    static QifDateOrder detectDateOrder(QStringView text);
+    static QifDateOrder detectDateOrder(const std::function<QString()> &nextPiece);
 };

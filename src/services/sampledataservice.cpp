@@ -1,5 +1,6 @@
 #include "sampledataservice.h"
 
+#include "storage/bulkwriter.h"
 #include "storage/database.h"
 #include "storage/sqlcodec.h"
 
@@ -218,7 +219,11 @@ bool SampleDataService::loadSampleData()
     // All or nothing: a half-loaded household would read as "already loaded".
     QSqlDatabase connection = m_db->connection();
     const bool ownTransaction = connection.transaction();
-    const bool ok = insertAll();
+    bool ok = false;
+    {
+        BulkWriter bulk(connection);
+        ok = bulk.begin() && insertAll() && bulk.finish();
+    }
     if (!ok) {
         if (ownTransaction)
             connection.rollback();

@@ -220,6 +220,11 @@ bool Database::beginWrite(const QSqlDatabase &db, QString *error)
     return false;
 }
 
+sqlite3 *Database::nativeHandle(const QSqlDatabase &db)
+{
+    return handleOf(db);
+}
+
 bool Database::inTransaction(const QSqlDatabase &db)
 {
     sqlite3 *handle = handleOf(db);

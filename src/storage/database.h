@@ -5,6 +5,8 @@
 #include <QSqlError>
 #include <QStringList>
 
+struct sqlite3;
+
 // Owns the single SQLite connection and brings its schema up to date from the
 // migration scripts compiled into the program.
 class Database final : public QObject
@@ -54,6 +56,9 @@ public:
     static bool beginWrite(const QSqlDatabase &db, QString *error = nullptr);
     // True while the connection is inside a transaction (or savepoint).
     static bool inTransaction(const QSqlDatabase &db);
+    // SQLite's own handle of the connection, for bulk statements; null when
+    // the driver is not SQLite.
+    static sqlite3 *nativeHandle(const QSqlDatabase &db);
 
     // Line-based splitter that keeps trigger bodies whole. Public so the rules
     // it implements can be exercised directly.

@@ -104,41 +104,62 @@ QList<Transaction> TransactionRepository::findPending() const
 
 QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const
 {
+    QList<RegisterRow> rows;
+    {
+        // Sizing the list up front spares large registers repeated regrowth.
+        QSqlQuery q(m_db->connection());
+        if (exec(q, u"SELECT COUNT(*) FROM transactions WHERE account_id = ? AND deleted_at IS NULL"_s, {accountId})
+            && q.next())
+            rows.reserve(q.value(0).toLongLong() + 1);
+    }
+    visitRegisterRows(accountId, [&rows](const RegisterRow &row) { rows.append(row); });
+    return rows;
+}
+
+bool TransactionRepository::visitRegisterRows(const QString &accountId,
+                                              const std::function<void(const RegisterRow &)> &visit) const
+{
     QSqlDatabase db = m_db->connection();
     qint64 starting = 0;
-    qsizetype expected = 0;
     {
         QSqlQuery q(db);
         if (exec(q, u"SELECT starting_balance FROM accounts WHERE id = ?"_s, {accountId}) && q.next())
             starting = q.value(0).toLongLong();
-        // Sizing the list up front spares large registers repeated regrowth.
-        if (exec(q, u"SELECT COUNT(*) FROM transactions WHERE account_id = ? AND deleted_at IS NULL"_s, {accountId})
-            && q.next())
-            expected = q.value(0).toLongLong();
     }
+    bool openingDue = starting != 0;
+    // Rows come sorted by date, so the opening row takes the first real row's date.
+    const auto opening = [&](const QDate &firstDate) {
+        openingDue = false;
+        RegisterRow row;
+        row.transaction.payee = u"Opening Balance"_s;
+        row.transaction.amount = starting;
+        row.transaction.cleared = true;
+        row.transaction.reconciled = true;
+        row.transaction.date = firstDate.isValid() ? firstDate : QDate::currentDate();
+        row.running_balance = starting;
+        visit(row);
+    };
 
-    QList<RegisterRow> rows;
-    rows.reserve(expected + 1);
-    if (starting != 0) {
-        RegisterRow &opening = rows.emplaceBack();
-        opening.transaction.payee = u"Opening Balance"_s;
-        opening.transaction.amount = starting;
-        opening.transaction.cleared = true;
-        opening.transaction.reconciled = true;
-        opening.running_balance = starting;
-    }
-    qint64 total = starting;
-    readRegisterRows(rows,
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const bool ok = exec(q,
         u"SELECT %1, c.name AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-        "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"_s,
-        {accountId}, &total);
-
-    if (starting != 0) {
-        // Rows come sorted by date, so the earliest date is the first real row's.
-        QDate openingDate = rows.size() > 1 ? rows.at(1).transaction.date : QDate();
-        rows.first().transaction.date = openingDate.isValid() ? openingDate : QDate::currentDate();
+        "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"_s.arg(kColumns),
+        {accountId});
+    qint64 total = starting;
+    RegisterRow row;
+    while (ok && q.next()) {
+        row.transaction = fromRow(q);
+        row.category_name = q.value(kColumnCount).toString();
+        total += row.transaction.amount;
+        row.running_balance = total;
+        if (openingDue)
+            opening(row.transaction.date);
+        visit(row);
     }
-    return rows;
+    if (openingDue)
+        opening(QDate());
+    return ok && q.lastError().type() == QSqlError::NoError;
 }
 
 QList<RegisterRow> TransactionRepository::search(const QString &text, const TransactionSearchFilter &filter) const

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class Database;
@@ -25,6 +26,9 @@ public:
     QList<Transaction> findUnreconciled(const QString &accountId) const;
     QList<Transaction> findPending() const;
     QList<RegisterRow> registerRows(const QString &accountId) const;
+    // The same rows one at a time, without holding the register; false when
+    // the rows could not be read.
+    bool visitRegisterRows(const QString &accountId, const std::function<void(const RegisterRow &)> &visit) const;
     QList<RegisterRow> search(const QString &text, const TransactionSearchFilter &filter) const;
     // Without transfer legs, their "Transfer to …" texts are no payees to
     // pick: typed again they would make a one-sided entry.
