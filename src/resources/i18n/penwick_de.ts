@@ -131,7 +131,7 @@
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto konnte nicht geteilt werden (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -780,7 +780,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
     <message>
         <source>Waiting for another program that is writing to the database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf ein anderes Programm, das in die Datenbank schreibt...</translation>
     </message>
 </context>
 <context>
@@ -795,19 +795,19 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
     <message>
         <source>The disk is full, or the database has reached its size limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll oder die Datenbank hat ihre maximale Größe erreicht.</translation>
     </message>
     <message>
         <source>The database is read-only: its file or folder cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist schreibgeschützt: Ihre Datei oder ihr Ordner kann nicht beschrieben werden.</translation>
     </message>
     <message>
         <source>The database file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei ist beschädigt.</translation>
     </message>
     <message>
         <source>The database file could not be written (input/output error).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei konnte nicht geschrieben werden (Ein-/Ausgabefehler).</translation>
     </message>
 </context>
 <context>
@@ -1669,98 +1669,98 @@ Alle Buchungen, Daueraufträge und der Abgleichsverlauf dieses Kontos werden ent
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teilen...</translation>
     </message>
     <message numerus="yes">
         <source>%n change(s) was replaced by a newer one from another device</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Änderung wurde durch eine neuere von einem anderen Gerät ersetzt</numerusform>
+            <numerusform>%n Änderungen wurden durch neuere von einem anderen Gerät ersetzt</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung abgeschlossen</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Another Account&apos;s Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontobuch eines anderen Velmora-Kontos</translation>
     </message>
     <message>
         <source>This register was synchronised with a different Velmora account. Upload it to the account you are signed in with now, as new data, or keep it on this computer only?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kontobuch wurde mit einem anderen Velmora-Konto synchronisiert. Möchten Sie es als neue Daten in das Konto hochladen, mit dem Sie jetzt angemeldet sind, oder nur auf diesem Computer behalten?</translation>
     </message>
     <message>
         <source>Upload to This Account</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieses Konto hochladen</translation>
     </message>
     <message>
         <source>Keep Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal behalten</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
         <source>Sharing requires a Velmora account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Teilen ist ein Velmora-Konto erforderlich.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr erfahren</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto teilen</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Velmora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Velmora-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Kontobuch, dieselben Salden und denselben Abgleichsverlauf.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt mit</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mit niemandem geteilt.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl entfernen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe entfernen</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff von %1 auf dieses Konto entfernen?</translation>
     </message>
 </context>
 <context>
@@ -3367,97 +3367,97 @@ Fortfahren?</translation>
     <name>SyncCommand</name>
     <message>
         <source>Run one synchronisation cycle for the signed-in account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Synchronisierungsdurchlauf für das angemeldete Velmora-Konto ausführen.</translation>
     </message>
     <message>
         <source>Not signed in: sign in from Penwick first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet: Melden Sie sich zuerst in Penwick an.</translation>
     </message>
     <message>
         <source>Sync did not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung wurde nicht gestartet: %1</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiert</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Synchronisiere...</translation>
+        <translation>Synchronisiere...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierungsfehler</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Offline</translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Unbekannt</translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Not synced: this register belongs to another account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht synchronisiert: Dieses Kontobuch gehört zu einem anderen Velmora-Konto</translation>
     </message>
     <message>
         <source>Not synced yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht synchronisiert</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <source>The server announced more changes without a new sync position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat weitere Änderungen angekündigt, aber keine neue Synchronisierungsposition geliefert.</translation>
     </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
     <message>
         <source>The push results could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse des Hochladens konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>The server&apos;s changes could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen vom Server konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>The sync position could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Synchronisierungsposition konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The %1 row %2 from the server could not be stored: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1-Zeile %2 vom Server konnte nicht gespeichert werden: %3</translation>
     </message>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
         <source>The register could not be prepared for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kontobuch konnte nicht für dieses Velmora-Konto vorbereitet werden.</translation>
     </message>
     <message>
         <source>Force Full Sync could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vollständige Synchronisierung konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
@@ -3982,55 +3982,55 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <name>VelmAccount::ShareMembersDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Join or create a family group to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Treten Sie einer Familiengruppe bei oder erstellen Sie eine, um Konten zu teilen.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt mit</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl entfernen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mit niemandem geteilt.</translation>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gruppenmitglieder wurden bereits hinzugefügt</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geteilt...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Teilen mit %1 ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe entfernen</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff von %1 auf dieses Element entfernen?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>

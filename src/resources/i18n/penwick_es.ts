@@ -131,7 +131,7 @@
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -780,7 +780,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Waiting for another program that is writing to the database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a otro programa que está escribiendo en la base de datos...</translation>
     </message>
 </context>
 <context>
@@ -795,19 +795,19 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The disk is full, or the database has reached its size limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno o la base de datos ha alcanzado su tamaño máximo.</translation>
     </message>
     <message>
         <source>The database is read-only: its file or folder cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos es de solo lectura: no se puede escribir en su archivo o carpeta.</translation>
     </message>
     <message>
         <source>The database file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de la base de datos está dañado.</translation>
     </message>
     <message>
         <source>The database file could not be written (input/output error).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de la base de datos (error de entrada/salida).</translation>
     </message>
 </context>
 <context>
@@ -1669,98 +1669,98 @@ Se eliminarán todas las transacciones, entradas recurrentes e historial de conc
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compartir...</translation>
     </message>
     <message numerus="yes">
         <source>%n change(s) was replaced by a newer one from another device</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio se reemplazó por uno más reciente de otro dispositivo</numerusform>
+            <numerusform>%n cambios se reemplazaron por otros más recientes de otro dispositivo</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización completada</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización: %1</translation>
     </message>
     <message>
         <source>Another Account&apos;s Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de otra cuenta</translation>
     </message>
     <message>
         <source>This register was synchronised with a different Velmora account. Upload it to the account you are signed in with now, as new data, or keep it on this computer only?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro se sincronizó con otra cuenta de Velmora. ¿Desea subirlo como datos nuevos a la cuenta con la que ha iniciado sesión ahora, o conservarlo solo en este equipo?</translation>
     </message>
     <message>
         <source>Upload to This Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir a esta cuenta</translation>
     </message>
     <message>
         <source>Keep Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar en este equipo</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario iniciar sesión</translation>
     </message>
     <message>
         <source>Sharing requires a Velmora account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para compartir se necesita una cuenta de Velmora.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir cuenta</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Velmora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Velmora. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartida con</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha compartido con nadie.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar seleccionados</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al compartir</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al quitar</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
     </message>
 </context>
 <context>
@@ -3367,97 +3367,97 @@ Se produjeron %n errores.</numerusform>
     <name>SyncCommand</name>
     <message>
         <source>Run one synchronisation cycle for the signed-in account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuta un ciclo de sincronización para la cuenta con la sesión iniciada.</translation>
     </message>
     <message>
         <source>Not signed in: sign in from Penwick first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha iniciado sesión: inicie sesión primero desde Penwick.</translation>
     </message>
     <message>
         <source>Sync did not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sincronización no se inició: %1</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización: %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización completada</translation>
     </message>
 </context>
 <context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Sincronizando...</translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Sin conexión</translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Desconocido</translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>Not synced: this register belongs to another account</source>
-        <translation type="unfinished"></translation>
+        <translation>No sincronizado: este registro pertenece a otra cuenta</translation>
     </message>
     <message>
         <source>Not synced yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no sincronizado</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al enviar los cambios (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al recibir los cambios (HTTP %1)</translation>
     </message>
     <message>
         <source>The server announced more changes without a new sync position.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor anunció más cambios sin una nueva posición de sincronización.</translation>
     </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
     <message>
         <source>The push results could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los resultados del envío: %1</translation>
     </message>
     <message>
         <source>The server&apos;s changes could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los cambios del servidor: %1</translation>
     </message>
     <message>
         <source>The sync position could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la posición de sincronización.</translation>
     </message>
     <message>
         <source>The %1 row %2 from the server could not be stored: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la fila %2 de %1 recibida del servidor: %3</translation>
     </message>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>error de escritura</translation>
     </message>
     <message>
         <source>The register could not be prepared for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo preparar el registro para esta cuenta.</translation>
     </message>
     <message>
         <source>Force Full Sync could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la sincronización completa forzada.</translation>
     </message>
 </context>
 <context>
@@ -3982,55 +3982,55 @@ Escriba DELETE para confirmar:</translation>
     <name>VelmAccount::ShareMembersDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Join or create a family group to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Únase a un grupo familiar o cree uno para compartir cuentas.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartido con</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar seleccionados</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha compartido con nadie.</translation>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se han añadido todos los miembros del grupo</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiendo...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir con %1.</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso de %1 a este elemento?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dejar de compartir.</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager le compte (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -780,7 +780,7 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Waiting for another program that is writing to the database...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d&apos;un autre programme qui écrit dans la base de données...</translation>
     </message>
 </context>
 <context>
@@ -795,19 +795,19 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The disk is full, or the database has reached its size limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein, ou la base de données a atteint sa taille maximale.</translation>
     </message>
     <message>
         <source>The database is read-only: its file or folder cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données est en lecture seule&#xa0;: son fichier ou son dossier n&apos;est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>The database file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de la base de données est endommagé.</translation>
     </message>
     <message>
         <source>The database file could not be written (input/output error).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de la base de données (erreur d&apos;entrée/sortie).</translation>
     </message>
 </context>
 <context>
@@ -1669,98 +1669,98 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partager...</translation>
     </message>
     <message numerus="yes">
         <source>%n change(s) was replaced by a newer one from another device</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modification a été remplacée par une version plus récente provenant d&apos;un autre appareil</numerusform>
+            <numerusform>%n modifications ont été remplacées par des versions plus récentes provenant d&apos;un autre appareil</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation terminée</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Another Account&apos;s Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre d&apos;un autre compte</translation>
     </message>
     <message>
         <source>This register was synchronised with a different Velmora account. Upload it to the account you are signed in with now, as new data, or keep it on this computer only?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce registre a été synchronisé avec un autre compte Velmora. Voulez-vous l&apos;envoyer, comme nouvelles données, vers le compte auquel vous êtes connecté maintenant, ou le garder uniquement sur cet ordinateur&#xa0;?</translation>
     </message>
     <message>
         <source>Upload to This Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer vers ce compte</translation>
     </message>
     <message>
         <source>Keep Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder en local</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion requise</translation>
     </message>
     <message>
         <source>Sharing requires a Velmora account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le partage nécessite un compte Velmora.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le compte</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Velmora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Velmora. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé avec</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun partage pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la sélection</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du retrait</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le partage</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès de %1 à ce compte&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -3367,97 +3367,97 @@ Continuer&#xa0;?</translation>
     <name>SyncCommand</name>
     <message>
         <source>Run one synchronisation cycle for the signed-in account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter un cycle de synchronisation pour le compte connecté.</translation>
     </message>
     <message>
         <source>Not signed in: sign in from Penwick first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté&#xa0;: connectez-vous d&apos;abord depuis Penwick.</translation>
     </message>
     <message>
         <source>Sync did not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La synchronisation n&apos;a pas démarré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation terminée</translation>
     </message>
 </context>
 <context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisé</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Synchronisation...</translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de synchronisation</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Hors ligne</translation>
+        <translation>Hors ligne</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Inconnu</translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Not synced: this register belongs to another account</source>
-        <translation type="unfinished"></translation>
+        <translation>Non synchronisé&#xa0;: ce registre appartient à un autre compte</translation>
     </message>
     <message>
         <source>Not synced yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore synchronisé</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la récupération (HTTP %1)</translation>
     </message>
     <message>
         <source>The server announced more changes without a new sync position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a annoncé d&apos;autres modifications sans nouvelle position de synchronisation.</translation>
     </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
     <message>
         <source>The push results could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats de l&apos;envoi n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
     <message>
         <source>The server&apos;s changes could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications du serveur n&apos;ont pas pu être enregistrées&#xa0;: %1</translation>
     </message>
     <message>
         <source>The sync position could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La position de synchronisation n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>The %1 row %2 from the server could not be stored: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %2 de %1 reçue du serveur n&apos;a pas pu être enregistrée&#xa0;: %3</translation>
     </message>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;écriture</translation>
     </message>
     <message>
         <source>The register could not be prepared for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre n&apos;a pas pu être préparé pour ce compte.</translation>
     </message>
     <message>
         <source>Force Full Sync could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La synchronisation complète forcée n&apos;a pas pu démarrer.</translation>
     </message>
 </context>
 <context>
@@ -3982,55 +3982,55 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
     <name>VelmAccount::ShareMembersDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Join or create a family group to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoignez ou créez un groupe familial pour partager des comptes.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé avec</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la sélection</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun partage pour l&apos;instant.</translation>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres du groupe ont déjà été ajoutés</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage en cours...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager avec %1.</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le partage</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès de %1 à cet élément&#xa0;?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer le partage.</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有できませんでした (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -780,7 +780,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Waiting for another program that is writing to the database...</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースに書き込み中の別のプログラムを待っています...</translation>
     </message>
 </context>
 <context>
@@ -795,19 +795,19 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>The disk is full, or the database has reached its size limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいか、データベースのサイズが上限に達しました。</translation>
     </message>
     <message>
         <source>The database is read-only: its file or folder cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースは読み取り専用です: ファイルまたはフォルダーに書き込めません。</translation>
     </message>
     <message>
         <source>The database file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースファイルが破損しています。</translation>
     </message>
     <message>
         <source>The database file could not be written (input/output error).</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースファイルに書き込めませんでした (入出力エラー)。</translation>
     </message>
 </context>
 <context>
@@ -1656,97 +1656,97 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有(&amp;S)...</translation>
     </message>
     <message numerus="yes">
         <source>%n change(s) was replaced by a newer one from another device</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の変更が、別のデバイスからのより新しい変更で置き換えられました</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>同期が完了しました</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: %1</translation>
     </message>
     <message>
         <source>Another Account&apos;s Register</source>
-        <translation type="unfinished"></translation>
+        <translation>別のアカウントの記録</translation>
     </message>
     <message>
         <source>This register was synchronised with a different Velmora account. Upload it to the account you are signed in with now, as new data, or keep it on this computer only?</source>
-        <translation type="unfinished"></translation>
+        <translation>この記録は別の Velmora アカウントと同期されていました。現在サインインしているアカウントに新しいデータとしてアップロードしますか? それとも、このコンピューターにのみ保存しますか?</translation>
     </message>
     <message>
         <source>Upload to This Account</source>
-        <translation type="unfinished"></translation>
+        <translation>このアカウントにアップロード</translation>
     </message>
     <message>
         <source>Keep Local</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルに保存</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインが必要です</translation>
     </message>
     <message>
         <source>Sharing requires a Velmora account.</source>
-        <translation type="unfinished"></translation>
+        <translation>共有するには Velmora アカウントが必要です。</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細を見る</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>共有: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Velmora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座を Velmora ファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ記録、残高、照合履歴が表示されます。</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>共有相手</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した相手を削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>共有に失敗しました</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除に失敗しました</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有の解除</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のこの口座へのアクセスを削除しますか?</translation>
     </message>
 </context>
 <context>
@@ -3342,97 +3342,97 @@ Continue?</source>
     <name>SyncCommand</name>
     <message>
         <source>Run one synchronisation cycle for the signed-in account.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン中のアカウントで同期を 1 回実行します。</translation>
     </message>
     <message>
         <source>Not signed in: sign in from Penwick first.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません: 先に Penwick からサインインしてください。</translation>
     </message>
     <message>
         <source>Sync did not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期を開始できませんでした: %1</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>同期が完了しました</translation>
     </message>
 </context>
 <context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>同期済み</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">同期中...</translation>
+        <translation>同期中...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>同期エラー</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">オフライン</translation>
+        <translation>オフライン</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">不明</translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>Not synced: this register belongs to another account</source>
-        <translation type="unfinished"></translation>
+        <translation>未同期: この記録は別のアカウントのものです</translation>
     </message>
     <message>
         <source>Not synced yet</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ同期されていません</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>受信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
         <source>The server announced more changes without a new sync position.</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが新しい同期位置を示さずに、さらに変更があると通知しました。</translation>
     </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
     <message>
         <source>The push results could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>送信結果を保存できませんでした: %1</translation>
     </message>
     <message>
         <source>The server&apos;s changes could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーからの変更を保存できませんでした: %1</translation>
     </message>
     <message>
         <source>The sync position could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>同期位置を保存できませんでした。</translation>
     </message>
     <message>
         <source>The %1 row %2 from the server could not be stored: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーからの %1 の行 %2 を保存できませんでした: %3</translation>
     </message>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みに失敗しました</translation>
     </message>
     <message>
         <source>The register could not be prepared for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアカウント用に記録を準備できませんでした。</translation>
     </message>
     <message>
         <source>Force Full Sync could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>完全同期を開始できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -3957,55 +3957,55 @@ Type DELETE to confirm:</source>
     <name>VelmAccount::ShareMembersDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Join or create a family group to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有するには、ファミリーグループに参加するか、新しく作成してください。</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>共有相手</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した相手を削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバーは全員追加済みです</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有中...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有できませんでした。</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有の解除</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のこの項目へのアクセスを削除しますか?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>共有を解除できませんでした。</translation>
     </message>
 </context>
 <context>
