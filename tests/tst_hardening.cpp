@@ -259,6 +259,7 @@ void TestHardening::cannotWrite()
         const ImportResult result = op == u"qif" ? app->importService()->importQif({file}, {{file, account.id}})
                                                  : app->importService()->importCsv(file, account.id, csvMapping());
         QVERIFY(result.failed);
+        QCOMPARE(result.imported, 0); // nothing counted that was rolled back
         message = ImportSummary::text(result);
     } else if (op == u"restore") {
         message = app->backupService()->importBackup(backup, BackupImportMode::Replace).errors.join(u'\n');

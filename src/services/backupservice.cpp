@@ -505,6 +505,15 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
                 continue;
             }
             const Outcome outcome = writer.upsert(table, document.object());
+            // A full disk or a transaction SQLite itself rolled back: stop
+            // here, rows after it would otherwise be committed one by one.
+            if (outcome == Outcome::Failed
+                && (!Database::storageFailureText().isEmpty() || !Database::inTransaction(db))) {
+                const QString reason = Database::storageFailureText();
+                db.rollback();
+                return refuse(tr("The restored data could not be saved: %1")
+                                  .arg(reason.isEmpty() ? tr("the database stopped the write") : reason));
+            }
             if (outcome == Outcome::Written)
                 ++(result.*table.imported);
             else if (outcome == Outcome::Failed && table.selfReferencing)
@@ -532,8 +541,9 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     }
 
     if (!bulk.finish()) {
+        const QString storage = Database::storageFailureText();
         db.rollback();
-        return refuse(tr("The restored data could not be saved: %1").arg(bulk.errorText()));
+        return refuse(tr("The restored data could not be saved: %1").arg(storage.isEmpty() ? bulk.errorText() : storage));
     }
     if (!db.commit()) {
         const QSqlError failure = db.lastError();

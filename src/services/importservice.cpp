@@ -1211,10 +1211,8 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
         return m_result;
     }
     if (!db.commit()) {
-        qWarning().noquote() << "QIF import: commit failed, rolling back:" << db.lastError().text();
-        db.rollback();
-        m_result.failed = true;
-        m_result.error = Database::storageFailureText();
+        qWarning().noquote() << "QIF import: commit failed:" << db.lastError().text();
+        abort(u"commit failed"_s);
         return m_result;
     }
     if (!m_createdAccounts.isEmpty())
