@@ -361,6 +361,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
 
 %2</translation>
     </message>
+    <message>
+        <source>the database stopped the write</source>
+        <translation>die Datenbank hat das Schreiben abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>CalendarPopup</name>
@@ -1254,6 +1258,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
         <translation>Der Auszug von %1 ist in %2, aber das Konto &quot;%3&quot; wird in %4 geführt.</translation>
     </message>
+    <message>
+        <source>A file changed while it was imported: %1</source>
+        <translation>Eine Datei wurde während des Imports geändert: %1</translation>
+    </message>
 </context>
 <context>
     <name>LedgerCommands</name>
@@ -1356,6 +1364,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Amount</source>
         <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>The register of %1 could not be read.</source>
+        <translation>Die Buchungen von %1 konnten nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,10 @@ Please check file permissions and try again.</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the database stopped the write</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarPopup</name>
@@ -1247,6 +1251,10 @@ Please check file permissions and try again.</source>
         <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A file changed while it was imported: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LedgerCommands</name>
@@ -1348,6 +1356,10 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register of %1 could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1664,7 +1676,10 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message numerus="yes">
         <source>%n change(s) was replaced by a newer one from another device</source>
-        <translation><numerusform>%n change was replaced by a newer one from another device</numerusform><numerusform>%n changes was replaced by a newer one from another device</numerusform></translation>
+        <translation>
+            <numerusform>%n change was replaced by a newer one from another device</numerusform>
+            <numerusform>%n changes was replaced by a newer one from another device</numerusform>
+        </translation>
     </message>
     <message>
         <source>Sync complete</source>

@@ -361,6 +361,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>the database stopped the write</source>
+        <translation>la base de datos detuvo la escritura</translation>
+    </message>
 </context>
 <context>
     <name>CalendarPopup</name>
@@ -1254,6 +1258,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
         <translation>El extracto de %1 está en %2, pero la cuenta &quot;%3&quot; se lleva en %4.</translation>
     </message>
+    <message>
+        <source>A file changed while it was imported: %1</source>
+        <translation>Un archivo cambió mientras se importaba: %1</translation>
+    </message>
 </context>
 <context>
     <name>LedgerCommands</name>
@@ -1356,6 +1364,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Amount</source>
         <translation>Importe</translation>
+    </message>
+    <message>
+        <source>The register of %1 could not be read.</source>
+        <translation>No se pudo leer el registro de %1.</translation>
     </message>
 </context>
 <context>

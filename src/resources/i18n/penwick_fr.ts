@@ -361,6 +361,10 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>the database stopped the write</source>
+        <translation>la base de données a interrompu l’écriture</translation>
+    </message>
 </context>
 <context>
     <name>CalendarPopup</name>
@@ -1254,6 +1258,10 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
         <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
         <translation>Le relevé de %1 est en %2, mais le compte &quot;%3&quot; est tenu en %4.</translation>
     </message>
+    <message>
+        <source>A file changed while it was imported: %1</source>
+        <translation>Un fichier a été modifié pendant son importation&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>LedgerCommands</name>
@@ -1356,6 +1364,10 @@ Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     <message>
         <source>Amount</source>
         <translation>Montant</translation>
+    </message>
+    <message>
+        <source>The register of %1 could not be read.</source>
+        <translation>Le registre de %1 n’a pas pu être lu.</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,10 @@ Please check file permissions and try again.</source>
 
 %2</translation>
     </message>
+    <message>
+        <source>the database stopped the write</source>
+        <translation>データベースが書き込みを中止しました</translation>
+    </message>
 </context>
 <context>
     <name>CalendarPopup</name>
@@ -1242,6 +1246,10 @@ Please check file permissions and try again.</source>
         <source>The statement of %1 is in %2, but the account &quot;%3&quot; keeps %4.</source>
         <translation>%1 の明細書は %2 建てですが、口座 &quot;%3&quot; は %4 建てです。</translation>
     </message>
+    <message>
+        <source>A file changed while it was imported: %1</source>
+        <translation>インポート中にファイルが変更されました: %1</translation>
+    </message>
 </context>
 <context>
     <name>LedgerCommands</name>
@@ -1344,6 +1352,10 @@ Please check file permissions and try again.</source>
     <message>
         <source>Amount</source>
         <translation>金額</translation>
+    </message>
+    <message>
+        <source>The register of %1 could not be read.</source>
+        <translation>%1 の取引一覧を読み込めませんでした。</translation>
     </message>
 </context>
 <context>
