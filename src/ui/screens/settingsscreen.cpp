@@ -32,6 +32,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -116,11 +118,18 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
 {
     m_navigation = new QListWidget(this);
     m_navigation->setObjectName(u"settingsNavigation"_s);
-    m_navigation->setFixedWidth(180);
     m_navigation->setSpacing(2);
     m_navigation->setIconSize(QSize(kIconSize, kIconSize));
-    for (const NavigationEntry &entry : kNavigation)
+    int widest = 0;
+    QFont selected = m_navigation->font(); // the current page's name is bold
+    selected.setBold(true);
+    for (const NavigationEntry &entry : kNavigation) {
         m_navigation->addItem(tr(entry.title));
+        widest = qMax(widest, QFontMetrics(selected).horizontalAdvance(tr(entry.title)));
+    }
+    // Wide enough for the longest page name in any language.
+    m_navigation->setFixedWidth(qMax(180, widest + kIconSize + 56));
+    m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(u"settingsPages"_s);
@@ -516,6 +525,25 @@ QString SettingsScreen::signedInStatus(const QString &user, const QString &state
     }
     return tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
         .arg(user.toHtmlEscaped(), color, stateText.toHtmlEscaped());
+}
+
+void SettingsScreen::showEvent(QShowEvent *event)
+{
+    // Pages scroll down, never sideways: the window is at least as wide as
+    // the widest row of buttons in the chosen language. Measured once shown,
+    // when fonts and style sheets are in effect; the styled buttons' own
+    // hints are only honoured as explicit minimums.
+    for (QPushButton *button : {m_syncNowButton, m_restoreButton})
+        button->setMinimumWidth(button->sizeHint().width());
+    for (int i = 0; i < m_pages->count(); ++i) {
+        auto *scroll = qobject_cast<QScrollArea *>(m_pages->widget(i));
+        if (scroll && scroll->widget()) {
+            scroll->widget()->layout()->activate();
+            scroll->setMinimumWidth(scroll->widget()->minimumSizeHint().width()
+                                    + scroll->verticalScrollBar()->sizeHint().width());
+        }
+    }
+    QWidget::showEvent(event);
 }
 
 void SettingsScreen::updateSyncControls()

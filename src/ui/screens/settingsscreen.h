@@ -54,6 +54,9 @@ public slots:
     void setSyncState(const QString &statusText, bool signedIn, bool syncing = false,
                       const QString &lastError = QString());
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QWidget *createGeneralPage();
     QWidget *createRegisterPage();
