@@ -13,16 +13,6 @@ namespace VelmAccount {
 
 namespace {
 
-template<typename T>
-QList<T> listOf(const QJsonObject &json, const char *key)
-{
-    QList<T> items;
-    const QJsonArray array = json.value(QLatin1String(key)).toArray();
-    for (const QJsonValue &value : array)
-        items.append(T::fromJson(value.toObject()));
-    return items;
-}
-
 ApiClient::ResponseCallback okOnly(const AccountClient::OkCallback &callback)
 {
     return [callback](bool ok, int, const QJsonObject &) {
@@ -63,7 +53,7 @@ void AccountClient::getDevices(std::function<void(bool ok, const QList<Device> &
 {
     m_api->get(QStringLiteral("/devices"), [callback](bool ok, int, const QJsonObject &body) {
         if (callback)
-            callback(ok, ok ? listOf<Device>(body, "devices") : QList<Device>());
+            callback(ok, ok ? recordsOf<Device>(body, "devices") : QList<Device>());
     });
 }
 

@@ -16,16 +16,6 @@ QDateTime time(const QJsonObject &json, const char *key)
     return QDateTime::fromString(text(json, key), Qt::ISODateWithMs);
 }
 
-template<typename T>
-QList<T> listOf(const QJsonObject &json, const char *key)
-{
-    QList<T> items;
-    const QJsonArray array = json.value(QLatin1String(key)).toArray();
-    for (const QJsonValue &value : array)
-        items.append(T::fromJson(value.toObject()));
-    return items;
-}
-
 } // namespace
 
 User User::fromJson(const QJsonObject &j)
@@ -60,7 +50,7 @@ GroupInvitation GroupInvitation::fromJson(const QJsonObject &j)
 Group Group::fromJson(const QJsonObject &j)
 {
     return {text(j, "id"), text(j, "name"), j.value(QLatin1String("max_seats")).toInt(),
-            listOf<GroupMember>(j, "members"), listOf<GroupInvitation>(j, "pending_invitations")};
+            recordsOf<GroupMember>(j, "members"), recordsOf<GroupInvitation>(j, "pending_invitations")};
 }
 
 Profile Profile::fromJson(const QJsonObject &j)

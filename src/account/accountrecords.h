@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -8,6 +9,17 @@
 // The records the account and authentication services answer with; missing
 // keys give empty values.
 namespace VelmAccount {
+
+// The records of one array in a reply; a missing key gives none.
+template<typename T>
+QList<T> recordsOf(const QJsonObject &json, const char *key)
+{
+    QList<T> items;
+    const QJsonArray array = json.value(QLatin1String(key)).toArray();
+    for (const QJsonValue &value : array)
+        items.append(T::fromJson(value.toObject()));
+    return items;
+}
 
 struct User
 {
