@@ -154,6 +154,7 @@ void PenwickServer::registerTestHooks()
         http.delayMs = qBound(0, r.json.value(QStringLiteral("delay_ms")).toInt(), 60000);
         SyncService::TestHooks &sync = m_sync->testHooks();
         sync.pageCut = qMax(0, r.json.value(QStringLiteral("page_cut")).toInt());
+        sync.staleCursor = r.json.value(QStringLiteral("stale_cursor")).toBool();
         sync.rejectIds.clear();
         const QJsonArray ids = r.json.value(QStringLiteral("reject_ids")).toArray();
         for (const QJsonValue &id : ids)

@@ -410,8 +410,8 @@ ApiResponse SyncService::pull(ApiRequest &request)
                                                "entity_type = 'category' AND deleted_at = ''"),
                                 {user});
     m_db.commit();
-    page.insert(QStringLiteral("server_time"), QString::number(cursor));
-    page.insert(QStringLiteral("has_more"), hasMore);
+    page.insert(QStringLiteral("server_time"), m_hooks.staleCursor ? sinceText : QString::number(cursor));
+    page.insert(QStringLiteral("has_more"), hasMore || m_hooks.staleCursor);
     page.insert(QStringLiteral("integrity"),
                 QJsonObject{{QStringLiteral("category_count"), count ? count->value(QStringLiteral("n")).toInt() : 0}});
     return ApiResponse::json(page);

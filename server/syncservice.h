@@ -21,6 +21,7 @@ public:
     {
         int pageCut = 0;          // pages end after this many rows when set
         QSet<QString> rejectIds;  // entity ids the push refuses
+        bool staleCursor = false; // pages say has_more but keep the request's cursor
     };
 
     explicit SyncService(ServerDatabase &db);

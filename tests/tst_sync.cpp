@@ -330,19 +330,23 @@ void TestSync::hooks(const QJsonObject &settings)
 void TestSync::cycleOutcomes_data()
 {
     QTest::addColumn<int>("pendingRows");
-    QTest::addColumn<QString>("failPath");
+    QTest::addColumn<QJsonObject>("serverHooks");
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("pulled");
     QTest::addColumn<int>("pendingAfter");
-    QTest::newRow("nothing pending goes straight to the pull") << 0 << u"/penwick/v1/sync/push"_s << QString() << true << 0;
-    QTest::newRow("push 500 ends without a pull") << 2 << u"/penwick/v1/sync/push"_s << u"Push failed (HTTP 500)"_s << false << 3;
-    QTest::newRow("pull 500 keeps the cursor") << 2 << u"/penwick/v1/sync/pull"_s << u"Pull failed (HTTP 500)"_s << false << 0;
+    const QJsonObject failPush{{u"fail_path"_s, u"/penwick/v1/sync/push"_s}};
+    QTest::newRow("nothing pending goes straight to the pull") << 0 << failPush << QString() << true << 0;
+    QTest::newRow("push 500 ends without a pull") << 2 << failPush << u"Push failed (HTTP 500)"_s << false << 3;
+    QTest::newRow("pull 500 keeps the cursor") << 2 << QJsonObject{{u"fail_path"_s, u"/penwick/v1/sync/pull"_s}}
+                                               << u"Pull failed (HTTP 500)"_s << false << 0;
+    QTest::newRow("has_more without a new cursor fails") << 2 << QJsonObject{{u"stale_cursor"_s, true}}
+        << u"The server announced more changes without a new sync position."_s << false << 0;
 }
 
 void TestSync::cycleOutcomes()
 {
     QFETCH(int, pendingRows);
-    QFETCH(QString, failPath);
+    QFETCH(QJsonObject, serverHooks);
     QFETCH(QString, error);
     QFETCH(bool, pulled);
     QFETCH(int, pendingAfter);
@@ -353,7 +357,7 @@ void TestSync::cycleOutcomes()
         insertTransaction(d.transactions, a.id, QDate(2024, 1, 1), u"P"_s, -100);
     if (pendingRows == 0)
         d.accounts->markSynced(a.id, QString());
-    hooks({{u"fail_path"_s, failPath}});
+    hooks(serverHooks);
     QCOMPARE(d.cycle(), error);
     QCOMPARE(d.engine->state(), error.isEmpty() ? SyncEngine::Idle : SyncEngine::Error);
     QCOMPARE(!d.preferences->value(SyncLocalStore::kCursorKey).isEmpty(), pulled);
