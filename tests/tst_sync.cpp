@@ -25,6 +25,8 @@
 
 #include <QComboBox>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -120,6 +122,34 @@ struct User
     QString refresh;
 };
 
+// The sign-in a program finds in its data directory when no keyring answers.
+bool writeSignIn(const QString &dataDir, const User &user)
+{
+    QFile file(dataDir + u"/account-tokens.json"_s);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(QJsonDocument(QJsonObject{{u"velmora_access_token"_s, user.access},
+                                                {u"velmora_refresh_token"_s, user.refresh}}).toJson()) > 0;
+}
+
+// A program started from this test: its own data and settings, the test
+// server's addresses, and no keyring.
+QProcessEnvironment programEnvironment(const QString &dataDir, const QUrl &server)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const auto set = [&env](const char *name, const QString &value) { env.insert(QString::fromLatin1(name), value); };
+    set("PENWICK_DATA_DIR", dataDir);
+    set("XDG_CONFIG_HOME", dataDir + u"/config"_s);
+    set("DBUS_SESSION_BUS_ADDRESS", u"unix:path=/nonexistent"_s);
+    set("AUTH_BASE_URL", server.toString());
+    set("ACCOUNT_API_URL", server.resolved(QUrl(u"/account/v1"_s)).toString());
+    set("SYNC_API_URL", server.resolved(QUrl(u"/penwick/v1"_s)).toString());
+    set("UPDATE_BASE_URL", server.resolved(QUrl(u"/no-updates/"_s)).toString());
+    set("LC_ALL", u"C"_s);
+    set("LANG", u"C"_s);
+    env.remove(u"PENWICK_VERBOSE"_s);
+    return env;
+}
+
 } // namespace
 
 class TestSync : public QObject
@@ -150,6 +180,8 @@ private slots:
     void secondUserOnSameData();
     void sharing();
     void signedOutSyncsNothing();
+    void commandLineSync_data();
+    void commandLineSync();
     void applyRules_data();
     void applyRules();
     void pageIsWholeOrNothing();
@@ -633,6 +665,41 @@ void TestSync::signedOutSyncsNothing()
     app->syncEngine()->syncNow();
     QCOMPARE(app->syncEngine()->state(), SyncEngine::Idle);
     QCOMPARE(app->syncEngine()->statusText(), u"Not synced yet"_s);
+}
+
+void TestSync::commandLineSync_data()
+{
+    QTest::addColumn<bool>("serverUp");
+    QTest::addColumn<bool>("signedIn");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // standard output on success, else standard error
+    QTest::newRow("one cycle") << true << true << 0 << u"Sync complete\n"_s;
+    QTest::newRow("server unreachable") << false << true << 1 << u"penwick-cli: Sync failed: Push failed (HTTP 0)\n"_s;
+    QTest::newRow("signed out") << true << false << 1 << u"penwick-cli: Not signed in: sign in from Penwick first.\n"_s;
+}
+
+void TestSync::commandLineSync()
+{
+    QFETCH(bool, serverUp);
+    QFETCH(bool, signedIn);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const User user = newUser();
+    QVERIFY(!signedIn || writeSignIn(dir.path(), user));
+    QProcess cli;
+    cli.setProcessEnvironment(programEnvironment(dir.path(), serverUp ? m_server->url() : QUrl(u"http://127.0.0.1:1"_s)));
+    cli.start(QStringLiteral(PENWICK_CLI_PATH), {u"sync"_s});
+    // The server answers in this process: wait in the event loop.
+    QVERIFY(QTest::qWaitFor([&] { return cli.state() == QProcess::NotRunning; }, 60000));
+    const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+    const QString err = QString::fromUtf8(cli.readAllStandardError()).remove(QRegularExpression(u"^WARN: No keyring.*\n"_s));
+    QCOMPARE(cli.exitCode(), exitCode);
+    QCOMPARE(exitCode ? err : out, output);
+    QCOMPARE(exitCode ? out : err, QString());
+    // The new register's categories reached the server.
+    const auto page = m_client->send("GET", u"/penwick/v1/sync/pull"_s, {}, user.access);
+    QCOMPARE(page.json.value(u"categories"_s).toArray().isEmpty(), exitCode != 0);
 }
 
 PENWICK_TEST_MAIN(TestSync)
