@@ -30,6 +30,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlQuery>
 
 namespace {
 
@@ -182,6 +183,7 @@ private slots:
     void signedOutSyncsNothing();
     void commandLineSync_data();
     void commandLineSync();
+    void twoAppProcesses();
     void applyRules_data();
     void applyRules();
     void pageIsWholeOrNothing();
@@ -700,6 +702,100 @@ void TestSync::commandLineSync()
     // The new register's categories reached the server.
     const auto page = m_client->send("GET", u"/penwick/v1/sync/pull"_s, {}, user.access);
     QCOMPARE(page.json.value(u"categories"_s).toArray().isEmpty(), exitCode != 0);
+}
+
+namespace {
+
+// One `penwick` window on the virtual display, its data directory read beside it.
+struct AppProcess
+{
+    QTemporaryDir dir;
+    QProcess process;
+
+    QString query(const QString &sql)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, dir.path());
+        db.setDatabaseName(dir.filePath(u"penwick.db"_s));
+        QString value;
+        if (db.open()) {
+            QSqlQuery q(sql, db);
+            value = q.next() ? q.value(0).toString() : QString();
+        }
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(dir.path());
+        return value;
+    }
+    // The payees of the synced transactions, sorted.
+    QString synced()
+    {
+        return query(u"SELECT group_concat(payee) FROM (SELECT payee FROM transactions WHERE amount = -1234 "
+                     "AND sync_status = 'synced' AND deleted_at IS NULL ORDER BY payee)"_s);
+    }
+    // Focuses this window, then runs the xdotool commands as keyboard input
+    // (not sent to the window, which may be gone before the keys are up).
+    bool keys(const QStringList &commands)
+    {
+        const QStringList focus{u"search"_s, u"--all"_s, u"--onlyvisible"_s, u"--pid"_s,
+                                QString::number(process.processId()), u"--name"_s, u"^Velmora Penwick$"_s,
+                                u"windowraise"_s, u"%1"_s, u"windowfocus"_s, u"--sync"_s, u"%1"_s, u"sleep"_s, u"0.3"_s};
+        return QProcess::execute(u"xdotool"_s, focus) == 0 && QProcess::execute(u"xdotool"_s, commands) == 0;
+    }
+};
+
+} // namespace
+
+void TestSync::twoAppProcesses()
+{
+    if (qEnvironmentVariableIsEmpty("PENWICK_XVFB"))
+        QSKIP("Runs as tst_sync_apps, on a virtual display");
+    const User user = newUser();
+    AppProcess apps[2];
+    {
+        // The first device's register holds an account, already on the server.
+        Device first;
+        first.open(syncUrl(), user.access);
+        insertAccount(first.accounts, u"Household"_s);
+        QCOMPARE(first.cycle(), QString());
+        first.owner.reset();
+        for (const QString &file : QDir(first.dir.path()).entryList(QDir::Files))
+            QVERIFY(QFile::copy(first.dir.filePath(file), apps[0].dir.filePath(file)));
+    }
+    const QString payees[2] = {u"Alder Market"_s, u"Birch Books"_s};
+    for (AppProcess &app : apps) {
+        const auto session = m_client->signIn(user.email, u"correct horse"_s, false);
+        QVERIFY(writeSignIn(app.dir.path(), {user.email, session.access, session.refresh}));
+        QProcessEnvironment env = programEnvironment(app.dir.path(), m_server->url());
+        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        app.process.setProcessEnvironment(env);
+        app.process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        app.process.start(QStringLiteral(PENWICK_APP_PATH));
+        // Started, synced and showing the account's register.
+        QVERIFY(QTest::qWaitFor([&] {
+            return !app.query(u"SELECT value FROM preferences WHERE key = 'lastViewedAccountId'"_s).isEmpty();
+        }, 30000));
+    }
+    // Each enters a transaction with the keyboard (File > New Transaction, Tab
+    // to the payee and on to the payment; xdotool types the rest of its command
+    // line); it is pushed after the debounce, and the second device's cycle
+    // brings it the first row.
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(apps[i].keys({u"key"_s, u"alt+f"_s, u"sleep"_s, u"0.3"_s, u"key"_s, u"n"_s, u"sleep"_s, u"0.3"_s,
+                              u"key"_s, u"Tab"_s, u"Tab"_s, u"type"_s, payees[i]}));
+        QVERIFY(apps[i].keys({u"key"_s, u"Tab"_s, u"Tab"_s, u"Tab"_s, u"type"_s, u"12.34"_s}));
+        QVERIFY(apps[i].keys({u"key"_s, u"ctrl+Return"_s}));
+        QVERIFY2(QTest::qWaitFor([&] { return apps[i].synced().contains(payees[i]); }, 30000), qPrintable(payees[i]));
+    }
+    const QString both = payees[0] + u',' + payees[1];
+    QVERIFY(QTest::qWaitFor([&] { return apps[1].synced() == both; }, 30000));
+    // The first device's next cycle: Sync Now on the preferences' Data & Sync page.
+    QVERIFY(apps[0].keys({u"key"_s, u"alt+e"_s, u"sleep"_s, u"0.3"_s, u"key"_s, u"p"_s, u"sleep"_s, u"1"_s,
+                          u"key"_s, u"Down"_s, u"Down"_s, u"Tab"_s, u"space"_s}));
+    QVERIFY(QTest::qWaitFor([&] { return apps[0].synced() == both; }, 30000));
+    for (AppProcess &app : apps) {
+        QVERIFY(app.keys({u"key"_s, u"ctrl+q"_s}));
+        QVERIFY(QTest::qWaitFor([&] { return app.process.state() == QProcess::NotRunning; }, 20000));
+        QCOMPARE(app.process.exitCode(), 0);
+    }
 }
 
 PENWICK_TEST_MAIN(TestSync)
