@@ -190,6 +190,8 @@ private slots:
     void recurringKey();
     void pushResults_data();
     void pushResults();
+    void unknownCategoryGoesBack_data();
+    void unknownCategoryGoesBack();
 };
 
 void TestSync::applyRules_data()
@@ -327,6 +329,47 @@ void TestSync::pushResults()
     if (meanwhile == u"delete")
         now.replace(QRegularExpression(u" \\d{4}-\\d\\d-\\d\\dT\\S+"_s), u" deleted"_s);
     QCOMPARE(now, expected);
+}
+
+void TestSync::unknownCategoryGoesBack_data()
+{
+    // The member's edits in turn: a category ("local": one of its own, "": none), or "push" (accepted).
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QString>("sent");
+    QTest::newRow("edit without a category keeps the owner's") << QStringList{QString()} << u"owners"_s;
+    QTest::newRow("a chosen category goes out") << QStringList{u"local"_s} << u"local"_s;
+    QTest::newRow("a choice undone before it left") << QStringList{u"local"_s, QString()} << u"owners"_s;
+    QTest::newRow("cleared after a pushed choice") << QStringList{u"local"_s, u"push"_s, QString()} << QString();
+}
+
+void TestSync::unknownCategoryGoesBack()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QString, sent);
+    TestDatabase t;
+    const Account a = t.addAccount(u"A"_s);
+    const QString local = t.addCategory(u"Mine"_s).id;
+    QJsonObject shared = serverTransaction(kLocal, u"srv-1"_s, 2, a.id);
+    shared.insert(u"category_id"_s, u"owners"_s);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Pull: unknown category owners"_s));
+    SyncLocalStore *store = storeOf(t);
+    QVERIFY(store->applyPage({{u"transactions"_s, QJsonArray{shared}}}).ok);
+    QVERIFY(t.transactions->findById(kLocal)->category_id.isEmpty());
+    const QList<SyncLocalStore::ChangeKey> key{{u"transaction"_s, kLocal}};
+    for (const QString &edit : std::as_const(edits)) {
+        Transaction row = *t.transactions->findById(kLocal);
+        if (edit == u"push") {
+            const QJsonObject ok{{u"status"_s, u"ok"_s}, {u"entity_type"_s, u"transaction"_s},
+                                 {u"entity_id"_s, kLocal}, {u"server_id"_s, u"srv-1"_s}};
+            QVERIFY(store->recordPushResults(store->changesFor(key), {ok}).ok);
+            continue;
+        }
+        row.category_id = edit == u"local" ? local : edit;
+        row.payee = u"Edited"_s;
+        row.sync_status = SyncStatus::Pending;
+        QVERIFY(t.transactions->update(row));
+    }
+    QCOMPARE(store->changesFor(key).first()[u"payload"_s][u"category_id"_s].toString(), sent == u"local" ? local : sent);
 }
 
 void TestSync::initTestCase()

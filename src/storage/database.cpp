@@ -24,6 +24,7 @@ struct Migration
 constexpr Migration kMigrations[] = {
     {1, u"initial", u":/sql/sql/migrations/001_initial.sql"},
     {2, u"recon_sync", u":/sql/sql/migrations/002_recon_sync.sql"},
+    {3, u"category_refs", u":/sql/sql/migrations/003_category_refs.sql"},
 };
 
 void finishStatement(QString &buffer, QStringList &out)

@@ -16,6 +16,8 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 const QString SyncLocalStore::kCursorKey = u"lastSyncTimestamp"_s;
@@ -104,12 +106,28 @@ QJsonObject SyncLocalStore::currentChange(const QString &type, const QString &id
     if (type == u"category")
         return wrap(m_categories->findById(id));
     if (type == u"recurring")
-        return wrap(m_recurring->findById(id));
+        return withRemoteCategory(wrap(m_recurring->findById(id)));
     if (type == u"transaction")
-        return wrap(m_transactions->findById(id));
+        return withRemoteCategory(wrap(m_transactions->findById(id)));
     if (type == u"reconciliation")
         return wrap(m_reconciliations->findById(id));
     return {};
+}
+
+QJsonObject SyncLocalStore::withRemoteCategory(QJsonObject change) const
+{
+    QJsonObject payload = change.value(u"payload"_s).toObject();
+    if (change.isEmpty() || !payload.value(u"category_id"_s).toString().isEmpty())
+        return change;
+    QSqlQuery q(QSqlDatabase::database());
+    if (SqlCodec::exec(q, u"SELECT category_id FROM sync_category_refs WHERE entity_type = ? AND row_id = ?"_s,
+                       {change.value(u"entity_type"_s).toString(), change.value(u"entity_id"_s).toString()},
+                       "SyncLocalStore::withRemoteCategory failed:")
+        && q.next()) {
+        payload.insert(u"category_id"_s, q.value(0).toString());
+        change.insert(u"payload"_s, payload);
+    }
+    return change;
 }
 
 SyncLocalStore::PushOutcome SyncLocalStore::recordPushResults(const QJsonArray &sent, const QJsonArray &results)
@@ -150,6 +168,11 @@ SyncLocalStore::PushOutcome SyncLocalStore::recordPushResults(const QJsonArray &
                 ok = SqlCodec::exec(q, u"UPDATE %1 SET server_id = ?, version = MAX(version, ?) WHERE id = ?"_s.arg(QLatin1StringView(table)),
                                     {serverId, serverVersion, id}, "SyncLocalStore::markSynced failed:");
             }
+            // A category the member chose reached the server: the owner's reference is spent.
+            const QString sentCategory = sentChange.value(u"payload"_s)[u"category_id"_s].toString();
+            if (ok && !sentCategory.isEmpty() && (type == u"transaction" || type == u"recurring"))
+                ok = SqlCodec::exec(q, u"DELETE FROM sync_category_refs WHERE entity_type = ? AND row_id = ? AND category_id <> ?"_s,
+                                    {type, id, sentCategory}, "SyncLocalStore::markSynced failed:");
             if (!ok)
                 return {false, tr("The push results could not be stored: %1").arg(q.lastError().text())};
         } else if (status == u"conflict" && table && result.value(u"server_row"_s).isObject()) {
@@ -257,13 +280,16 @@ SyncLocalStore::Step SyncLocalStore::applyRow(Repo *repo, const QString &entity,
     if (replaced && local)
         *replaced = contentOf(SyncCodec::change(*local)) != contentOf(SyncCodec::change(record));
 
-    if constexpr (std::is_same_v<Record, Transaction> || std::is_same_v<Record, RecurringTransaction>) {
+    constexpr bool categorised = std::is_same_v<Record, Transaction> || std::is_same_v<Record, RecurringTransaction>;
+    QString remoteCategory; // the server's category reference this register does not have
+    if constexpr (categorised) {
         // Categories are not shared: a member may get rows whose category it
-        // never receives. They show uncategorised here instead of failing the page.
+        // never receives. They show uncategorised here instead of failing the
+        // page, and the reference goes back with the member's edits.
         if (!knownCategory(record.category_id)) {
             qWarning().noquote() << "Pull: unknown category" << record.category_id << "on" << entity << id
                                  << "— stored without category";
-            record.category_id.clear();
+            remoteCategory = std::exchange(record.category_id, QString());
         }
     }
 
@@ -295,6 +321,16 @@ SyncLocalStore::Step SyncLocalStore::applyRow(Repo *repo, const QString &entity,
     values.append(id);
     if (!SqlCodec::exec(q, QString(sql + u" WHERE id = ?"_s).arg(kind), values, "SyncLocalStore::apply failed:"))
         return fail(q.lastError().text());
+    if constexpr (categorised) {
+        if (!remoteCategory.isEmpty()) {
+            if (!SqlCodec::exec(q, u"INSERT OR REPLACE INTO sync_category_refs VALUES (?, ?, ?)"_s,
+                                {entity, id, remoteCategory}, "SyncLocalStore::apply failed:"))
+                return fail(q.lastError().text());
+        } else if (local && !SqlCodec::exec(q, u"DELETE FROM sync_category_refs WHERE entity_type = ? AND row_id = ?"_s,
+                                            {entity, id}, "SyncLocalStore::apply failed:")) {
+            return fail(q.lastError().text());
+        }
+    }
     return Step::Written;
 }
 
@@ -404,6 +440,10 @@ WriteResult SyncLocalStore::startOverFor(const QString &sub)
                                 {}, "SyncLocalStore::startOverFor failed:") < 0)
             return WriteResult::failure(tr("The register could not be prepared for this account."));
     }
+    // References to the former user's categories mean nothing to the new one.
+    if (SqlCodec::execCount(QSqlDatabase::database(), u"DELETE FROM sync_category_refs"_s, {},
+                            "SyncLocalStore::startOverFor failed:") < 0)
+        return WriteResult::failure(tr("The register could not be prepared for this account."));
     if (!m_preferences->remove(kCursorKey) || !m_preferences->setValue(kOwnerKey, sub) || !tx.commit())
         return WriteResult::failure(tx.failureText(tr("The register could not be prepared for this account.")));
     return {};

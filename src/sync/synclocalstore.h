@@ -84,6 +84,8 @@ private:
     QString lookupLocalId(const char *table, const QString &serverId);
     void prefetchServerIds(const char *table, const QJsonArray &rows);
     QJsonObject currentChange(const QString &type, const QString &id) const;
+    // An uncategorised row's change carries the server's category reference it was received with.
+    QJsonObject withRemoteCategory(QJsonObject change) const;
     bool knownCategory(const QString &id) const;
 
     AccountRepository *m_accounts;
