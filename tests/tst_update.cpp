@@ -127,6 +127,8 @@ private slots:
         const QString failed = invalid + u"artifact %1 failed validation"_s.arg(kKey);
         QTest::newRow("sha256 of 63") << manifest(O{{u"sha256"_s, QString(63, u'a')}}) << failed;
         QTest::newRow("size 0") << manifest(O{{u"size"_s, 0}}) << failed;
+        QTest::newRow("size past 64 bits") << manifest(O{{u"size"_s, 1.2e112}}) << failed;
+        QTest::newRow("size a fraction") << manifest(O{{u"size"_s, 1234.5}}) << failed;
         QTest::newRow("url file:") << manifest(O{{u"url"_s, u"file:///tmp/p.exe"_s}}) << failed;
         QTest::newRow("url plain http") << manifest(O{{u"url"_s, u"http://example.com/p.exe"_s}}) << failed;
         QTest::newRow("notes url ftp") << manifest(O{{u"release_notes_url"_s, u"ftp://example.com/n.md"_s}}) << failed;

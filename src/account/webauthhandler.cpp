@@ -84,6 +84,23 @@ void WebAuthHandler::respond(QTcpSocket *socket, const QByteArray &status, const
     socket->disconnectFromHost();
 }
 
+WebAuthHandler::CallbackRequest WebAuthHandler::parseRequestLine(const QByteArray &line, quint16 port,
+                                                                 const QString &expectedState)
+{
+    const QList<QByteArray> parts = line.trimmed().split(' ');
+    const QByteArray method = parts.value(0);
+    const QString target = QString::fromUtf8(parts.value(1));
+    CallbackRequest request;
+    request.url = QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(target), QUrl::StrictMode);
+    const QUrlQuery query(request.url);
+    const QString state = query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
+    request.accepted = method == "GET" && request.url.isValid() && request.url.path() == QLatin1String("/callback")
+        && !expectedState.isEmpty() && state == expectedState;
+    request.complete = request.accepted && !query.queryItemValue(QStringLiteral("access_token")).isEmpty()
+        && !query.queryItemValue(QStringLiteral("refresh_token")).isEmpty();
+    return request;
+}
+
 void WebAuthHandler::onReadyRead(QTcpSocket *socket)
 {
     if (!socket->canReadLine()) {
@@ -91,25 +108,17 @@ void WebAuthHandler::onReadyRead(QTcpSocket *socket)
             socket->abort();
         return;
     }
-    const QList<QByteArray> parts = socket->readLine(kMaxRequestLineBytes).trimmed().split(' ');
-    const QByteArray method = parts.value(0);
-    const QString target = QString::fromUtf8(parts.value(1));
-    const QUrl url(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(target), QUrl::StrictMode);
-    const QUrlQuery query(url);
-    const QString state = query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
-
-    if (method != "GET" || !url.isValid() || url.path() != QLatin1String("/callback") || m_expectedState.isEmpty()
-        || state != m_expectedState) {
+    const CallbackRequest request = parseRequestLine(socket->readLine(kMaxRequestLineBytes), m_port, m_expectedState);
+    if (!request.accepted) {
         respond(socket, "404 Not Found", page(tr("Not found"), QString()));
         return;
     }
-    const bool complete = !query.queryItemValue(QStringLiteral("access_token")).isEmpty()
-        && !query.queryItemValue(QStringLiteral("refresh_token")).isEmpty();
     respond(socket, "200 OK",
-            complete ? page(tr("Authentication complete!"), tr("You can close this tab and return to the application."))
-                     : page(tr("Authentication failed"), tr("You can close this tab and try again in the application.")));
+            request.complete
+                ? page(tr("Authentication complete!"), tr("You can close this tab and return to the application."))
+                : page(tr("Authentication failed"), tr("You can close this tab and try again in the application.")));
     stop();
-    emit callbackReceived(url);
+    emit callbackReceived(request.url);
 }
 
 } // namespace VelmAccount

@@ -35,6 +35,15 @@ public:
     quint16 port() const { return m_port; }
     bool isListening() const;
 
+    // What one request line sent to the listener on `port` amounts to.
+    struct CallbackRequest
+    {
+        bool accepted = false; // a GET of "/callback" with the expected state
+        bool complete = false; // and it carries both tokens
+        QUrl url;
+    };
+    static CallbackRequest parseRequestLine(const QByteArray &line, quint16 port, const QString &expectedState);
+
 signals:
     void callbackReceived(const QUrl &url);
     void timedOut();

@@ -81,8 +81,9 @@ Manifest Manifest::parse(const QByteArray &bytes, QString *error)
             const QString releasedAt = requiredString(object, QStringLiteral("released_at"), &fieldError);
             a.released_at = QDateTime::fromString(releasedAt, Qt::ISODate);
             a.url = QUrl(requiredString(object, QStringLiteral("url"), &fieldError), QUrl::StrictMode);
-            const QJsonValue size = object.value(QStringLiteral("size"));
-            a.size = size.isDouble() ? static_cast<qint64>(size.toDouble()) : -1;
+            // A byte count is a whole number; a fraction or a number past
+            // 64 bits is refused rather than cut down to some other size.
+            a.size = object.value(QStringLiteral("size")).toInteger(-1);
             a.sha256 = requiredString(object, QStringLiteral("sha256"), &fieldError);
             a.mandatory = object.value(QStringLiteral("mandatory")).toBool(false);
             a.min_upgradable_from = object.value(QStringLiteral("min_upgradable_from")).toString();
