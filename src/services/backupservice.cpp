@@ -21,6 +21,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <memory>
+#include <sqlite3.h>
+#include <vector>
 #include <optional>
 
 #include <private/qzipwriter_p.h>
@@ -71,6 +73,20 @@ bool isRowEntry(const QString &path, const BackupTable &table)
     return path.startsWith(folderPrefix(table)) && path.endsWith(kJsonSuffix);
 }
 
+// A ".." among the parts of a name, whichever slash separates them.
+bool climbsUp(QStringView path)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || path.at(i) == u'/' || path.at(i) == u'\\') {
+            if (path.sliced(start, i - start) == u"..")
+                return true;
+            start = i + 1;
+        }
+    }
+    return false;
+}
+
 bool isExtracted(const QString &path)
 {
     if (path == kManifestName)
@@ -99,6 +115,39 @@ QJsonValue jsonFromSql(const QVariant &value)
     default:
         return QJsonValue(value.toString());
     }
+}
+
+// ASCII digits at every position but the separators given.
+bool digitsExcept(const QString &text, std::initializer_list<std::pair<int, char16_t>> separators)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        bool separator = false;
+        for (const auto &[at, expected] : separators) {
+            if (at == i) {
+                if (c != expected)
+                    return false;
+                separator = true;
+            }
+        }
+        if (!separator && (c < u'0' || c > u'9'))
+            return false;
+    }
+    return true;
+}
+
+// The forms the program writes, checked without the general parsers (a
+// restore checks two or three of them per row); anything else takes the
+// slow path.
+bool isPlainDate(const QString &text)
+{
+    return text.size() == 10 && digitsExcept(text, {{4, u'-'}, {7, u'-'}}) && SqlCodec::toDate(text).isValid();
+}
+
+bool isPlainTimestamp(const QString &text)
+{
+    return text.size() == 20 && digitsExcept(text, {{4, u'-'}, {7, u'-'}, {10, u'T'}, {13, u':'}, {16, u':'}, {19, u'Z'}})
+        && SqlCodec::toTimestamp(text).isValid();
 }
 
 bool isFlagColumn(const QString &name)
@@ -137,12 +186,15 @@ std::optional<QVariant> typedValue(const QString &name, const QString &declaredT
     const QString text = value.toString();
     if (name == u"date" || name.endsWith(u"_date")) {
         static const QRegularExpression form(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
-        if (!form.match(text).hasMatch() || !QDate::fromString(text, Qt::ISODate).isValid())
+        if (!isPlainDate(text)
+            && (!form.match(text).hasMatch() || !QDate::fromString(text, Qt::ISODate).isValid()))
             return std::nullopt;
     } else if (name.endsWith(u"_at")) {
-        const QDateTime stamp = SqlCodec::toTimestamp(text);
-        if (!stamp.isValid() || SqlCodec::timestampText(stamp) != text)
-            return std::nullopt;
+        if (!isPlainTimestamp(text)) {
+            const QDateTime stamp = SqlCodec::toTimestamp(text);
+            if (!stamp.isValid() || SqlCodec::timestampText(stamp) != text)
+                return std::nullopt;
+        }
     }
     return QVariant(text);
 }
@@ -153,29 +205,48 @@ enum class Outcome {
     Failed,  // the database refused the statement
 };
 
-// Writes row objects with statements prepared once per distinct SQL text.
-// Column names come from the file, so only names the table really has are
-// ever put into SQL.
+// Writes row objects with statements prepared once per distinct column list,
+// straight on SQLite: a restore writes every row of the register. Column
+// names come from the file, so only names the table really has are ever put
+// into SQL.
 class RowWriter
 {
 public:
     RowWriter(const QSqlDatabase &db, BackupImportMode mode)
         : m_db(db)
+        , m_handle(Database::nativeHandle(db))
         , m_mode(mode)
     {
     }
+    ~RowWriter()
+    {
+        for (sqlite3_stmt *statement : std::as_const(m_statements))
+            sqlite3_finalize(statement);
+    }
+    Q_DISABLE_COPY_MOVE(RowWriter)
 
     Outcome upsert(const BackupTable &table, QJsonObject row);
 
 private:
     const QHash<QString, QString> &columnsOf(const QString &table);
-    QSqlQuery *statement(const QString &sql);
-    Outcome run(const QString &sql, const QVariantList &values);
+    sqlite3_stmt *statement(const QString &sql);
+    bool bind(sqlite3_stmt *statement, int index, const QVariant &value);
+    Outcome run(sqlite3_stmt *statement, const QVariantList &values, int skip = -1, const QString &id = {});
 
     QSqlDatabase m_db;
+    sqlite3 *m_handle = nullptr;
     BackupImportMode m_mode;
     QHash<QString, QHash<QString, QString>> m_columns; // name -> declared type
-    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QHash<QString, sqlite3_stmt *> m_statements;       // by SQL text
+    // The column list of the table's last row and its statements' SQL: the
+    // rows of one table almost always share it.
+    struct LastShape
+    {
+        QStringList names;
+        QString insertSql;
+        QString updateSql;
+    };
+    QHash<QString, LastShape> m_shapes;
 };
 
 const QHash<QString, QString> &RowWriter::columnsOf(const QString &table)
@@ -195,31 +266,54 @@ const QHash<QString, QString> &RowWriter::columnsOf(const QString &table)
     return *it;
 }
 
-QSqlQuery *RowWriter::statement(const QString &sql)
+sqlite3_stmt *RowWriter::statement(const QString &sql)
 {
     if (const auto it = m_statements.constFind(sql); it != m_statements.constEnd())
-        return it->get();
-    auto query = std::make_shared<QSqlQuery>(m_db);
-    if (!query->prepare(sql)) {
-        qDebug().noquote() << "BackupService: prepare failed:" << query->lastError().text();
+        return it.value();
+    sqlite3_stmt *prepared = nullptr;
+    if (!m_handle
+        || sqlite3_prepare_v3(m_handle, sql.toUtf8().constData(), -1, SQLITE_PREPARE_PERSISTENT, &prepared, nullptr)
+            != SQLITE_OK) {
+        qDebug().noquote() << "BackupService: prepare failed:"
+                           << (m_handle ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : u"no connection"_s);
+        sqlite3_finalize(prepared);
         return nullptr;
     }
-    m_statements.insert(sql, query);
-    return query.get();
+    m_statements.insert(sql, prepared);
+    return prepared;
 }
 
-Outcome RowWriter::run(const QString &sql, const QVariantList &values)
+// The values typedValue() gives: NULL, whole numbers and texts. A null
+// text is NULL, as Qt's own binding stores it.
+bool RowWriter::bind(sqlite3_stmt *statement, int index, const QVariant &value)
 {
-    QSqlQuery *q = statement(sql);
-    if (!q)
+    if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isNull()))
+        return sqlite3_bind_null(statement, index) == SQLITE_OK;
+    if (value.typeId() == QMetaType::LongLong)
+        return sqlite3_bind_int64(statement, index, value.toLongLong()) == SQLITE_OK;
+    const QByteArray text = value.toString().toUtf8();
+    return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+}
+
+// Binds `values` (without the one at `skip`), then `id` when given, and steps.
+Outcome RowWriter::run(sqlite3_stmt *statement, const QVariantList &values, int skip, const QString &id)
+{
+    if (!statement)
         return Outcome::Failed;
-    for (int i = 0; i < values.size(); ++i)
-        q->bindValue(i, values.at(i));
-    const bool ok = q->exec();
-    if (!ok)
-        qDebug().noquote() << "BackupService: row refused:" << q->lastError().text();
-    q->finish();
-    return ok ? Outcome::Written : Outcome::Failed;
+    int index = 0;
+    bool bound = true;
+    for (int i = 0; i < values.size(); ++i) {
+        if (i != skip)
+            bound = bound && bind(statement, ++index, values.at(i));
+    }
+    if (!id.isNull())
+        bound = bound && bind(statement, ++index, id);
+    const int rc = bound ? sqlite3_step(statement) : SQLITE_MISUSE;
+    sqlite3_reset(statement);
+    if (rc == SQLITE_DONE)
+        return Outcome::Written;
+    qDebug().noquote() << "BackupService: row refused:" << QString::fromUtf8(sqlite3_errmsg(m_handle));
+    return Outcome::Failed;
 }
 
 Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
@@ -254,20 +348,35 @@ Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
         values.append(*value);
     }
 
-    QSqlQuery *lookup = statement(u"SELECT id, updated_at FROM %1 WHERE id = ?"_s.arg(tableName));
-    if (!lookup)
-        return Outcome::Failed;
-    lookup->bindValue(0, id);
-    if (!lookup->exec())
-        return Outcome::Failed;
-    const bool found = lookup->next();
-    const QString storedUpdatedAt = found ? lookup->value(1).toString() : QString();
-    lookup->finish();
-
-    if (!found) {
+    LastShape &shape = m_shapes[tableName];
+    if (shape.names != names) {
+        shape.names = names;
         const QString placeholders = QStringList(names.size(), u"?"_s).join(u", "_s);
-        return run(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tableName, names.join(u", "_s), placeholders), values);
+        shape.insertSql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tableName, names.join(u", "_s), placeholders);
+        QStringList assignments;
+        for (const QString &name : names) {
+            if (name != u"id") // the key never changes
+                assignments.append(name + u" = ?");
+        }
+        shape.updateSql = assignments.isEmpty()
+            ? QString()
+            : u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s));
     }
+
+    sqlite3_stmt *lookup = statement(u"SELECT updated_at FROM %1 WHERE id = ?"_s.arg(tableName));
+    if (!lookup || !bind(lookup, 1, id))
+        return Outcome::Failed;
+    const int rc = sqlite3_step(lookup);
+    const bool found = rc == SQLITE_ROW;
+    const QString storedUpdatedAt = found
+        ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(lookup, 0)), sqlite3_column_bytes(lookup, 0))
+        : QString();
+    sqlite3_reset(lookup);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        return Outcome::Failed;
+
+    if (!found)
+        return run(statement(shape.insertSql), values);
 
     switch (m_mode) {
     case BackupImportMode::Replace:
@@ -284,18 +393,9 @@ Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
         return Outcome::Refused;
     }
 
-    QStringList assignments;
-    QVariantList updateValues;
-    for (int i = 0; i < names.size(); ++i) {
-        if (names.at(i) == u"id") // the key never changes
-            continue;
-        assignments.append(names.at(i) + u" = ?");
-        updateValues.append(values.at(i));
-    }
-    if (assignments.isEmpty())
+    if (shape.updateSql.isEmpty())
         return Outcome::Refused;
-    updateValues.append(id);
-    return run(u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s)), updateValues);
+    return run(statement(shape.updateSql), values, int(names.indexOf(u"id"_s)), id);
 }
 
 } // namespace
@@ -420,8 +520,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     // more than once, or to escape a folder, was not written by us.
     QSet<QString> names;
     for (const BackupArchive::Entry &entry : archive.entries()) {
-        if (entry.path.startsWith(u'/') || entry.path.startsWith(u'\\')
-            || entry.path.split(QRegularExpression(u"[/\\\\]"_s)).contains(u".."_s))
+        if (entry.path.startsWith(u'/') || entry.path.startsWith(u'\\') || climbsUp(entry.path))
             return refuse(tr("Backup refused: unsafe entry name \"%1\".").arg(entry.path));
         if (names.contains(entry.path))
             return refuse(tr("Backup refused: \"%1\" appears more than once.").arg(entry.path));
@@ -459,22 +558,34 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     if (version != kBackupVersion)
         return refuse(tr("Unsupported backup version: %1").arg(version));
 
+    // Each table's members, in archive order.
+    std::vector<std::vector<const BackupArchive::Entry *>> members(std::size(kTables));
+    for (const BackupArchive::Entry &entry : archive.entries()) {
+        if (!entry.path.endsWith(kJsonSuffix))
+            continue;
+        for (size_t t = 0; t < std::size(kTables); ++t) {
+            const QLatin1StringView folder(kTables[t].folder);
+            if (entry.path.startsWith(folder) && entry.path.size() > folder.size() && entry.path.at(folder.size()) == u'/') {
+                members[t].push_back(&entry);
+                break;
+            }
+        }
+    }
+
     // Every member is checked (header, size, CRC) and counted before the
     // first row is written: a damaged archive changes nothing.
-    for (const BackupTable &table : kTables) {
-        qint64 members = 0;
-        for (const BackupArchive::Entry &entry : archive.entries()) {
-            if (!isRowEntry(entry.path, table))
-                continue;
-            if (!archive.read(entry, &problem))
+    for (size_t t = 0; t < std::size(kTables); ++t) {
+        const BackupTable &table = kTables[t];
+        for (const BackupArchive::Entry *entry : members[t]) {
+            if (!archive.read(*entry, &problem))
                 return refuse(tr("Backup refused: %1").arg(problem));
-            ++members;
         }
+        const qint64 count = qint64(members[t].size());
         const QJsonValue listed = manifest.value(QLatin1String(table.countKey));
-        if (!listed.isUndefined() && listed.toInteger(-1) != members) {
+        if (!listed.isUndefined() && listed.toInteger(-1) != count) {
             return refuse(tr("Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.")
                               .arg(listed.toVariant().toString(), QLatin1String(table.table))
-                              .arg(members));
+                              .arg(count));
         }
     }
 
@@ -490,18 +601,17 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     }
     RowWriter writer(db, mode);
     QList<QJsonObject> retry;
-    for (const BackupTable &table : kTables) {
-        for (const BackupArchive::Entry &entry : archive.entries()) {
-            if (!isRowEntry(entry.path, table))
-                continue;
-            const std::optional<QByteArray> bytes = archive.read(entry);
+    for (size_t t = 0; t < std::size(kTables); ++t) {
+        const BackupTable &table = kTables[t];
+        for (const BackupArchive::Entry *entry : members[t]) {
+            const std::optional<QByteArray> bytes = archive.read(*entry);
             if (!bytes) {
-                result.errors.append(tr("%1: unexpected error").arg(entry.path));
+                result.errors.append(tr("%1: unexpected error").arg(entry->path));
                 continue;
             }
             const QJsonDocument document = QJsonDocument::fromJson(*bytes);
             if (!document.isObject() || document.object().isEmpty()) {
-                result.errors.append(tr("%1: invalid JSON").arg(entry.path));
+                result.errors.append(tr("%1: invalid JSON").arg(entry->path));
                 continue;
             }
             const Outcome outcome = writer.upsert(table, document.object());
