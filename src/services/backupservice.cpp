@@ -20,6 +20,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringDecoder>
+#include <cstring>
 #include <memory>
 #include <sqlite3.h>
 #include <vector>
@@ -158,38 +160,101 @@ bool isFlagColumn(const QString &name)
 // The value a column of this name and declared type may hold, exactly as
 // the program itself stores it; nothing for anything else. SQLite would
 // keep a REAL or a text in an INTEGER column, and every sum would be wrong.
-std::optional<QVariant> typedValue(const QString &name, const QString &declaredType, const QJsonValue &value)
+// One value of a row as JSON gave it, without a JSON document around it.
+struct FieldValue
 {
-    if (value.isNull())
+    enum Kind { Null, Text, Integer, Real, Bool, Other };
+    Kind kind = Other;
+    QString text;
+    qint64 integer = 0;
+    double real = 0;
+
+    static FieldValue of(const QJsonValue &value)
+    {
+        FieldValue v;
+        if (value.isNull()) {
+            v.kind = Null;
+        } else if (value.isString()) {
+            v.kind = Text;
+            v.text = value.toString();
+        } else if (value.isBool()) {
+            v.kind = Bool;
+            v.integer = value.toBool() ? 1 : 0;
+        } else if (value.isDouble()) {
+            // JSON integers arrive as 64-bit integers, exactly as exported.
+            const QVariant number = value.toVariant();
+            if (number.typeId() == QMetaType::LongLong) {
+                v.kind = Integer;
+                v.integer = number.toLongLong();
+            } else {
+                v.kind = Real;
+                v.real = value.toDouble();
+            }
+        }
+        return v;
+    }
+    // What QJsonValue::toVariant().toString() gives.
+    QString toText() const
+    {
+        switch (kind) {
+        case Text:
+            return text;
+        case Integer:
+            return QString::number(integer);
+        case Real:
+            return QVariant(real).toString();
+        case Bool:
+            return integer ? u"true"_s : u"false"_s;
+        default:
+            return QString();
+        }
+    }
+};
+
+// How a column's values are checked, from its name and declared type.
+enum class ColumnKind { Unknown, Integer, Flag, Date, Timestamp, Text };
+
+ColumnKind kindOf(const QString &name, const QString &declaredType)
+{
+    if (declaredType == u"INTEGER")
+        return isFlagColumn(name) ? ColumnKind::Flag : ColumnKind::Integer;
+    if (name == u"date" || name.endsWith(u"_date"))
+        return ColumnKind::Date;
+    if (name.endsWith(u"_at"))
+        return ColumnKind::Timestamp;
+    return ColumnKind::Text;
+}
+
+std::optional<QVariant> typedValue(ColumnKind kind, const FieldValue &value)
+{
+    if (value.kind == FieldValue::Null)
         return QVariant(); // NOT NULL is the table's to enforce
-    if (declaredType == u"INTEGER") {
-        if (!value.isDouble())
-            return std::nullopt;
-        // JSON integers arrive as 64-bit integers, exactly as exported; a
-        // double is only accepted where it is a whole number held exactly.
-        const QVariant number = value.toVariant();
+    if (kind == ColumnKind::Integer || kind == ColumnKind::Flag) {
+        // A double is only accepted where it is a whole number held exactly.
         qint64 integer = 0;
-        if (number.typeId() == QMetaType::LongLong) {
-            integer = number.toLongLong();
-        } else {
-            const double real = value.toDouble();
+        if (value.kind == FieldValue::Integer) {
+            integer = value.integer;
+        } else if (value.kind == FieldValue::Real) {
+            const double real = value.real;
             if (!(std::fabs(real) < 9.0e15) || std::floor(real) != real)
                 return std::nullopt;
             integer = qint64(real);
+        } else {
+            return std::nullopt;
         }
-        if (isFlagColumn(name) && integer != 0 && integer != 1)
+        if (kind == ColumnKind::Flag && integer != 0 && integer != 1)
             return std::nullopt;
         return QVariant(integer);
     }
-    if (!value.isString())
+    if (value.kind != FieldValue::Text)
         return std::nullopt;
-    const QString text = value.toString();
-    if (name == u"date" || name.endsWith(u"_date")) {
+    const QString &text = value.text;
+    if (kind == ColumnKind::Date) {
         static const QRegularExpression form(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
         if (!isPlainDate(text)
             && (!form.match(text).hasMatch() || !QDate::fromString(text, Qt::ISODate).isValid()))
             return std::nullopt;
-    } else if (name.endsWith(u"_at")) {
+    } else if (kind == ColumnKind::Timestamp) {
         if (!isPlainTimestamp(text)) {
             const QDateTime stamp = SqlCodec::toTimestamp(text);
             if (!stamp.isValid() || SqlCodec::timestampText(stamp) != text)
@@ -197,6 +262,254 @@ std::optional<QVariant> typedValue(const QString &name, const QString &declaredT
         }
     }
     return QVariant(text);
+}
+
+// One row as its column names and values.
+using RowFields = QList<std::pair<QString, FieldValue>>;
+
+// Reads a flat object of strings, numbers, booleans and nulls, as the export
+// writes every row, without building a JSON document: a restore reads one
+// per row. Anything else (nesting, unusual escapes, a name twice, text that
+// is not plain JSON) is left to QJsonDocument by returning false.
+class FlatRowReader
+{
+public:
+    explicit FlatRowReader(const QByteArray &bytes)
+        : m_p(bytes.constData())
+        , m_end(bytes.constData() + bytes.size())
+    {
+    }
+
+    bool read(RowFields *fields)
+    {
+        fields->clear();
+        skipSpace();
+        if (!take('{'))
+            return false;
+        skipSpace();
+        if (take('}'))
+            return false; // an empty row is the general path's to judge
+        for (;;) {
+            QString name;
+            FieldValue value;
+            skipSpace();
+            if (!string(&name))
+                return false;
+            skipSpace();
+            if (!take(':'))
+                return false;
+            skipSpace();
+            if (!this->value(&value))
+                return false;
+            for (const auto &field : std::as_const(*fields)) {
+                if (field.first == name)
+                    return false;
+            }
+            fields->append({name, value});
+            skipSpace();
+            if (take('}'))
+                break;
+            if (!take(','))
+                return false;
+        }
+        skipSpace();
+        return m_p == m_end;
+    }
+
+private:
+    void skipSpace()
+    {
+        while (m_p < m_end && (*m_p == ' ' || *m_p == '\n' || *m_p == '\r' || *m_p == '\t'))
+            ++m_p;
+    }
+    bool take(char c)
+    {
+        if (m_p < m_end && *m_p == c) {
+            ++m_p;
+            return true;
+        }
+        return false;
+    }
+    bool literal(const char *word)
+    {
+        const qsizetype n = qsizetype(std::strlen(word));
+        if (m_end - m_p < n || std::memcmp(m_p, word, size_t(n)) != 0)
+            return false;
+        m_p += n;
+        return true;
+    }
+
+    bool string(QString *out)
+    {
+        if (!take('"'))
+            return false;
+        const char *start = m_p;
+        bool plain = true;
+        while (m_p < m_end && *m_p != '"') {
+            const unsigned char c = static_cast<unsigned char>(*m_p);
+            if (c < 0x20)
+                return false;
+            if (c == '\\') {
+                plain = false;
+                if (++m_p == m_end)
+                    return false;
+            } else if (c >= 0x80) {
+                plain = false;
+            }
+            ++m_p;
+        }
+        if (m_p == m_end)
+            return false;
+        const QByteArrayView raw(start, m_p - start);
+        ++m_p;
+        if (plain) {
+            *out = QString::fromLatin1(raw);
+            return true;
+        }
+        QByteArray unescaped;
+        unescaped.reserve(raw.size());
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            const char c = raw.at(i);
+            if (c != '\\') {
+                unescaped.append(c);
+                continue;
+            }
+            switch (raw.at(++i)) {
+            case '"': unescaped.append('"'); break;
+            case '\\': unescaped.append('\\'); break;
+            case '/': unescaped.append('/'); break;
+            case 'b': unescaped.append('\b'); break;
+            case 'f': unescaped.append('\f'); break;
+            case 'n': unescaped.append('\n'); break;
+            case 'r': unescaped.append('\r'); break;
+            case 't': unescaped.append('\t'); break;
+            case 'u': {
+                if (i + 4 >= raw.size())
+                    return false;
+                bool ok = false;
+                const uint code = raw.sliced(i + 1, 4).toByteArray().toUInt(&ok, 16);
+                // Surrogate pairs are the general reader's.
+                if (!ok || (code >= 0xD800 && code <= 0xDFFF))
+                    return false;
+                unescaped.append(QString(QChar(char16_t(code))).toUtf8());
+                i += 4;
+                break;
+            }
+            default:
+                return false;
+            }
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        *out = decoder(unescaped);
+        return !decoder.hasError();
+    }
+
+    bool value(FieldValue *out)
+    {
+        if (m_p == m_end)
+            return false;
+        switch (*m_p) {
+        case '"':
+            out->kind = FieldValue::Text;
+            return string(&out->text);
+        case 'n':
+            out->kind = FieldValue::Null;
+            return literal("null");
+        case 't':
+            out->kind = FieldValue::Bool;
+            out->integer = 1;
+            return literal("true");
+        case 'f':
+            out->kind = FieldValue::Bool;
+            out->integer = 0;
+            return literal("false");
+        default:
+            return number(out);
+        }
+    }
+
+    // Whole numbers as 64-bit integers, like QJsonDocument; others as doubles.
+    bool number(FieldValue *out)
+    {
+        const char *start = m_p;
+        bool whole = true;
+        if (m_p < m_end && *m_p == '-')
+            ++m_p;
+        const char *digits = m_p;
+        while (m_p < m_end && *m_p >= '0' && *m_p <= '9')
+            ++m_p;
+        const qsizetype intDigits = m_p - digits;
+        if (intDigits == 0 || (intDigits > 1 && *digits == '0'))
+            return false;
+        if (m_p < m_end && *m_p == '.') {
+            whole = false;
+            const char *fraction = ++m_p;
+            while (m_p < m_end && *m_p >= '0' && *m_p <= '9')
+                ++m_p;
+            if (m_p == fraction)
+                return false;
+        }
+        if (m_p < m_end && (*m_p == 'e' || *m_p == 'E')) {
+            whole = false;
+            ++m_p;
+            if (m_p < m_end && (*m_p == '+' || *m_p == '-'))
+                ++m_p;
+            const char *exponent = m_p;
+            while (m_p < m_end && *m_p >= '0' && *m_p <= '9')
+                ++m_p;
+            if (m_p == exponent)
+                return false;
+        }
+        const QByteArray text(start, m_p - start);
+        bool ok = false;
+        if (whole) {
+            // "-0" and integers beyond 64 bits are the general reader's.
+            const qint64 integer = text.toLongLong(&ok);
+            if (!ok || text == "-0")
+                return false;
+            out->kind = FieldValue::Integer;
+            out->integer = integer;
+            return true;
+        }
+        const double real = text.toDouble(&ok);
+        if (!ok)
+            return false;
+        out->kind = FieldValue::Real;
+        out->real = real;
+        return true;
+    }
+
+    const char *m_p;
+    const char *m_end;
+};
+
+RowFields fieldsOf(const QJsonObject &object)
+{
+    RowFields fields;
+    fields.reserve(object.size());
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it)
+        fields.append({it.key(), FieldValue::of(it.value())});
+    return fields;
+}
+
+FieldValue fieldValue(const RowFields &fields, QStringView name)
+{
+    for (const auto &[key, value] : fields) {
+        if (key == name)
+            return value;
+    }
+    return FieldValue();
+}
+
+void setField(RowFields &fields, const QString &name, const FieldValue &value)
+{
+    for (auto &field : fields) {
+        if (field.first == name) {
+            field.second = value;
+            return;
+        }
+    }
+    fields.append({name, value});
 }
 
 enum class Outcome {
@@ -225,7 +538,7 @@ public:
     }
     Q_DISABLE_COPY_MOVE(RowWriter)
 
-    Outcome upsert(const BackupTable &table, QJsonObject row);
+    Outcome upsert(const BackupTable &table, RowFields row);
 
 private:
     const QHash<QString, QString> &columnsOf(const QString &table);
@@ -243,10 +556,13 @@ private:
     struct LastShape
     {
         QStringList names;
-        QString insertSql;
-        QString updateSql;
+        QList<ColumnKind> kinds;
+        sqlite3_stmt *lookup = nullptr;
+        sqlite3_stmt *insert = nullptr;
+        sqlite3_stmt *update = nullptr; // none when only the id is given
     };
     QHash<QString, LastShape> m_shapes;
+    QHash<QString, QStringList> m_pendingSql; // lookup, insert, update of the table's last shape
 };
 
 const QHash<QString, QString> &RowWriter::columnsOf(const QString &table)
@@ -316,54 +632,73 @@ Outcome RowWriter::run(sqlite3_stmt *statement, const QVariantList &values, int 
     return Outcome::Failed;
 }
 
-Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
+Outcome RowWriter::upsert(const BackupTable &table, RowFields row)
 {
     const QString tableName = QLatin1String(table.table);
     if (table.synced) {
         // Restored rows are new to the server.
-        row.insert(u"sync_status"_s, u"pending"_s);
-        row.insert(u"server_id"_s, QJsonValue(QJsonValue::Null));
-        row.insert(u"version"_s, 1);
+        static const QString status = u"sync_status"_s, serverId = u"server_id"_s, version = u"version"_s;
+        FieldValue pending;
+        pending.kind = FieldValue::Text;
+        pending.text = u"pending"_s;
+        FieldValue null;
+        null.kind = FieldValue::Null;
+        FieldValue first;
+        first.kind = FieldValue::Integer;
+        first.integer = 1;
+        setField(row, status, pending);
+        setField(row, serverId, null);
+        setField(row, version, first);
     }
 
-    const QString id = row.value(u"id"_s).toVariant().toString();
+    const QString id = fieldValue(row, u"id").toText();
     if (id.isEmpty())
         return Outcome::Refused;
 
-    const QHash<QString, QString> &columns = columnsOf(tableName);
-    const QStringList names = row.keys();
-    QVariantList values;
-    values.reserve(names.size());
-    for (const QString &name : names) {
-        const auto column = columns.constFind(name);
-        if (column == columns.cend()) {
-            qDebug().noquote() << "BackupService: row with an unknown column refused in" << tableName;
-            return Outcome::Refused;
-        }
-        const std::optional<QVariant> value = typedValue(name, column.value(), row.value(name));
-        if (!value) {
-            qDebug().noquote() << "BackupService: row with a wrong value for" << name << "refused in" << tableName;
-            return Outcome::Refused;
-        }
-        values.append(*value);
-    }
-
+    QStringList names;
+    names.reserve(row.size());
+    for (const auto &field : std::as_const(row))
+        names.append(field.first);
     LastShape &shape = m_shapes[tableName];
     if (shape.names != names) {
+        const QHash<QString, QString> &columns = columnsOf(tableName);
         shape.names = names;
+        shape.kinds.clear();
+        for (const QString &name : names) {
+            const auto column = columns.constFind(name);
+            shape.kinds.append(column == columns.cend() ? ColumnKind::Unknown : kindOf(name, column.value()));
+        }
         const QString placeholders = QStringList(names.size(), u"?"_s).join(u", "_s);
-        shape.insertSql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tableName, names.join(u", "_s), placeholders);
         QStringList assignments;
         for (const QString &name : names) {
             if (name != u"id") // the key never changes
                 assignments.append(name + u" = ?");
         }
-        shape.updateSql = assignments.isEmpty()
-            ? QString()
-            : u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s));
+        // Prepared when first needed: an unknown column refuses the row first.
+        shape.lookup = shape.insert = shape.update = nullptr;
+        m_pendingSql[tableName] = {u"SELECT updated_at FROM %1 WHERE id = ?"_s.arg(tableName),
+                                   u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tableName, names.join(u", "_s), placeholders),
+                                   assignments.isEmpty() ? QString()
+                                                         : u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s))};
     }
-
-    sqlite3_stmt *lookup = statement(u"SELECT updated_at FROM %1 WHERE id = ?"_s.arg(tableName));
+    QVariantList values;
+    values.reserve(names.size());
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (shape.kinds.at(i) == ColumnKind::Unknown) {
+            qDebug().noquote() << "BackupService: row with an unknown column refused in" << tableName;
+            return Outcome::Refused;
+        }
+        const std::optional<QVariant> value = typedValue(shape.kinds.at(i), row.at(i).second);
+        if (!value) {
+            qDebug().noquote() << "BackupService: row with a wrong value for" << names.at(i) << "refused in" << tableName;
+            return Outcome::Refused;
+        }
+        values.append(*value);
+    }
+    const QStringList &sql = m_pendingSql[tableName];
+    if (!shape.lookup)
+        shape.lookup = statement(sql.at(0));
+    sqlite3_stmt *lookup = shape.lookup;
     if (!lookup || !bind(lookup, 1, id))
         return Outcome::Failed;
     const int rc = sqlite3_step(lookup);
@@ -375,15 +710,18 @@ Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         return Outcome::Failed;
 
-    if (!found)
-        return run(statement(shape.insertSql), values);
+    if (!found) {
+        if (!shape.insert)
+            shape.insert = statement(sql.at(1));
+        return run(shape.insert, values);
+    }
 
     switch (m_mode) {
     case BackupImportMode::Replace:
         break;
     case BackupImportMode::KeepNewer: {
         // ISO timestamps order by time when compared as text.
-        const QString incoming = row.value(u"updated_at"_s).toVariant().toString();
+        const QString incoming = fieldValue(row, u"updated_at").toText();
         if (incoming.isEmpty() || !(incoming > storedUpdatedAt))
             return Outcome::Refused;
         break;
@@ -393,9 +731,11 @@ Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
         return Outcome::Refused;
     }
 
-    if (shape.updateSql.isEmpty())
+    if (sql.at(2).isEmpty())
         return Outcome::Refused;
-    return run(statement(shape.updateSql), values, int(names.indexOf(u"id"_s)), id);
+    if (!shape.update)
+        shape.update = statement(sql.at(2));
+    return run(shape.update, values, int(names.indexOf(u"id"_s)), id);
 }
 
 } // namespace
@@ -600,7 +940,8 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
         return refuse(tr("The backup could not be restored: %1").arg(bulk.errorText()));
     }
     RowWriter writer(db, mode);
-    QList<QJsonObject> retry;
+    QList<RowFields> retry;
+    RowFields fields;
     for (size_t t = 0; t < std::size(kTables); ++t) {
         const BackupTable &table = kTables[t];
         for (const BackupArchive::Entry *entry : members[t]) {
@@ -609,12 +950,15 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
                 result.errors.append(tr("%1: unexpected error").arg(entry->path));
                 continue;
             }
-            const QJsonDocument document = QJsonDocument::fromJson(*bytes);
-            if (!document.isObject() || document.object().isEmpty()) {
-                result.errors.append(tr("%1: invalid JSON").arg(entry->path));
-                continue;
+            if (!FlatRowReader(*bytes).read(&fields)) {
+                const QJsonDocument document = QJsonDocument::fromJson(*bytes);
+                if (!document.isObject() || document.object().isEmpty()) {
+                    result.errors.append(tr("%1: invalid JSON").arg(entry->path));
+                    continue;
+                }
+                fields = fieldsOf(document.object());
             }
-            const Outcome outcome = writer.upsert(table, document.object());
+            const Outcome outcome = writer.upsert(table, fields);
             // A full disk or a transaction SQLite itself rolled back: stop
             // here, rows after it would otherwise be committed one by one.
             if (outcome == Outcome::Failed
@@ -627,15 +971,15 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
             if (outcome == Outcome::Written)
                 ++(result.*table.imported);
             else if (outcome == Outcome::Failed && table.selfReferencing)
-                retry.append(document.object());
+                retry.append(fields);
             else
                 ++(result.*table.skipped);
         }
         // A child category may come before its parent in the file: try the
         // refused rows again for as long as that lets more of them in.
         while (!retry.isEmpty()) {
-            QList<QJsonObject> stillRefused;
-            for (const QJsonObject &row : std::as_const(retry)) {
+            QList<RowFields> stillRefused;
+            for (const RowFields &row : std::as_const(retry)) {
                 if (writer.upsert(table, row) == Outcome::Written)
                     ++(result.*table.imported);
                 else
