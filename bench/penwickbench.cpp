@@ -15,6 +15,8 @@
 #include "storage/database.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "sync/synccodec.h"
+#include "sync/synclocalstore.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -23,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QSqlDriver>
 #include <QTemporaryDir>
 #include <QUuid>
@@ -555,6 +558,41 @@ void BM_BulkWriterInsert(benchmark::State &state)
     }
 }
 
+// A first pull: the dataset's rows (one account, no categories) as one page
+// the server sent, applied to a fresh database. Building the page is not timed.
+void BM_SyncPullApply(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    const BenchDataset &data = household(n).data;
+    releaseShared();
+    Account target = data.accounts.first();
+    QJsonArray rows;
+    qint64 serverNumber = 0;
+    for (Transaction t : data.transactions) {
+        t.account_id = target.id;
+        t.category_id.clear();
+        t.transfer_link_id.clear();
+        t.transfer_dest_account_id.clear();
+        QJsonObject row = SyncCodec::change(t).value(u"payload"_s).toObject();
+        row.insert(u"id"_s, u"srv-%1"_s.arg(++serverNumber));
+        rows.append(row);
+    }
+    target.server_id = u"srv-account"_s;
+    target.sync_status = SyncStatus::Synced;
+    const QJsonObject page{{u"transactions"_s, rows}, {u"server_time"_s, u"2025-01-01T00:00:00Z"_s}};
+    for (auto _ : state) {
+        auto s = openState(freshDir());
+        s->accountRepository()->insert(target);
+        SyncLocalStore store(s->accountRepository(), s->transactionRepository(), s->categoryRepository(),
+                             s->recurringRepository(), s->reconciliationRepository(), s->preferencesRepository());
+        Stopwatch t;
+        const SyncLocalStore::PageOutcome outcome = store.applyPage(page);
+        state.SetIterationTime(seconds(t));
+        if (!outcome.ok || outcome.written != n)
+            qFatal("pull apply failed (%d written): %s", outcome.written, qPrintable(outcome.error));
+    }
+}
+
 QString importFile(int n, const char *suffix)
 {
     const QString path = g_root->filePath(u"import-%1.%2"_s.arg(n).arg(QLatin1StringView(suffix)));
@@ -740,6 +778,7 @@ void registerAll(const std::vector<int> &sizes, int repetitions)
     add("CsvImport", BM_CsvImport, kBulkFloor);
     add("BackupImport", BM_BackupImport, kBulkFloor);
     add("BulkWriterInsert", BM_BulkWriterInsert, kBulkFloor);
+    add("SyncPullApply", BM_SyncPullApply, kBulkFloor);
     add("RecurringCatchUp", BM_RecurringCatchUp, "");
 }
 

@@ -192,7 +192,8 @@ bool populate(TestDatabase &db)
         "NULL, 2, 'synced', 'srv-cat-1', '2023-01-01T08:00:00Z', '2023-01-01T08:00:00Z', NULL)"_s,
         u"INSERT INTO categories VALUES ('cat-2', 'Rent', 'expense', 'cat-1', 1, 'rent_line', NULL, NULL, 0, "
         "'acc-1', 1, 'pending', NULL, '2023-01-02T08:00:00Z', '2023-01-02T08:00:00Z', '2024-01-01T00:00:00Z')"_s,
-        u"INSERT INTO transactions VALUES ('tx-1', 'acc-1', '2024-01-15', 'Landlord \"Ltd\" & Sons', 'Jan; rent', "
+        u"INSERT INTO transactions VALUES ('tx-1', 'acc-1', '2024-01-15', 'Landlord \"Ltd\" & Sons', "
+        "'Jan; rent' || char(10, 9, 92, 1, 47) || '🏠', "
         "9223372036854775807, 'cat-2', '1001', 1, 1, NULL, NULL, 1, NULL, 5, 'synced', 'srv-tx-1', "
         "'2024-01-15T12:00:00Z', '2024-01-16T12:00:00Z', NULL)"_s,
         u"INSERT INTO transactions VALUES ('tx-2', 'acc-1', '2024-01-20', 'Transfer', NULL, -5000, NULL, '', 0, "

@@ -53,6 +53,8 @@ private slots:
     void parseCsv_data();
     void parseCsv();
     void duplicates();
+    void datesReadAsQtReadsThem_data();
+    void datesReadAsQtReadsThem();
     void yenAccountsHaveNoMinorUnits_data();
     void yenAccountsHaveNoMinorUnits();
     void failedInsertIsADatabaseError();
@@ -93,6 +95,32 @@ void TestCsvImport::duplicates()
     const ImportResult again = f.service.importCsv(path, account.id, columns());
     QCOMPARE(again.imported, 0);
     QCOMPARE(again.duplicates, 5);
+}
+
+// Fixed-width dates are read by hand; the result must be Qt's own.
+void TestCsvImport::datesReadAsQtReadsThem_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("month first") << u"MM/dd/yyyy"_s << u"03/15/2024"_s;
+    QTest::newRow("no such day") << u"MM/dd/yyyy"_s << u"02/30/2024"_s;
+    QTest::newRow("month zero") << u"MM/dd/yyyy"_s << u"00/10/2024"_s;
+    QTest::newRow("short parts") << u"MM/dd/yyyy"_s << u"3/5/2024"_s;
+    QTest::newRow("other separator") << u"yyyy-MM-dd"_s << u"2024/03/05"_s;
+    QTest::newRow("day first") << u"dd.MM.yyyy"_s << u"31.12.1999"_s;
+}
+
+void TestCsvImport::datesReadAsQtReadsThem()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, cell);
+    CsvFixture f;
+    const Account account = f.db.addAccount(u"Checking"_s);
+    const ImportResult r = f.service.importCsv(f.file(cell.toUtf8() + ",Shop,-4.50\n"), account.id, columns(false, format));
+    const QDate expected = QDate::fromString(cell, format);
+    QCOMPARE(r.imported, expected.isValid() ? 1 : 0);
+    if (expected.isValid())
+        QCOMPARE(f.byPayee(account.id, u"Shop"_s)->date, expected);
 }
 
 void TestCsvImport::yenAccountsHaveNoMinorUnits_data()

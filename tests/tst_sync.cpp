@@ -187,6 +187,7 @@ private slots:
     void applyRules_data();
     void applyRules();
     void pageIsWholeOrNothing();
+    void largePageAsBatch();
     void recurringKey();
     void pushResults_data();
     void pushResults();
@@ -270,6 +271,56 @@ void TestSync::pageIsWholeOrNothing()
     QVERIFY(t.execute(u"DROP TRIGGER fail_transactions_INSERT"_s));
     QVERIFY(storeOf(t)->applyPage(page).ok);
     QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions WHERE account_id = 'acc-2'"_s).toInt(), 2);
+}
+
+// A page large enough to be written as a batch keeps the per-row rules, stores
+// what a small page stores, and leaves the full-text index exact either way.
+void TestSync::largePageAsBatch()
+{
+    TestDatabase small;
+    const Account sa = small.addAccount(u"A"_s);
+    QVERIFY(storeOf(small)->applyPage({{u"transactions"_s, QJsonArray{serverTransaction(u"t0"_s, u"s0"_s, 1, sa.id)}}}).ok);
+
+    TestDatabase t;
+    const Account a = t.addAccount(u"A"_s);
+    QVERIFY(t.execute(u"UPDATE accounts SET id = ? WHERE id = ?"_s, {sa.id, a.id}));
+    const Transaction pending = insertTransaction(t.transactions, sa.id, QDate(2024, 1, 1), u"Pending"_s, -100);
+    const Transaction synced = insertTransaction(t.transactions, sa.id, QDate(2024, 1, 1), u"Old"_s, -100);
+    QVERIFY(t.execute(u"UPDATE transactions SET sync_status = 'synced' WHERE id = ?"_s, {synced.id}));
+    QJsonArray rows;
+    for (int i = 0; i < 1200; ++i)
+        rows.append(serverTransaction(u"t%1"_s.arg(i), u"s%1"_s.arg(i), 1, sa.id));
+    rows.append(serverTransaction(pending.id, u"s-pending"_s, 9, sa.id));
+    rows.append(serverTransaction(synced.id, u"s-synced"_s, 9, sa.id));
+    QJsonObject bad = serverTransaction(u"bad"_s, u"s-bad"_s, 1, sa.id);
+    bad.insert(u"payee"_s, u"Bad"_s);
+    rows.append(bad);
+    const QJsonObject page{{u"transactions"_s, rows}, {u"server_time"_s, u"9"_s}};
+    const auto ftsIntact = [&t] {
+        return t.execute(u"INSERT INTO transactions_fts(transactions_fts, rank) VALUES ('integrity-check', 1)"_s);
+    };
+
+    QVERIFY(failWritesTo(t.database->connection(), u"transactions"_s, u"INSERT"_s, u"NEW.payee = 'Bad'"_s));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"TransactionRepository::insert failed"_s));
+    QVERIFY(!storeOf(t)->applyPage(page).ok);
+    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions"_s).toInt(), 2);
+    QVERIFY(ftsIntact());
+    QVERIFY(t.execute(u"DROP TRIGGER fail_transactions_INSERT"_s));
+
+    const auto outcome = storeOf(t)->applyPage(page);
+    QVERIFY2(outcome.ok, qPrintable(outcome.error));
+    QCOMPARE(outcome.written, 1202);
+    QVERIFY(ftsIntact());
+    QCOMPARE(state(t, pending.id), u"Pending v1 pending live 2024-01-01"_s);
+    QCOMPARE(state(t, synced.id), u"Server v9 synced live 2024-05-01"_s);
+    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Server'"_s).toInt(), 1201);
+    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Old'"_s).toInt(), 0);
+    const QString row = u"SELECT quote(id) || quote(account_id) || quote(date) || quote(payee) || quote(memo) || "
+                        "quote(amount) || quote(category_id) || quote(check_number) || quote(cleared) || "
+                        "quote(transfer_link_id) || quote(is_split) || quote(recurring_id) || quote(version) || "
+                        "quote(sync_status) || quote(server_id) || quote(created_at) || quote(updated_at) || "
+                        "quote(deleted_at) FROM transactions WHERE id = 't0'"_s;
+    QCOMPARE(t.scalar(row).toString(), small.scalar(row).toString());
 }
 
 void TestSync::recurringKey()

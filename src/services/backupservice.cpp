@@ -20,7 +20,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringDecoder>
+#include <cstring>
 #include <memory>
+#include <sqlite3.h>
+#include <vector>
 #include <optional>
 
 #include <private/qzipwriter_p.h>
@@ -71,6 +75,20 @@ bool isRowEntry(const QString &path, const BackupTable &table)
     return path.startsWith(folderPrefix(table)) && path.endsWith(kJsonSuffix);
 }
 
+// A ".." among the parts of a name, whichever slash separates them.
+bool climbsUp(QStringView path)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || path.at(i) == u'/' || path.at(i) == u'\\') {
+            if (path.sliced(start, i - start) == u"..")
+                return true;
+            start = i + 1;
+        }
+    }
+    return false;
+}
+
 bool isExtracted(const QString &path)
 {
     if (path == kManifestName)
@@ -101,6 +119,39 @@ QJsonValue jsonFromSql(const QVariant &value)
     }
 }
 
+// ASCII digits at every position but the separators given.
+bool digitsExcept(const QString &text, std::initializer_list<std::pair<int, char16_t>> separators)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        bool separator = false;
+        for (const auto &[at, expected] : separators) {
+            if (at == i) {
+                if (c != expected)
+                    return false;
+                separator = true;
+            }
+        }
+        if (!separator && (c < u'0' || c > u'9'))
+            return false;
+    }
+    return true;
+}
+
+// The forms the program writes, checked without the general parsers (a
+// restore checks two or three of them per row); anything else takes the
+// slow path.
+bool isPlainDate(const QString &text)
+{
+    return text.size() == 10 && digitsExcept(text, {{4, u'-'}, {7, u'-'}}) && SqlCodec::toDate(text).isValid();
+}
+
+bool isPlainTimestamp(const QString &text)
+{
+    return text.size() == 20 && digitsExcept(text, {{4, u'-'}, {7, u'-'}, {10, u'T'}, {13, u':'}, {16, u':'}, {19, u'Z'}})
+        && SqlCodec::toTimestamp(text).isValid();
+}
+
 bool isFlagColumn(const QString &name)
 {
     return name.startsWith(u"is_") || name == u"cleared" || name == u"reconciled" || name == u"auto_post";
@@ -109,42 +160,356 @@ bool isFlagColumn(const QString &name)
 // The value a column of this name and declared type may hold, exactly as
 // the program itself stores it; nothing for anything else. SQLite would
 // keep a REAL or a text in an INTEGER column, and every sum would be wrong.
-std::optional<QVariant> typedValue(const QString &name, const QString &declaredType, const QJsonValue &value)
+// One value of a row as JSON gave it, without a JSON document around it.
+struct FieldValue
 {
-    if (value.isNull())
+    enum Kind { Null, Text, Integer, Real, Bool, Other };
+    Kind kind = Other;
+    QString text;
+    qint64 integer = 0;
+    double real = 0;
+
+    static FieldValue of(const QJsonValue &value)
+    {
+        FieldValue v;
+        if (value.isNull()) {
+            v.kind = Null;
+        } else if (value.isString()) {
+            v.kind = Text;
+            v.text = value.toString();
+        } else if (value.isBool()) {
+            v.kind = Bool;
+            v.integer = value.toBool() ? 1 : 0;
+        } else if (value.isDouble()) {
+            // JSON integers arrive as 64-bit integers, exactly as exported.
+            const QVariant number = value.toVariant();
+            if (number.typeId() == QMetaType::LongLong) {
+                v.kind = Integer;
+                v.integer = number.toLongLong();
+            } else {
+                v.kind = Real;
+                v.real = value.toDouble();
+            }
+        }
+        return v;
+    }
+    // What QJsonValue::toVariant().toString() gives.
+    QString toText() const
+    {
+        switch (kind) {
+        case Text:
+            return text;
+        case Integer:
+            return QString::number(integer);
+        case Real:
+            return QVariant(real).toString();
+        case Bool:
+            return integer ? u"true"_s : u"false"_s;
+        default:
+            return QString();
+        }
+    }
+};
+
+// How a column's values are checked, from its name and declared type.
+enum class ColumnKind { Unknown, Integer, Flag, Date, Timestamp, Text };
+
+ColumnKind kindOf(const QString &name, const QString &declaredType)
+{
+    if (declaredType == u"INTEGER")
+        return isFlagColumn(name) ? ColumnKind::Flag : ColumnKind::Integer;
+    if (name == u"date" || name.endsWith(u"_date"))
+        return ColumnKind::Date;
+    if (name.endsWith(u"_at"))
+        return ColumnKind::Timestamp;
+    return ColumnKind::Text;
+}
+
+std::optional<QVariant> typedValue(ColumnKind kind, const FieldValue &value)
+{
+    if (value.kind == FieldValue::Null)
         return QVariant(); // NOT NULL is the table's to enforce
-    if (declaredType == u"INTEGER") {
-        if (!value.isDouble())
-            return std::nullopt;
-        // JSON integers arrive as 64-bit integers, exactly as exported; a
-        // double is only accepted where it is a whole number held exactly.
-        const QVariant number = value.toVariant();
+    if (kind == ColumnKind::Integer || kind == ColumnKind::Flag) {
+        // A double is only accepted where it is a whole number held exactly.
         qint64 integer = 0;
-        if (number.typeId() == QMetaType::LongLong) {
-            integer = number.toLongLong();
-        } else {
-            const double real = value.toDouble();
+        if (value.kind == FieldValue::Integer) {
+            integer = value.integer;
+        } else if (value.kind == FieldValue::Real) {
+            const double real = value.real;
             if (!(std::fabs(real) < 9.0e15) || std::floor(real) != real)
                 return std::nullopt;
             integer = qint64(real);
+        } else {
+            return std::nullopt;
         }
-        if (isFlagColumn(name) && integer != 0 && integer != 1)
+        if (kind == ColumnKind::Flag && integer != 0 && integer != 1)
             return std::nullopt;
         return QVariant(integer);
     }
-    if (!value.isString())
+    if (value.kind != FieldValue::Text)
         return std::nullopt;
-    const QString text = value.toString();
-    if (name == u"date" || name.endsWith(u"_date")) {
+    const QString &text = value.text;
+    if (kind == ColumnKind::Date) {
         static const QRegularExpression form(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
-        if (!form.match(text).hasMatch() || !QDate::fromString(text, Qt::ISODate).isValid())
+        if (!isPlainDate(text)
+            && (!form.match(text).hasMatch() || !QDate::fromString(text, Qt::ISODate).isValid()))
             return std::nullopt;
-    } else if (name.endsWith(u"_at")) {
-        const QDateTime stamp = SqlCodec::toTimestamp(text);
-        if (!stamp.isValid() || SqlCodec::timestampText(stamp) != text)
-            return std::nullopt;
+    } else if (kind == ColumnKind::Timestamp) {
+        if (!isPlainTimestamp(text)) {
+            const QDateTime stamp = SqlCodec::toTimestamp(text);
+            if (!stamp.isValid() || SqlCodec::timestampText(stamp) != text)
+                return std::nullopt;
+        }
     }
     return QVariant(text);
+}
+
+// One row as its column names and values.
+using RowFields = QList<std::pair<QString, FieldValue>>;
+
+// Reads a flat object of strings, numbers, booleans and nulls, as the export
+// writes every row, without building a JSON document: a restore reads one
+// per row. Anything else (nesting, unusual escapes, a name twice, text that
+// is not plain JSON) is left to QJsonDocument by returning false.
+class FlatRowReader
+{
+public:
+    explicit FlatRowReader(const QByteArray &bytes)
+        : m_p(bytes.constData())
+        , m_end(bytes.constData() + bytes.size())
+    {
+    }
+
+    bool read(RowFields *fields)
+    {
+        fields->clear();
+        skipSpace();
+        if (!take('{'))
+            return false;
+        skipSpace();
+        if (take('}'))
+            return false; // an empty row is the general path's to judge
+        for (;;) {
+            QString name;
+            FieldValue value;
+            skipSpace();
+            if (!string(&name))
+                return false;
+            skipSpace();
+            if (!take(':'))
+                return false;
+            skipSpace();
+            if (!this->value(&value))
+                return false;
+            for (const auto &field : std::as_const(*fields)) {
+                if (field.first == name)
+                    return false;
+            }
+            fields->append({name, value});
+            skipSpace();
+            if (take('}'))
+                break;
+            if (!take(','))
+                return false;
+        }
+        skipSpace();
+        return m_p == m_end;
+    }
+
+private:
+    void skipSpace()
+    {
+        while (m_p < m_end && (*m_p == ' ' || *m_p == '\n' || *m_p == '\r' || *m_p == '\t'))
+            ++m_p;
+    }
+    bool take(char c)
+    {
+        if (m_p < m_end && *m_p == c) {
+            ++m_p;
+            return true;
+        }
+        return false;
+    }
+    bool literal(const char *word)
+    {
+        const qsizetype n = qsizetype(std::strlen(word));
+        if (m_end - m_p < n || std::memcmp(m_p, word, size_t(n)) != 0)
+            return false;
+        m_p += n;
+        return true;
+    }
+
+    bool string(QString *out)
+    {
+        if (!take('"'))
+            return false;
+        const char *start = m_p;
+        bool plain = true;
+        while (m_p < m_end && *m_p != '"') {
+            const unsigned char c = static_cast<unsigned char>(*m_p);
+            if (c < 0x20)
+                return false;
+            if (c == '\\') {
+                plain = false;
+                if (++m_p == m_end)
+                    return false;
+            } else if (c >= 0x80) {
+                plain = false;
+            }
+            ++m_p;
+        }
+        if (m_p == m_end)
+            return false;
+        const QByteArrayView raw(start, m_p - start);
+        ++m_p;
+        if (plain) {
+            *out = QString::fromLatin1(raw);
+            return true;
+        }
+        QByteArray unescaped;
+        unescaped.reserve(raw.size());
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            const char c = raw.at(i);
+            if (c != '\\') {
+                unescaped.append(c);
+                continue;
+            }
+            switch (raw.at(++i)) {
+            case '"': unescaped.append('"'); break;
+            case '\\': unescaped.append('\\'); break;
+            case '/': unescaped.append('/'); break;
+            case 'b': unescaped.append('\b'); break;
+            case 'f': unescaped.append('\f'); break;
+            case 'n': unescaped.append('\n'); break;
+            case 'r': unescaped.append('\r'); break;
+            case 't': unescaped.append('\t'); break;
+            case 'u': {
+                if (i + 4 >= raw.size())
+                    return false;
+                bool ok = false;
+                const uint code = raw.sliced(i + 1, 4).toByteArray().toUInt(&ok, 16);
+                // Surrogate pairs are the general reader's.
+                if (!ok || (code >= 0xD800 && code <= 0xDFFF))
+                    return false;
+                unescaped.append(QString(QChar(char16_t(code))).toUtf8());
+                i += 4;
+                break;
+            }
+            default:
+                return false;
+            }
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        *out = decoder(unescaped);
+        return !decoder.hasError();
+    }
+
+    bool value(FieldValue *out)
+    {
+        if (m_p == m_end)
+            return false;
+        switch (*m_p) {
+        case '"':
+            out->kind = FieldValue::Text;
+            return string(&out->text);
+        case 'n':
+            out->kind = FieldValue::Null;
+            return literal("null");
+        case 't':
+            out->kind = FieldValue::Bool;
+            out->integer = 1;
+            return literal("true");
+        case 'f':
+            out->kind = FieldValue::Bool;
+            out->integer = 0;
+            return literal("false");
+        default:
+            return number(out);
+        }
+    }
+
+    // Whole numbers as 64-bit integers, like QJsonDocument; others as doubles.
+    bool number(FieldValue *out)
+    {
+        const char *start = m_p;
+        bool whole = true;
+        if (m_p < m_end && *m_p == '-')
+            ++m_p;
+        const char *digits = m_p;
+        while (m_p < m_end && *m_p >= '0' && *m_p <= '9')
+            ++m_p;
+        const qsizetype intDigits = m_p - digits;
+        if (intDigits == 0 || (intDigits > 1 && *digits == '0'))
+            return false;
+        if (m_p < m_end && *m_p == '.') {
+            whole = false;
+            const char *fraction = ++m_p;
+            while (m_p < m_end && *m_p >= '0' && *m_p <= '9')
+                ++m_p;
+            if (m_p == fraction)
+                return false;
+        }
+        if (m_p < m_end && (*m_p == 'e' || *m_p == 'E')) {
+            whole = false;
+            ++m_p;
+            if (m_p < m_end && (*m_p == '+' || *m_p == '-'))
+                ++m_p;
+            const char *exponent = m_p;
+            while (m_p < m_end && *m_p >= '0' && *m_p <= '9')
+                ++m_p;
+            if (m_p == exponent)
+                return false;
+        }
+        const QByteArray text(start, m_p - start);
+        bool ok = false;
+        if (whole) {
+            // "-0" and integers beyond 64 bits are the general reader's.
+            const qint64 integer = text.toLongLong(&ok);
+            if (!ok || text == "-0")
+                return false;
+            out->kind = FieldValue::Integer;
+            out->integer = integer;
+            return true;
+        }
+        const double real = text.toDouble(&ok);
+        if (!ok)
+            return false;
+        out->kind = FieldValue::Real;
+        out->real = real;
+        return true;
+    }
+
+    const char *m_p;
+    const char *m_end;
+};
+
+RowFields fieldsOf(const QJsonObject &object)
+{
+    RowFields fields;
+    fields.reserve(object.size());
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it)
+        fields.append({it.key(), FieldValue::of(it.value())});
+    return fields;
+}
+
+FieldValue fieldValue(const RowFields &fields, QStringView name)
+{
+    for (const auto &[key, value] : fields) {
+        if (key == name)
+            return value;
+    }
+    return FieldValue();
+}
+
+void setField(RowFields &fields, const QString &name, const FieldValue &value)
+{
+    for (auto &field : fields) {
+        if (field.first == name) {
+            field.second = value;
+            return;
+        }
+    }
+    fields.append({name, value});
 }
 
 enum class Outcome {
@@ -153,29 +518,51 @@ enum class Outcome {
     Failed,  // the database refused the statement
 };
 
-// Writes row objects with statements prepared once per distinct SQL text.
-// Column names come from the file, so only names the table really has are
-// ever put into SQL.
+// Writes row objects with statements prepared once per distinct column list,
+// straight on SQLite: a restore writes every row of the register. Column
+// names come from the file, so only names the table really has are ever put
+// into SQL.
 class RowWriter
 {
 public:
     RowWriter(const QSqlDatabase &db, BackupImportMode mode)
         : m_db(db)
+        , m_handle(Database::nativeHandle(db))
         , m_mode(mode)
     {
     }
+    ~RowWriter()
+    {
+        for (sqlite3_stmt *statement : std::as_const(m_statements))
+            sqlite3_finalize(statement);
+    }
+    Q_DISABLE_COPY_MOVE(RowWriter)
 
-    Outcome upsert(const BackupTable &table, QJsonObject row);
+    Outcome upsert(const BackupTable &table, RowFields row);
 
 private:
     const QHash<QString, QString> &columnsOf(const QString &table);
-    QSqlQuery *statement(const QString &sql);
-    Outcome run(const QString &sql, const QVariantList &values);
+    sqlite3_stmt *statement(const QString &sql);
+    bool bind(sqlite3_stmt *statement, int index, const QVariant &value);
+    Outcome run(sqlite3_stmt *statement, const QVariantList &values, int skip = -1, const QString &id = {});
 
     QSqlDatabase m_db;
+    sqlite3 *m_handle = nullptr;
     BackupImportMode m_mode;
     QHash<QString, QHash<QString, QString>> m_columns; // name -> declared type
-    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QHash<QString, sqlite3_stmt *> m_statements;       // by SQL text
+    // The column list of the table's last row and its statements' SQL: the
+    // rows of one table almost always share it.
+    struct LastShape
+    {
+        QStringList names;
+        QList<ColumnKind> kinds;
+        sqlite3_stmt *lookup = nullptr;
+        sqlite3_stmt *insert = nullptr;
+        sqlite3_stmt *update = nullptr; // none when only the id is given
+    };
+    QHash<QString, LastShape> m_shapes;
+    QHash<QString, QStringList> m_pendingSql; // lookup, insert, update of the table's last shape
 };
 
 const QHash<QString, QString> &RowWriter::columnsOf(const QString &table)
@@ -195,78 +582,138 @@ const QHash<QString, QString> &RowWriter::columnsOf(const QString &table)
     return *it;
 }
 
-QSqlQuery *RowWriter::statement(const QString &sql)
+sqlite3_stmt *RowWriter::statement(const QString &sql)
 {
     if (const auto it = m_statements.constFind(sql); it != m_statements.constEnd())
-        return it->get();
-    auto query = std::make_shared<QSqlQuery>(m_db);
-    if (!query->prepare(sql)) {
-        qDebug().noquote() << "BackupService: prepare failed:" << query->lastError().text();
+        return it.value();
+    sqlite3_stmt *prepared = nullptr;
+    if (!m_handle
+        || sqlite3_prepare_v3(m_handle, sql.toUtf8().constData(), -1, SQLITE_PREPARE_PERSISTENT, &prepared, nullptr)
+            != SQLITE_OK) {
+        qDebug().noquote() << "BackupService: prepare failed:"
+                           << (m_handle ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : u"no connection"_s);
+        sqlite3_finalize(prepared);
         return nullptr;
     }
-    m_statements.insert(sql, query);
-    return query.get();
+    m_statements.insert(sql, prepared);
+    return prepared;
 }
 
-Outcome RowWriter::run(const QString &sql, const QVariantList &values)
+// The values typedValue() gives: NULL, whole numbers and texts. A null
+// text is NULL, as Qt's own binding stores it.
+bool RowWriter::bind(sqlite3_stmt *statement, int index, const QVariant &value)
 {
-    QSqlQuery *q = statement(sql);
-    if (!q)
-        return Outcome::Failed;
-    for (int i = 0; i < values.size(); ++i)
-        q->bindValue(i, values.at(i));
-    const bool ok = q->exec();
-    if (!ok)
-        qDebug().noquote() << "BackupService: row refused:" << q->lastError().text();
-    q->finish();
-    return ok ? Outcome::Written : Outcome::Failed;
+    if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isNull()))
+        return sqlite3_bind_null(statement, index) == SQLITE_OK;
+    if (value.typeId() == QMetaType::LongLong)
+        return sqlite3_bind_int64(statement, index, value.toLongLong()) == SQLITE_OK;
+    const QByteArray text = value.toString().toUtf8();
+    return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT) == SQLITE_OK;
 }
 
-Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
+// Binds `values` (without the one at `skip`), then `id` when given, and steps.
+Outcome RowWriter::run(sqlite3_stmt *statement, const QVariantList &values, int skip, const QString &id)
+{
+    if (!statement)
+        return Outcome::Failed;
+    int index = 0;
+    bool bound = true;
+    for (int i = 0; i < values.size(); ++i) {
+        if (i != skip)
+            bound = bound && bind(statement, ++index, values.at(i));
+    }
+    if (!id.isNull())
+        bound = bound && bind(statement, ++index, id);
+    const int rc = bound ? sqlite3_step(statement) : SQLITE_MISUSE;
+    sqlite3_reset(statement);
+    if (rc == SQLITE_DONE)
+        return Outcome::Written;
+    qDebug().noquote() << "BackupService: row refused:" << QString::fromUtf8(sqlite3_errmsg(m_handle));
+    return Outcome::Failed;
+}
+
+Outcome RowWriter::upsert(const BackupTable &table, RowFields row)
 {
     const QString tableName = QLatin1String(table.table);
     if (table.synced) {
         // Restored rows are new to the server.
-        row.insert(u"sync_status"_s, u"pending"_s);
-        row.insert(u"server_id"_s, QJsonValue(QJsonValue::Null));
-        row.insert(u"version"_s, 1);
+        static const QString status = u"sync_status"_s, serverId = u"server_id"_s, version = u"version"_s;
+        FieldValue pending;
+        pending.kind = FieldValue::Text;
+        pending.text = u"pending"_s;
+        FieldValue null;
+        null.kind = FieldValue::Null;
+        FieldValue first;
+        first.kind = FieldValue::Integer;
+        first.integer = 1;
+        setField(row, status, pending);
+        setField(row, serverId, null);
+        setField(row, version, first);
     }
 
-    const QString id = row.value(u"id"_s).toVariant().toString();
+    const QString id = fieldValue(row, u"id").toText();
     if (id.isEmpty())
         return Outcome::Refused;
 
-    const QHash<QString, QString> &columns = columnsOf(tableName);
-    const QStringList names = row.keys();
+    QStringList names;
+    names.reserve(row.size());
+    for (const auto &field : std::as_const(row))
+        names.append(field.first);
+    LastShape &shape = m_shapes[tableName];
+    if (shape.names != names) {
+        const QHash<QString, QString> &columns = columnsOf(tableName);
+        shape.names = names;
+        shape.kinds.clear();
+        for (const QString &name : names) {
+            const auto column = columns.constFind(name);
+            shape.kinds.append(column == columns.cend() ? ColumnKind::Unknown : kindOf(name, column.value()));
+        }
+        const QString placeholders = QStringList(names.size(), u"?"_s).join(u", "_s);
+        QStringList assignments;
+        for (const QString &name : names) {
+            if (name != u"id") // the key never changes
+                assignments.append(name + u" = ?");
+        }
+        // Prepared when first needed: an unknown column refuses the row first.
+        shape.lookup = shape.insert = shape.update = nullptr;
+        m_pendingSql[tableName] = {u"SELECT updated_at FROM %1 WHERE id = ?"_s.arg(tableName),
+                                   u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tableName, names.join(u", "_s), placeholders),
+                                   assignments.isEmpty() ? QString()
+                                                         : u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s))};
+    }
     QVariantList values;
     values.reserve(names.size());
-    for (const QString &name : names) {
-        const auto column = columns.constFind(name);
-        if (column == columns.cend()) {
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (shape.kinds.at(i) == ColumnKind::Unknown) {
             qDebug().noquote() << "BackupService: row with an unknown column refused in" << tableName;
             return Outcome::Refused;
         }
-        const std::optional<QVariant> value = typedValue(name, column.value(), row.value(name));
+        const std::optional<QVariant> value = typedValue(shape.kinds.at(i), row.at(i).second);
         if (!value) {
-            qDebug().noquote() << "BackupService: row with a wrong value for" << name << "refused in" << tableName;
+            qDebug().noquote() << "BackupService: row with a wrong value for" << names.at(i) << "refused in" << tableName;
             return Outcome::Refused;
         }
         values.append(*value);
     }
-
-    QSqlQuery *lookup = statement(u"SELECT id, updated_at FROM %1 WHERE id = ?"_s.arg(tableName));
-    if (!lookup)
+    const QStringList &sql = m_pendingSql[tableName];
+    if (!shape.lookup)
+        shape.lookup = statement(sql.at(0));
+    sqlite3_stmt *lookup = shape.lookup;
+    if (!lookup || !bind(lookup, 1, id))
         return Outcome::Failed;
-    lookup->bindValue(0, id);
-    if (!lookup->exec())
+    const int rc = sqlite3_step(lookup);
+    const bool found = rc == SQLITE_ROW;
+    const QString storedUpdatedAt = found
+        ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(lookup, 0)), sqlite3_column_bytes(lookup, 0))
+        : QString();
+    sqlite3_reset(lookup);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         return Outcome::Failed;
-    const bool found = lookup->next();
-    const QString storedUpdatedAt = found ? lookup->value(1).toString() : QString();
-    lookup->finish();
 
     if (!found) {
-        const QString placeholders = QStringList(names.size(), u"?"_s).join(u", "_s);
-        return run(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tableName, names.join(u", "_s), placeholders), values);
+        if (!shape.insert)
+            shape.insert = statement(sql.at(1));
+        return run(shape.insert, values);
     }
 
     switch (m_mode) {
@@ -274,7 +721,7 @@ Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
         break;
     case BackupImportMode::KeepNewer: {
         // ISO timestamps order by time when compared as text.
-        const QString incoming = row.value(u"updated_at"_s).toVariant().toString();
+        const QString incoming = fieldValue(row, u"updated_at").toText();
         if (incoming.isEmpty() || !(incoming > storedUpdatedAt))
             return Outcome::Refused;
         break;
@@ -284,18 +731,11 @@ Outcome RowWriter::upsert(const BackupTable &table, QJsonObject row)
         return Outcome::Refused;
     }
 
-    QStringList assignments;
-    QVariantList updateValues;
-    for (int i = 0; i < names.size(); ++i) {
-        if (names.at(i) == u"id") // the key never changes
-            continue;
-        assignments.append(names.at(i) + u" = ?");
-        updateValues.append(values.at(i));
-    }
-    if (assignments.isEmpty())
+    if (sql.at(2).isEmpty())
         return Outcome::Refused;
-    updateValues.append(id);
-    return run(u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s)), updateValues);
+    if (!shape.update)
+        shape.update = statement(sql.at(2));
+    return run(shape.update, values, int(names.indexOf(u"id"_s)), id);
 }
 
 } // namespace
@@ -420,8 +860,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     // more than once, or to escape a folder, was not written by us.
     QSet<QString> names;
     for (const BackupArchive::Entry &entry : archive.entries()) {
-        if (entry.path.startsWith(u'/') || entry.path.startsWith(u'\\')
-            || entry.path.split(QRegularExpression(u"[/\\\\]"_s)).contains(u".."_s))
+        if (entry.path.startsWith(u'/') || entry.path.startsWith(u'\\') || climbsUp(entry.path))
             return refuse(tr("Backup refused: unsafe entry name \"%1\".").arg(entry.path));
         if (names.contains(entry.path))
             return refuse(tr("Backup refused: \"%1\" appears more than once.").arg(entry.path));
@@ -459,22 +898,34 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
     if (version != kBackupVersion)
         return refuse(tr("Unsupported backup version: %1").arg(version));
 
+    // Each table's members, in archive order.
+    std::vector<std::vector<const BackupArchive::Entry *>> members(std::size(kTables));
+    for (const BackupArchive::Entry &entry : archive.entries()) {
+        if (!entry.path.endsWith(kJsonSuffix))
+            continue;
+        for (size_t t = 0; t < std::size(kTables); ++t) {
+            const QLatin1StringView folder(kTables[t].folder);
+            if (entry.path.startsWith(folder) && entry.path.size() > folder.size() && entry.path.at(folder.size()) == u'/') {
+                members[t].push_back(&entry);
+                break;
+            }
+        }
+    }
+
     // Every member is checked (header, size, CRC) and counted before the
     // first row is written: a damaged archive changes nothing.
-    for (const BackupTable &table : kTables) {
-        qint64 members = 0;
-        for (const BackupArchive::Entry &entry : archive.entries()) {
-            if (!isRowEntry(entry.path, table))
-                continue;
-            if (!archive.read(entry, &problem))
+    for (size_t t = 0; t < std::size(kTables); ++t) {
+        const BackupTable &table = kTables[t];
+        for (const BackupArchive::Entry *entry : members[t]) {
+            if (!archive.read(*entry, &problem))
                 return refuse(tr("Backup refused: %1").arg(problem));
-            ++members;
         }
+        const qint64 count = qint64(members[t].size());
         const QJsonValue listed = manifest.value(QLatin1String(table.countKey));
-        if (!listed.isUndefined() && listed.toInteger(-1) != members) {
+        if (!listed.isUndefined() && listed.toInteger(-1) != count) {
             return refuse(tr("Backup refused: the manifest lists %1 rows of %2 but the archive holds %3.")
                               .arg(listed.toVariant().toString(), QLatin1String(table.table))
-                              .arg(members));
+                              .arg(count));
         }
     }
 
@@ -489,22 +940,25 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
         return refuse(tr("The backup could not be restored: %1").arg(bulk.errorText()));
     }
     RowWriter writer(db, mode);
-    QList<QJsonObject> retry;
-    for (const BackupTable &table : kTables) {
-        for (const BackupArchive::Entry &entry : archive.entries()) {
-            if (!isRowEntry(entry.path, table))
-                continue;
-            const std::optional<QByteArray> bytes = archive.read(entry);
+    QList<RowFields> retry;
+    RowFields fields;
+    for (size_t t = 0; t < std::size(kTables); ++t) {
+        const BackupTable &table = kTables[t];
+        for (const BackupArchive::Entry *entry : members[t]) {
+            const std::optional<QByteArray> bytes = archive.read(*entry);
             if (!bytes) {
-                result.errors.append(tr("%1: unexpected error").arg(entry.path));
+                result.errors.append(tr("%1: unexpected error").arg(entry->path));
                 continue;
             }
-            const QJsonDocument document = QJsonDocument::fromJson(*bytes);
-            if (!document.isObject() || document.object().isEmpty()) {
-                result.errors.append(tr("%1: invalid JSON").arg(entry.path));
-                continue;
+            if (!FlatRowReader(*bytes).read(&fields)) {
+                const QJsonDocument document = QJsonDocument::fromJson(*bytes);
+                if (!document.isObject() || document.object().isEmpty()) {
+                    result.errors.append(tr("%1: invalid JSON").arg(entry->path));
+                    continue;
+                }
+                fields = fieldsOf(document.object());
             }
-            const Outcome outcome = writer.upsert(table, document.object());
+            const Outcome outcome = writer.upsert(table, fields);
             // A full disk or a transaction SQLite itself rolled back: stop
             // here, rows after it would otherwise be committed one by one.
             if (outcome == Outcome::Failed
@@ -517,15 +971,15 @@ BackupImportResult BackupService::importBackup(const QByteArray &zipBytes, Backu
             if (outcome == Outcome::Written)
                 ++(result.*table.imported);
             else if (outcome == Outcome::Failed && table.selfReferencing)
-                retry.append(document.object());
+                retry.append(fields);
             else
                 ++(result.*table.skipped);
         }
         // A child category may come before its parent in the file: try the
         // refused rows again for as long as that lets more of them in.
         while (!retry.isEmpty()) {
-            QList<QJsonObject> stillRefused;
-            for (const QJsonObject &row : std::as_const(retry)) {
+            QList<RowFields> stillRefused;
+            for (const RowFields &row : std::as_const(retry)) {
                 if (writer.upsert(table, row) == Outcome::Written)
                     ++(result.*table.imported);
                 else

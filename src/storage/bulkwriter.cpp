@@ -38,21 +38,39 @@ const QString kOldRowsTable = u"temp.penwick_bulk_fts_old"_s;
 
 void bindText(sqlite3_stmt *s, int index, const QByteArray &utf8)
 {
-    sqlite3_bind_text(s, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
 }
 
-void bindText(sqlite3_stmt *s, int index, const QString &text)
+// Encodes into a buffer kept from row to row: most texts are plain ASCII
+// (ids, dates, most payees) and need neither an allocation nor a full
+// UTF-8 encoder.
+const QByteArray &encoded(QByteArray &buffer, QStringView text)
 {
-    bindText(s, index, text.toUtf8());
+    const qsizetype n = text.size();
+    buffer.resize(n);
+    char *out = buffer.data();
+    const char16_t *in = text.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (in[i] >= 0x80) {
+            buffer = text.toUtf8();
+            return buffer;
+        }
+        out[i] = char(in[i]);
+    }
+    return buffer;
 }
 
-// Empty references are NULL so foreign keys accept them.
-void bindReference(sqlite3_stmt *s, int index, const QString &id)
+const char *statusText(SyncStatus status)
 {
-    if (id.isEmpty())
-        sqlite3_bind_null(s, index);
-    else
-        bindText(s, index, id);
+    switch (status) {
+    case SyncStatus::Pending:
+        return "pending";
+    case SyncStatus::Synced:
+        return "synced";
+    case SyncStatus::Conflict:
+        return "conflict";
+    }
+    return nullptr;
 }
 
 QByteArray dateBytes(const QDate &date)
@@ -186,9 +204,10 @@ sqlite3_stmt *BulkWriter::prepare(sqlite3_stmt *&statement, const char *sql)
 
 bool BulkWriter::step(sqlite3_stmt *statement, const char *failureLog)
 {
+    // Every parameter is bound again for the next row; the buffers they
+    // point into are only reused after this reset.
     const int rc = sqlite3_step(statement);
     sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
     if (rc == SQLITE_DONE)
         return true;
     m_error = QString::fromUtf8(sqlite3_errmsg(m_handle));
@@ -200,12 +219,43 @@ bool BulkWriter::step(sqlite3_stmt *statement, const char *failureLog)
 
 const QByteArray &BulkWriter::stamp(const QDateTime &timestamp, int slot)
 {
-    const qint64 secs = timestamp.isValid() ? timestamp.toSecsSinceEpoch() : std::numeric_limits<qint64>::min();
-    if (secs != m_stampSecs[slot]) {
-        m_stampSecs[slot] = secs;
+    if (!timestamp.isValid()) {
+        m_stampSecs[slot] = std::numeric_limits<qint64>::min();
+        m_stampText[slot] = QByteArray("");
+        return m_stampText[slot];
+    }
+    // Whole seconds in UTC, as SqlCodec::timestampText writes them.
+    const qint64 msecs = timestamp.toMSecsSinceEpoch();
+    const qint64 secs = msecs / 1000 - (msecs % 1000 < 0 ? 1 : 0);
+    if (secs == m_stampSecs[slot])
+        return m_stampText[slot];
+    m_stampSecs[slot] = secs;
+    const qint64 days = secs / 86400 - (secs % 86400 < 0 ? 1 : 0);
+    const int inDay = int(secs - days * 86400);
+    const QDate date = QDate(1970, 1, 1).addDays(days);
+    if (date.isValid() && date.year() >= 0 && date.year() <= 9999) {
+        char buffer[48];
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year(), date.month(), date.day(),
+                      inDay / 3600, inDay / 60 % 60, inDay % 60);
+        m_stampText[slot] = QByteArray(buffer, 20);
+    } else {
         m_stampText[slot] = SqlCodec::timestampText(timestamp).toUtf8();
     }
     return m_stampText[slot];
+}
+
+void BulkWriter::bindText(sqlite3_stmt *s, int index, const QString &text)
+{
+    ::bindText(s, index, encoded(m_buffers[index - 1], text));
+}
+
+// Empty references are NULL so foreign keys accept them.
+void BulkWriter::bindReference(sqlite3_stmt *s, int index, const QString &id)
+{
+    if (id.isEmpty())
+        sqlite3_bind_null(s, index);
+    else
+        bindText(s, index, id);
 }
 
 bool BulkWriter::insertTransaction(const Transaction &t)
@@ -215,7 +265,8 @@ bool BulkWriter::insertTransaction(const Transaction &t)
         return false;
     bindText(s, 1, t.id);
     bindText(s, 2, t.account_id);
-    bindText(s, 3, dateBytes(t.date));
+    m_buffers[2] = dateBytes(t.date);
+    ::bindText(s, 3, m_buffers[2]);
     bindText(s, 4, t.payee);
     bindText(s, 5, t.memo);
     sqlite3_bind_int64(s, 6, t.amount);
@@ -228,10 +279,13 @@ bool BulkWriter::insertTransaction(const Transaction &t)
     sqlite3_bind_int(s, 13, t.is_split ? 1 : 0);
     bindText(s, 14, t.recurring_id);
     sqlite3_bind_int(s, 15, t.version);
-    bindText(s, 16, syncStatusToString(t.sync_status));
+    if (const char *status = statusText(t.sync_status))
+        sqlite3_bind_text(s, 16, status, -1, SQLITE_STATIC);
+    else
+        bindText(s, 16, syncStatusToString(t.sync_status));
     bindText(s, 17, t.server_id);
-    bindText(s, 18, stamp(t.created_at, 0));
-    bindText(s, 19, stamp(t.updated_at, 1));
+    ::bindText(s, 18, stamp(t.created_at, 0));
+    ::bindText(s, 19, stamp(t.updated_at, 1));
     return step(s, "TransactionRepository::insert failed:");
 }
 
@@ -245,8 +299,8 @@ bool BulkWriter::insertSplitLine(const SplitLine &line)
     bindText(s, 3, line.category_id);
     sqlite3_bind_int64(s, 4, line.amount);
     bindText(s, 5, line.memo);
-    bindText(s, 6, stamp(line.created_at, 0));
-    bindText(s, 7, stamp(line.updated_at, 1));
+    ::bindText(s, 6, stamp(line.created_at, 0));
+    ::bindText(s, 7, stamp(line.updated_at, 1));
     return step(s, "SplitLineRepository::insert failed:");
 }
 

@@ -46,6 +46,8 @@ private:
     sqlite3_stmt *prepare(sqlite3_stmt *&statement, const char *sql);
     bool step(sqlite3_stmt *statement, const char *failureLog);
     const QByteArray &stamp(const QDateTime &timestamp, int slot);
+    void bindText(sqlite3_stmt *statement, int index, const QString &text);
+    void bindReference(sqlite3_stmt *statement, int index, const QString &id);
     void release();
     void restoreCache();
 
@@ -62,4 +64,5 @@ private:
     // Imports stamp thousands of rows with the same second.
     qint64 m_stampSecs[2] = {-1, -1};
     QByteArray m_stampText[2];
+    QByteArray m_buffers[19]; // one per parameter, reused from row to row
 };

@@ -1,5 +1,7 @@
 #include "synccodec.h"
 
+#include "storage/sqlcodec.h"
+
 #include <QJsonDocument>
 
 using namespace Qt::StringLiterals;
@@ -57,7 +59,12 @@ int intOf(const QJsonObject &o, const QString &key)
 
 QDateTime timeOf(const QJsonObject &o, const QString &key)
 {
-    return QDateTime::fromString(textOf(o, key), Qt::ISODate).toUTC();
+    // The server's own form ("...Z") without the general ISO parser: a large
+    // page carries two of them per row.
+    const QString text = textOf(o, key);
+    if (text.endsWith(u'Z'))
+        return SqlCodec::toTimestamp(text).toUTC();
+    return QDateTime::fromString(text, Qt::ISODate).toUTC();
 }
 
 template<typename Record>

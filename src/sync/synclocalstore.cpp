@@ -3,7 +3,9 @@
 #include "synccodec.h"
 
 #include "storage/accountrepository.h"
+#include "storage/bulkwriter.h"
 #include "storage/categoryrepository.h"
+#include "storage/database.h"
 #include "storage/dbtransaction.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
@@ -12,10 +14,13 @@
 #include "storage/transactionrepository.h"
 
 #include <QHash>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <optional>
+#include <sqlite3.h>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -46,6 +51,10 @@ const char *tableOf(const QString &type)
     }
     return nullptr;
 }
+
+// From this many rows on, a page is written as a batch: the full-text index
+// is brought up to date once at the end instead of once per row.
+constexpr qsizetype kBulkPageRows = 1000;
 
 // The row's own content, without what only the bookkeeping differs in.
 QJsonObject contentOf(const QJsonObject &change)
@@ -200,7 +209,15 @@ SyncLocalStore::PageOutcome SyncLocalStore::applyPage(const QJsonObject &page)
 {
     PageOutcome outcome;
     m_serverIds.clear();
+    // What the page learned is only true while it is applied.
+    const auto forget = qScopeGuard([this] {
+        m_existingIds.clear();
+        m_knownCategories.clear();
+        m_batchAccounts.clear();
+        m_batch = nullptr;
+    });
     QSqlDatabase db = QSqlDatabase::database();
+    const bool topLevel = !Database::inTransaction(db);
     DbTransaction tx(db);
     if (!tx.isActive())
         return {false, tx.failureText(tr("The server's changes could not be stored: %1").arg(tx.errorText()))};
@@ -213,6 +230,23 @@ SyncLocalStore::PageOutcome SyncLocalStore::applyPage(const QJsonObject &page)
                                                 {u"recurring"_s, recurringKey},
                                                 {u"transaction"_s, u"transactions"_s},
                                                 {u"reconciliation"_s, u"reconciliations"_s}};
+    qsizetype rowCount = 0;
+    for (const auto &[type, key] : arrays)
+        rowCount += page.value(key).toArray().size();
+    // Inside an outer transaction the page stays on the per-row path: its
+    // rollback must not meet a batch that set the triggers aside.
+    std::optional<BulkWriter> batch;
+    const auto failed = [&](const QString &error) {
+        m_batch = nullptr;
+        tx.rollback();
+        return PageOutcome{false, error};
+    };
+    if (topLevel && rowCount >= kBulkPageRows) {
+        batch.emplace(db);
+        if (!batch->begin())
+            return failed(tr("The server's changes could not be stored: %1").arg(batch->errorText()));
+        m_batch = &*batch;
+    }
     for (const auto &[type, key] : arrays) {
         const QJsonArray rows = page.value(key).toArray();
         prefetchServerIds(tableOf(type), rows);
@@ -225,15 +259,23 @@ SyncLocalStore::PageOutcome SyncLocalStore::applyPage(const QJsonObject &page)
                 ++outcome.skipped;
                 break;
             case Step::Failed:
-                return {false, m_failure};
+                return failed(m_failure);
             }
         }
     }
     const QString serverTime = page.value(u"server_time"_s).toString();
     if (!serverTime.isEmpty() && !m_preferences->setValue(kCursorKey, serverTime))
-        return {false, tr("The sync position could not be stored.")};
+        return failed(tr("The sync position could not be stored."));
+    m_batch = nullptr;
+    if (batch && !batch->finish()) {
+        const QString reason = batch->errorText();
+        return failed(tr("The server's changes could not be stored: %1").arg(reason));
+    }
     if (!tx.commit())
-        return {false, tr("The server's changes could not be stored: %1").arg(tx.errorText())};
+        return failed(tr("The server's changes could not be stored: %1").arg(tx.errorText()));
+    // Rows the batch wrote announce their accounts once, now that they are stored.
+    for (const QString &accountId : std::as_const(m_batchAccounts))
+        m_transactions->notifyChanged(accountId);
     return outcome;
 }
 
@@ -245,7 +287,10 @@ SyncLocalStore::Step SyncLocalStore::applyRow(Repo *repo, const QString &entity,
     const QString serverId = record.server_id;
     QString id = record.id;
     std::optional<Record> local;
-    if (!id.isEmpty())
+    // Ids the page's rows carry were looked up together; only those found are read.
+    const auto prefetched = m_existingIds.find(QLatin1StringView(table));
+    QSet<QString> *existing = prefetched == m_existingIds.end() ? nullptr : &prefetched.value();
+    if (!id.isEmpty() && (!existing || existing->contains(id)))
         local = repo->findById(id);
     if (!local && !serverId.isEmpty()) {
         const QString found = lookupLocalId(table, serverId);
@@ -297,10 +342,29 @@ SyncLocalStore::Step SyncLocalStore::applyRow(Repo *repo, const QString &entity,
         m_failure = tr("The %1 row %2 from the server could not be stored: %3").arg(entity, id, why);
         return Step::Failed;
     };
+    if constexpr (std::is_same_v<Record, Transaction>) {
+        // A new row as the batch writes it: the same columns and values, and
+        // nothing left for the update below to change.
+        if (m_batch && !local) {
+            if (!m_batch->insertTransaction(record))
+                return fail(tr("write failed"));
+            if (existing)
+                existing->insert(id);
+            m_batchAccounts.insert(record.account_id);
+            QSqlQuery ref(QSqlDatabase::database());
+            if (!remoteCategory.isEmpty()
+                && !SqlCodec::exec(ref, u"INSERT OR REPLACE INTO sync_category_refs VALUES (?, ?, ?)"_s,
+                                   {entity, id, remoteCategory}, "SyncLocalStore::apply failed:"))
+                return fail(ref.lastError().text());
+            return Step::Written;
+        }
+    }
     QSqlQuery q(QSqlDatabase::database());
     if (!local) {
         if (!repo->insert(record))
             return fail(tr("write failed"));
+        if (existing)
+            existing->insert(id);
     } else if (!datesOk) {
         // A deleted row with unreadable content: only the deletion lands.
         if (!SqlCodec::exec(q, u"UPDATE %1 SET sync_status = 'synced', server_id = ?, version = ? WHERE id = ?"_s.arg(kind),
@@ -385,15 +449,77 @@ QString SyncLocalStore::lookupLocalId(const char *table, const QString &serverId
 
 void SyncLocalStore::prefetchServerIds(const char *table, const QJsonArray &rows)
 {
+    if (!table)
+        return;
     // server_id has no index: one scan for the page's rows instead of one per row.
     QHash<QString, QString> &ids = m_serverIds[QLatin1StringView(table)];
     QVariantList values;
+    QVariantList clientIds;
+    QSet<QString> &existing = m_existingIds[QLatin1StringView(table)];
+    QSet<QString> asked;
     for (const QJsonValue &row : rows) {
         const QString id = row[u"id"_s].toString();
         if (!id.isEmpty() && !ids.contains(id)) {
             ids.insert(id, QString());
             values.append(id);
         }
+        const QString clientId = row[u"client_id"_s].toString();
+        if (!clientId.isEmpty() && !asked.contains(clientId)) {
+            asked.insert(clientId);
+            clientIds.append(clientId);
+        }
+    }
+    if (values.size() > 500 || clientIds.size() > 500) {
+        // A large page: one pass over the table answers both questions; the
+        // lists below would scan it once per 500 server ids.
+        QSet<QString> wantedServer;
+        for (const QVariant &v : std::as_const(values))
+            wantedServer.insert(v.toString());
+        const QSet<QString> wantedClient = asked;
+        sqlite3 *handle = Database::nativeHandle(QSqlDatabase::database());
+        sqlite3_stmt *scan = nullptr;
+        const QByteArray sql = u"SELECT id, server_id FROM %1"_s.arg(QLatin1StringView(table)).toUtf8();
+        if (handle && sqlite3_prepare_v2(handle, sql.constData(), -1, &scan, nullptr) == SQLITE_OK) {
+            const auto textAt = [scan](int column) {
+                return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(scan, column)),
+                                         sqlite3_column_bytes(scan, column));
+            };
+            int rc = SQLITE_ROW;
+            while ((rc = sqlite3_step(scan)) == SQLITE_ROW) {
+                const QString id = textAt(0);
+                if (wantedClient.contains(id))
+                    existing.insert(id);
+                if (sqlite3_column_type(scan, 1) == SQLITE_TEXT && sqlite3_column_bytes(scan, 1) > 0) {
+                    const QString serverId = textAt(1);
+                    if (wantedServer.contains(serverId))
+                        ids.insert(serverId, id);
+                }
+            }
+            sqlite3_finalize(scan);
+            if (rc == SQLITE_DONE)
+                return;
+        } else {
+            sqlite3_finalize(scan);
+        }
+        // Unknown then: every row is looked up by itself.
+        existing = wantedClient;
+        for (const QString &serverId : std::as_const(wantedServer))
+            ids.remove(serverId);
+        return;
+    }
+    for (qsizetype from = 0; from < clientIds.size(); from += 500) {
+        const QVariantList chunk = clientIds.mid(from, 500);
+        QSqlQuery q(QSqlDatabase::database());
+        q.setForwardOnly(true);
+        const QStringList marks(chunk.size(), u"?"_s);
+        if (!SqlCodec::exec(q, u"SELECT id FROM %1 WHERE id IN (%2)"_s.arg(QLatin1StringView(table), marks.join(u',')), chunk)) {
+            // Unknown then: every one of them is looked up row by row.
+            for (const QVariant &id : chunk)
+                existing.insert(id.toString());
+            continue;
+        }
+        while (q.next())
+            existing.insert(q.value(0).toString());
     }
     for (qsizetype from = 0; from < values.size(); from += 500) {
         const QVariantList chunk = values.mid(from, 500);
@@ -407,9 +533,15 @@ void SyncLocalStore::prefetchServerIds(const char *table, const QJsonArray &rows
     }
 }
 
-bool SyncLocalStore::knownCategory(const QString &id) const
+bool SyncLocalStore::knownCategory(const QString &id)
 {
-    return id.isEmpty() || m_categories->findById(id).has_value();
+    if (id.isEmpty())
+        return true;
+    // The page's categories are applied before the rows that use them.
+    auto it = m_knownCategories.constFind(id);
+    if (it == m_knownCategories.cend())
+        it = m_knownCategories.insert(id, m_categories->findById(id).has_value());
+    return it.value();
 }
 
 QString SyncLocalStore::cursor() const

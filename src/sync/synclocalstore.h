@@ -8,9 +8,11 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QPair>
+#include <QSet>
 #include <QString>
 
 class AccountRepository;
+class BulkWriter;
 class CategoryRepository;
 class PreferencesRepository;
 class ReconciliationRepository;
@@ -86,7 +88,7 @@ private:
     QJsonObject currentChange(const QString &type, const QString &id) const;
     // An uncategorised row's change carries the server's category reference it was received with.
     QJsonObject withRemoteCategory(QJsonObject change) const;
-    bool knownCategory(const QString &id) const;
+    bool knownCategory(const QString &id);
 
     AccountRepository *m_accounts;
     TransactionRepository *m_transactions;
@@ -96,4 +98,8 @@ private:
     PreferencesRepository *m_preferences;
     QString m_failure;
     QHash<QString, QHash<QString, QString>> m_serverIds; // table -> server id -> local id (empty: none), per page
+    QHash<QString, QSet<QString>> m_existingIds;           // table -> stored ids among the page's, per page
+    QHash<QString, bool> m_knownCategories;               // per page
+    BulkWriter *m_batch = nullptr;                        // while a large page is applied
+    QSet<QString> m_batchAccounts;                        // accounts the batch wrote rows to
 };
