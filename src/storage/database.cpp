@@ -24,7 +24,6 @@ struct Migration
 constexpr Migration kMigrations[] = {
     {1, u"initial", u":/sql/sql/migrations/001_initial.sql"},
     {2, u"recon_sync", u":/sql/sql/migrations/002_recon_sync.sql"},
-    {3, u"category_refs", u":/sql/sql/migrations/003_category_refs.sql"},
 };
 
 void finishStatement(QString &buffer, QStringList &out)
@@ -312,9 +311,19 @@ bool Database::runMigrations()
         if (!applyMigration(m.version, QString::fromUtf16(m.name), sql))
             return false;
     }
-    // Not a migration: the schema version stays what other copies of the
-    // program expect. The balance reports and the account summary read only
-    // these columns, so they scan this index instead of the whole table.
+    // Not migrations: the schema version stays what other copies of the
+    // program expect.
+    // Categories are not shared: a family member may receive rows whose
+    // category this register never gets. The server's reference is kept here
+    // so an edit sends it back instead of clearing the owner's category.
+    if (!q.exec(u"CREATE TABLE IF NOT EXISTS sync_category_refs (entity_type TEXT NOT NULL, "
+                "row_id TEXT NOT NULL, category_id TEXT NOT NULL, PRIMARY KEY (entity_type, row_id))"_s)) {
+        qCritical().noquote() << "Could not create the sync category table:" << q.lastError().text();
+        m_errorText = failureText(q.lastError());
+        return false;
+    }
+    // The balance reports and the account summary read only these columns,
+    // so they scan this index instead of the whole table.
     if (!q.exec(u"CREATE INDEX IF NOT EXISTS idx_transactions_account_balance "
                 "ON transactions(account_id, date, amount, cleared, deleted_at)"_s))
         qWarning().noquote() << "Could not create the balance index:" << q.lastError().text();
