@@ -50,6 +50,7 @@ private slots:
     void enterWalksFieldsAndCommitsOnClr();
     void tenTransactionsInARow();
     void ctrlReturnSavesAndTabOnClrDoesNot();
+    void keysTypedAheadOfTabLandInTheNextField();
     void refusedCommitsKeepTheEntry_data();
     void refusedCommitsKeepTheEntry();
     void editExistingRowMovesBelow();
@@ -213,6 +214,23 @@ void TestRegisterScreen::tenTransactionsInARow()
     QCOMPARE(rows.last().running_balance, expected);
     QCOMPARE(rows.at(1).transaction.date, QDate(2024, 4, 1));
     QCOMPARE(balanceText(), formatMoney(expected, Currency::USD));
+}
+
+void TestRegisterScreen::keysTypedAheadOfTabLandInTheNextField()
+{
+    // Keys that arrive faster than the window handles them (no events in
+    // between): the amount after three Tabs from the payee is the payment.
+    const Account checking = m_app->addAccount(u"Checking"_s);
+    openAccount(checking.id);
+    key(Qt::Key_Return);
+    keys(Qt::Key_Tab, 2);
+    type(u"Cafe"_s);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(focus(), Qt::Key_Tab);
+    QTest::keyClicks(focus(), u"12.34"_s);
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(stored(checking.id).size(), 1);
+    QCOMPARE(describe(stored(checking.id).first()).section(u'|', 1), u"Cafe|-1234|||"_s);
 }
 
 void TestRegisterScreen::ctrlReturnSavesAndTabOnClrDoesNot()

@@ -825,14 +825,15 @@ struct AppProcess
         return query(u"SELECT group_concat(payee) FROM (SELECT payee FROM transactions WHERE amount = -1234 "
                      "AND sync_status = 'synced' AND deleted_at IS NULL ORDER BY payee)"_s);
     }
-    // Focuses this window, then runs the xdotool commands as keyboard input
-    // (not sent to the window, which may be gone before the keys are up).
-    bool keys(const QStringList &commands)
+    // Focuses this window, then runs the xdotool commands (and types `text`) as
+    // keyboard input, not sent to the window, which may be gone before the keys are up.
+    bool keys(const QString &commands, const QString &text = QString())
     {
         const QStringList focus{u"search"_s, u"--all"_s, u"--onlyvisible"_s, u"--pid"_s,
                                 QString::number(process.processId()), u"--name"_s, u"^Velmora Penwick$"_s,
                                 u"windowraise"_s, u"%1"_s, u"windowfocus"_s, u"--sync"_s, u"%1"_s, u"sleep"_s, u"0.3"_s};
-        return QProcess::execute(u"xdotool"_s, focus) == 0 && QProcess::execute(u"xdotool"_s, commands) == 0;
+        const QStringList input = commands.split(u' ') + (text.isEmpty() ? QStringList() : QStringList{text});
+        return QProcess::execute(u"xdotool"_s, focus) == 0 && QProcess::execute(u"xdotool"_s, input) == 0;
     }
 };
 
@@ -873,20 +874,18 @@ void TestSync::twoAppProcesses()
     // line); it is pushed after the debounce, and the second device's cycle
     // brings it the first row.
     for (int i = 0; i < 2; ++i) {
-        QVERIFY(apps[i].keys({u"key"_s, u"alt+f"_s, u"sleep"_s, u"0.3"_s, u"key"_s, u"n"_s, u"sleep"_s, u"0.3"_s,
-                              u"key"_s, u"Tab"_s, u"Tab"_s, u"type"_s, payees[i]}));
-        QVERIFY(apps[i].keys({u"key"_s, u"Tab"_s, u"Tab"_s, u"Tab"_s, u"type"_s, u"12.34"_s}));
-        QVERIFY(apps[i].keys({u"key"_s, u"ctrl+Return"_s}));
+        QVERIFY(apps[i].keys(u"key alt+f sleep 0.3 key n sleep 0.3 key Tab Tab type"_s, payees[i]));
+        QVERIFY(apps[i].keys(u"key Tab Tab Tab type 12.34"_s));
+        QVERIFY(apps[i].keys(u"key ctrl+Return"_s));
         QVERIFY2(QTest::qWaitFor([&] { return apps[i].synced().contains(payees[i]); }, 30000), qPrintable(payees[i]));
     }
     const QString both = payees[0] + u',' + payees[1];
     QVERIFY(QTest::qWaitFor([&] { return apps[1].synced() == both; }, 30000));
     // The first device's next cycle: Sync Now on the preferences' Data & Sync page.
-    QVERIFY(apps[0].keys({u"key"_s, u"alt+e"_s, u"sleep"_s, u"0.3"_s, u"key"_s, u"p"_s, u"sleep"_s, u"1"_s,
-                          u"key"_s, u"Down"_s, u"Down"_s, u"Tab"_s, u"space"_s}));
+    QVERIFY(apps[0].keys(u"key alt+e sleep 0.3 key p sleep 1 key Down Down Tab space"_s));
     QVERIFY(QTest::qWaitFor([&] { return apps[0].synced() == both; }, 30000));
     for (AppProcess &app : apps) {
-        QVERIFY(app.keys({u"key"_s, u"ctrl+q"_s}));
+        QVERIFY(app.keys(u"key ctrl+q"_s));
         QVERIFY(QTest::qWaitFor([&] { return app.process.state() == QProcess::NotRunning; }, 20000));
         QCOMPARE(app.process.exitCode(), 0);
     }

@@ -3,9 +3,6 @@
 #include "registermodel.h"
 #include "registerscreen.h"
 
-#include <QPersistentModelIndex>
-#include <QTimer>
-
 RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
     : QTableView(parent)
     , m_screen(*screen)
@@ -30,16 +27,12 @@ void RegisterTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndE
         QTableView::closeEditor(editor, hint);
         return;
     }
-    // The screen owns the field order; step once the editor is gone.
-    const QPersistentModelIndex cell = currentIndex();
-    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    // The screen owns the field order. It steps at once, as Enter does: keys
+    // typed ahead of a deferred step would land in the field being left.
+    const QModelIndex cell = currentIndex();
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
-    QTimer::singleShot(0, this, [this, cell, forward] {
-        if (!cell.isValid())
-            return;
-        setCurrentIndex(cell);
-        m_screen.tabStep(forward);
-    });
+    if (cell.isValid())
+        m_screen.tabStep(hint == QAbstractItemDelegate::EditNextItem);
 }
 
 QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
