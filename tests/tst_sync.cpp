@@ -186,6 +186,8 @@ private slots:
     void twoAppProcesses();
     void applyRules_data();
     void applyRules();
+    void unreadableAmountSkipped_data();
+    void unreadableAmountSkipped();
     void pageIsWholeOrNothing();
     void largePageAsBatch();
     void recurringKey();
@@ -247,6 +249,34 @@ void TestSync::applyRules()
     QCOMPARE(state(t, kLocal), expected);
     QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions"_s).toInt(), expected == u"absent" ? 0 : 1);
     QCOMPARE(t.preferences->value(SyncLocalStore::kCursorKey), u"7"_s);
+}
+
+void TestSync::unreadableAmountSkipped_data()
+{
+    QTest::addColumn<QJsonValue>("amount");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("whole minor units") << QJsonValue(-500) << true;
+    QTest::newRow("text") << QJsonValue(u"abc"_s) << false;
+    QTest::newRow("fraction") << QJsonValue(12.5) << false;
+    QTest::newRow("beyond the maximum") << QJsonValue(1e15) << false;
+    QTest::newRow("missing") << QJsonValue(QJsonValue::Undefined) << false;
+}
+
+// Money that is not whole minor units is never stored as zero or rounded.
+void TestSync::unreadableAmountSkipped()
+{
+    QFETCH(QJsonValue, amount);
+    QFETCH(bool, stored);
+    TestDatabase t;
+    const Account a = t.addAccount(u"A"_s);
+    QJsonObject row = serverTransaction(kLocal, u"srv-1"_s, 1, a.id);
+    row.remove(u"amount"_s);
+    if (!amount.isUndefined())
+        row.insert(u"amount"_s, amount);
+    if (!stored)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Pull: skipping server record with an unreadable amount"_s));
+    QVERIFY(storeOf(t)->applyPage({{u"transactions"_s, QJsonArray{row}}, {u"server_time"_s, u"7"_s}}).ok);
+    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM transactions"_s).toInt(), stored ? 1 : 0);
 }
 
 void TestSync::pageIsWholeOrNothing()
@@ -328,7 +358,7 @@ void TestSync::recurringKey()
     TestDatabase t;
     const Account a = t.addAccount(u"A"_s);
     const auto entry = [&](const QString &payee) {
-        return QJsonArray{QJsonObject{{u"client_id"_s, payee}, {u"account_id"_s, a.id}, {u"payee"_s, payee}, {u"version"_s, 1},
+        return QJsonArray{QJsonObject{{u"client_id"_s, payee}, {u"account_id"_s, a.id}, {u"payee"_s, payee}, {u"amount"_s, -100}, {u"version"_s, 1},
                                       {u"start_date"_s, u"2024-01-01"_s}, {u"next_due_date"_s, u"2024-02-01"_s}}};
     };
     QVERIFY(storeOf(t)->applyPage({{u"recurring"_s, entry(u"Short"_s)}, {u"recurring_transactions"_s, entry(u"Long"_s)}}).ok);

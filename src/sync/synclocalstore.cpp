@@ -2,6 +2,7 @@
 
 #include "synccodec.h"
 
+#include "app/money.h"
 #include "storage/accountrepository.h"
 #include "storage/bulkwriter.h"
 #include "storage/categoryrepository.h"
@@ -19,6 +20,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <cmath>
 #include <optional>
 #include <sqlite3.h>
 #include <utility>
@@ -306,7 +308,7 @@ SyncLocalStore::Step SyncLocalStore::applyRow(Repo *repo, const QString &entity,
     const bool deleted = record.deleted_at.has_value();
     const QString kind = QString::fromLatin1(table);
     // A deletion lands whatever the row's dates; only its content is then left alone.
-    const bool datesOk = checkDates(entity, row, !deleted);
+    const bool datesOk = checkDates(entity, row, !deleted) && checkAmounts(entity, row, !deleted);
     if (!local && (deleted || !datesOk))
         return Step::Skipped; // a deletion of a row this device never had, or an unusable row
     if (local && !deleted && !datesOk)
@@ -434,6 +436,32 @@ bool SyncLocalStore::checkDates(const QString &type, const QJsonObject &row, boo
     else
         qWarning().noquote() << "applyReconciliation: skipping server record with broken statementDate:" << id << date;
     return false;
+}
+
+bool SyncLocalStore::checkAmounts(const QString &type, const QJsonObject &row, bool warn)
+{
+    // Money arrives as whole minor units. Anything else would be stored as
+    // zero or rounded, so the row is skipped like one with a broken date.
+    QStringList keys;
+    if (type == u"account")
+        keys = {u"starting_balance"_s};
+    else if (type == u"transaction" || type == u"recurring")
+        keys = {u"amount"_s};
+    else if (type == u"reconciliation")
+        keys = {u"statement_balance"_s, u"reconciled_balance"_s};
+    for (const QString &key : std::as_const(keys)) {
+        const QJsonValue v = row.value(key);
+        const double d = v.toDouble();
+        if (v.isDouble() && d == std::floor(d) && std::fabs(d) <= double(kMaxAmountMinorUnits))
+            continue;
+        if (key == u"starting_balance" && (v.isUndefined() || v.isNull()))
+            continue; // an account without one starts at zero
+        if (warn)
+            qWarning().noquote() << "Pull: skipping server record with an unreadable amount:" << type
+                                 << row.value(u"id"_s).toString() << key;
+        return false;
+    }
+    return true;
 }
 
 QString SyncLocalStore::lookupLocalId(const char *table, const QString &serverId)

@@ -83,6 +83,7 @@ private:
                   bool force, bool *replaced);
     Step applyRow(const QString &type, const QJsonObject &row, bool force, bool *replaced);
     bool checkDates(const QString &type, const QJsonObject &row, bool warn) const;
+    static bool checkAmounts(const QString &type, const QJsonObject &row, bool warn);
     QString lookupLocalId(const char *table, const QString &serverId);
     void prefetchServerIds(const char *table, const QJsonArray &rows);
     QJsonObject currentChange(const QString &type, const QString &id) const;
