@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QJsonArray>
@@ -701,9 +702,11 @@ private slots:
     {
         qputenv("AUTH_BASE_URL", serverUrl().toString(QUrl::StripTrailingSlash).toUtf8());
         qputenv("ACCOUNT_API_URL", serverUrl(u"/account/v1"_s).toString().toUtf8());
+        qputenv("SYNC_API_URL", serverUrl(u"/penwick/v1"_s).toString().toUtf8());
         TestApp app;
         qunsetenv("AUTH_BASE_URL");
         qunsetenv("ACCOUNT_API_URL");
+        qunsetenv("SYNC_API_URL");
         QVERIFY(app.isReady());
         MainWindow window(app.state());
         QVERIFY(showActive(&window));
@@ -716,6 +719,20 @@ private slots:
         VelmAccount::Client *client = app->accountClient();
         QTRY_VERIFY(client->isAuthenticated());
         QCOMPARE(window.currentPage(), int(MainWindow::EmptyStatePage));
+        // The preferences name who is signed in; an account can be shared.
+        window.showSettingsWindow();
+        auto *syncStatus = window.findChild<QLabel *>(u"syncStatusLabel"_s);
+        QTRY_VERIFY2(syncStatus->text().contains(u"ann@example.org"_s), qPrintable(syncStatus->text()));
+        window.selectAccount(app.addAccount(u"Joint"_s).id);
+        QString shares;
+        whenShown<QDialog>([&shares](QDialog *dialog) {
+            const auto *list = dialog->findChild<QListWidget *>();
+            QTest::qWaitFor([&] { return list->item(0)->text() != u"Loading..."_s; }, 5000);
+            shares = list->item(0)->text();
+            dialog->reject();
+        });
+        window.showShareAccountDialog();
+        QCOMPARE(shares, u"Not shared with anyone yet."_s);
 
         // Bob's group, which Ann joins from the screen with his code.
         ServerClient server(m_server->url());
