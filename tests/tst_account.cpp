@@ -741,6 +741,9 @@ private slots:
         window.showVelmoraAccountScreen(AccountScreen::GroupPage);
         auto *screen = window.findChild<AccountScreen *>();
         QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s));
+        answerInputs({u"not-a-code"_s});
+        buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Invalid or expired invite code."_s);
         answerInputs({code});
         buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Joined group."_s);
@@ -768,6 +771,11 @@ private slots:
         answerMessageBox(QMessageBox::Yes);
         buttonIn(screen, AccountScreen::GroupPage, u"Remove"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Bob removed."_s);
+        QString shownCode;
+        answerMessageBox(QMessageBox::Ok, &shownCode);
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Generate Invite Code"_s));
+        buttonIn(screen, AccountScreen::GroupPage, u"Generate Invite Code"_s)->click();
+        QTRY_VERIFY(shownCode.startsWith(u"Share this code"_s));
 
         // Profile and password.
         screen->setPage(AccountScreen::ProfilePage);
@@ -776,6 +784,12 @@ private slots:
         buttonIn(screen, AccountScreen::ProfilePage, u"Edit Display Name"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Display name updated."_s);
         QCOMPARE(screen->findChild<QLabel *>(u"displayNameLabel"_s)->text(), u"Ann"_s);
+        // Refused before anything is sent.
+        for (const QStringList &typed : {QStringList{u"x"_s, u"short"_s}, {u"x"_s, u"new password"_s, u"other one"_s}}) {
+            answerInputs(typed);
+            buttonIn(screen, AccountScreen::ProfilePage, u"Change Password"_s)->click();
+            QVERIFY(statusOf(screen).contains(typed.size() == 2 ? u"at least 8"_s : u"do not match"_s));
+        }
         answerInputs({u"wrong password"_s, u"new password"_s, u"new password"_s});
         buttonIn(screen, AccountScreen::ProfilePage, u"Change Password"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Failed to change password."_s);
