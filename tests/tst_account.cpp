@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QJsonArray>
@@ -701,9 +702,11 @@ private slots:
     {
         qputenv("AUTH_BASE_URL", serverUrl().toString(QUrl::StripTrailingSlash).toUtf8());
         qputenv("ACCOUNT_API_URL", serverUrl(u"/account/v1"_s).toString().toUtf8());
+        qputenv("SYNC_API_URL", serverUrl(u"/penwick/v1"_s).toString().toUtf8());
         TestApp app;
         qunsetenv("AUTH_BASE_URL");
         qunsetenv("ACCOUNT_API_URL");
+        qunsetenv("SYNC_API_URL");
         QVERIFY(app.isReady());
         MainWindow window(app.state());
         QVERIFY(showActive(&window));
@@ -716,6 +719,20 @@ private slots:
         VelmAccount::Client *client = app->accountClient();
         QTRY_VERIFY(client->isAuthenticated());
         QCOMPARE(window.currentPage(), int(MainWindow::EmptyStatePage));
+        // The preferences name who is signed in; an account can be shared.
+        window.showSettingsWindow();
+        auto *syncStatus = window.findChild<QLabel *>(u"syncStatusLabel"_s);
+        QTRY_VERIFY2(syncStatus->text().contains(u"ann@example.org"_s), qPrintable(syncStatus->text()));
+        window.selectAccount(app.addAccount(u"Joint"_s).id);
+        QString shares;
+        whenShown<QDialog>([&shares](QDialog *dialog) {
+            const auto *list = dialog->findChild<QListWidget *>();
+            QTest::qWaitFor([&] { return list->item(0)->text() != u"Loading..."_s; }, 5000);
+            shares = list->item(0)->text();
+            dialog->reject();
+        });
+        window.showShareAccountDialog();
+        QCOMPARE(shares, u"Not shared with anyone yet."_s);
 
         // Bob's group, which Ann joins from the screen with his code.
         ServerClient server(m_server->url());
@@ -724,6 +741,9 @@ private slots:
         window.showVelmoraAccountScreen(AccountScreen::GroupPage);
         auto *screen = window.findChild<AccountScreen *>();
         QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s));
+        answerInputs({u"not-a-code"_s});
+        buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s)->click();
+        QTRY_COMPARE(statusOf(screen), u"Invalid or expired invite code."_s);
         answerInputs({code});
         buttonIn(screen, AccountScreen::GroupPage, u"Join with Invite Code"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Joined group."_s);
@@ -751,6 +771,11 @@ private slots:
         answerMessageBox(QMessageBox::Yes);
         buttonIn(screen, AccountScreen::GroupPage, u"Remove"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Bob removed."_s);
+        QString shownCode;
+        answerMessageBox(QMessageBox::Ok, &shownCode);
+        QTRY_VERIFY(buttonIn(screen, AccountScreen::GroupPage, u"Generate Invite Code"_s));
+        buttonIn(screen, AccountScreen::GroupPage, u"Generate Invite Code"_s)->click();
+        QTRY_VERIFY(shownCode.startsWith(u"Share this code"_s));
 
         // Profile and password.
         screen->setPage(AccountScreen::ProfilePage);
@@ -759,6 +784,12 @@ private slots:
         buttonIn(screen, AccountScreen::ProfilePage, u"Edit Display Name"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Display name updated."_s);
         QCOMPARE(screen->findChild<QLabel *>(u"displayNameLabel"_s)->text(), u"Ann"_s);
+        // Refused before anything is sent.
+        for (const QStringList &typed : {QStringList{u"x"_s, u"short"_s}, {u"x"_s, u"new password"_s, u"other one"_s}}) {
+            answerInputs(typed);
+            buttonIn(screen, AccountScreen::ProfilePage, u"Change Password"_s)->click();
+            QVERIFY(statusOf(screen).contains(typed.size() == 2 ? u"at least 8"_s : u"do not match"_s));
+        }
         answerInputs({u"wrong password"_s, u"new password"_s, u"new password"_s});
         buttonIn(screen, AccountScreen::ProfilePage, u"Change Password"_s)->click();
         QTRY_COMPARE(statusOf(screen), u"Failed to change password."_s);

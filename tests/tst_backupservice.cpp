@@ -430,10 +430,11 @@ void TestBackupService::hostileMembers()
     // A hostile id is only ever a bound value.
     const QJsonObject oddId = accountRow(u"x'); DROP TABLE accounts; --"_s, u"Odd"_s, u"2024-01-01T00:00:00Z"_s);
     const QByteArray zip = buildZip({{u"accounts/h.json"_s, json(hostile)}, rowEntry(u"accounts"_s, oddId),
-                                     manifestEntry()});
+                                     {u"accounts/broken.json"_s, "{not json"}, manifestEntry()});
 
     const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
     QCOMPARE(result.accountsSkipped, 1);
+    QCOMPARE(result.errors, QStringList{u"accounts/broken.json: invalid JSON"_s});
     QCOMPARE(db.scalar(u"SELECT group_concat(name, ',') FROM (SELECT name FROM accounts ORDER BY name)"_s).toString(),
              u"Odd,Untouched"_s);
     QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM accounts WHERE name = 'pwned' OR institution IS NOT NULL"_s).toInt(),

@@ -268,6 +268,10 @@ void TestCli::refusals_data()
     QTest::newRow("report to unwritable place") << u"report cash_flow %1 --out %2/x.csv"_s.arg(year, missing) << 1
                                                 << u"Could not write to: "_s;
     QTest::newRow("nothing to clear") << u"sample clear"_s << 1 << u"No sample data to clear."_s;
+    QTest::newRow("ofx map of an absent statement account")
+        << u"import ofx %1/ofx/checking-v1.ofx --map Nowhere=Checking"_s.arg(QStringLiteral(PENWICK_TEST_DATA)) << 1
+        << u"No source account \"Nowhere\""_s;
+    QTest::newRow("sync while signed out") << u"sync"_s << 1 << u"Not signed in"_s;
 }
 
 void TestCli::refusals()
@@ -281,7 +285,8 @@ void TestCli::refusals()
     QCOMPARE(r.exitCode, exitCode);
     QVERIFY2((exitCode ? r.err : r.out).contains(message), qPrintable(r.err + r.out));
     if (exitCode) {
-        QVERIFY2(r.err.startsWith(u"penwick-cli: "_s), qPrintable(r.err));
+        // A keyring warning may come before the message.
+        QVERIFY2(r.err.startsWith(u"penwick-cli: "_s) || r.err.contains(u"\npenwick-cli: "_s), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
     }
     if (exitCode != 1)

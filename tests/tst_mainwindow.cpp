@@ -16,6 +16,7 @@
 #include "ui/smartamountfield.h"
 #include "ui/statusbar.h"
 
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,9 @@ private slots:
     void sampleDataKeepsTheOwnSelection_data();
     void sampleDataKeepsTheOwnSelection();
 
+public slots:
+    void openUrl(const QUrl &url) { m_opened = url; } // stands in for the browser
+
 private:
     Account addAccount(const QString &name, qint64 starting = 0, int sortOrder = 0)
     {
@@ -97,6 +101,7 @@ private:
 
     std::unique_ptr<TestApp> m_app;
     AppState *m_state = nullptr;
+    QUrl m_opened;
 };
 
 void TestMainWindow::init()
@@ -394,6 +399,7 @@ void TestMainWindow::droppedFilesOpenTheImportWindow()
     QFETCH(QString, chosen);
     QTemporaryDir dir;
     QList<QUrl> urls;
+    QStringList paths;
     for (const QString &name : names) {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -401,6 +407,7 @@ void TestMainWindow::droppedFilesOpenTheImportWindow()
                                                                 : "!Type:Bank\nD01/02/2024\nT-1.00\nPShop\n^\n");
         file.close();
         urls << QUrl::fromLocalFile(file.fileName());
+        paths << file.fileName();
     }
     addAccount(u"Checking"_s); // a CSV file goes to an existing account
     auto window = showWindow();
@@ -416,6 +423,12 @@ void TestMainWindow::droppedFilesOpenTheImportWindow()
     QCOMPARE(screen && screen->isVisible(), !chosen.isEmpty());
     if (screen)
         QCOMPARE(screen->findChild<QLabel *>(u"fileLabel"_s)->text(), chosen);
+    // Handed over by a second start: the importable ones of them open.
+    if (screen)
+        screen->hide();
+    window->openFiles(paths);
+    screen = window->findChild<ImportScreen *>();
+    QCOMPARE(screen && screen->isVisible(), names.size() > 1 || !chosen.isEmpty());
 }
 
 void TestMainWindow::helpBoxesAndGeometry()
@@ -428,6 +441,10 @@ void TestMainWindow::helpBoxesAndGeometry()
         // Every placeholder is filled.
         QVERIFY2(!text.isEmpty() && !QRegularExpression(u"%\\d"_s).match(text).hasMatch(), qPrintable(text));
     }
+    QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
+    findAction(window.get(), u"Send &Feedback..."_s)->trigger();
+    QDesktopServices::unsetUrlHandler(u"https"_s);
+    QCOMPARE(m_opened, QUrl(u"https://feedback.velmora.example/?tags=penwick"_s));
     window->resize(1000, 700);
     QVERIFY(window->close());
     MainWindow restored(m_state);
@@ -437,25 +454,32 @@ void TestMainWindow::helpBoxesAndGeometry()
 
 void TestMainWindow::sampleDataKeepsTheOwnSelection_data()
 {
-    QTest::addColumn<bool>("alreadyLoaded");
+    // 0: none; 1: loaded; 2: also an own row in a sample account; 3: then cleared
+    QTest::addColumn<int>("samples");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message"); // empty: a message box answers
     QTest::addColumn<int>("accountsAfter");
-    QTest::newRow("load twice") << true << u"Load &Sample Data"_s << QString() << 4;
-    QTest::newRow("nothing to clear") << false << u"&Clear Sample Data"_s << QString() << 1;
-    QTest::newRow("load") << false << u"Load &Sample Data"_s << u"Sample data loaded"_s << 4;
-    QTest::newRow("clear") << true << u"&Clear Sample Data"_s << u"Sample data cleared"_s << 1;
+    QTest::newRow("load twice") << 1 << u"Load &Sample Data"_s << QString() << 4;
+    QTest::newRow("nothing to clear") << 0 << u"&Clear Sample Data"_s << QString() << 1;
+    QTest::newRow("load") << 0 << u"Load &Sample Data"_s << u"Sample data loaded"_s << 4;
+    QTest::newRow("clear") << 1 << u"&Clear Sample Data"_s << u"Sample data cleared"_s << 1;
+    QTest::newRow("clear keeps a used sample account") << 2 << u"&Clear Sample Data"_s << QString() << 2;
+    QTest::newRow("load beside a kept sample account") << 3 << u"Load &Sample Data"_s << QString() << 2;
 }
 
 void TestMainWindow::sampleDataKeepsTheOwnSelection()
 {
-    QFETCH(bool, alreadyLoaded);
+    QFETCH(int, samples);
     QFETCH(QString, command);
     QFETCH(QString, message);
     QFETCH(int, accountsAfter);
     const Account own = addAccount(u"My Own"_s, 0, 9);
-    if (alreadyLoaded)
+    if (samples > 0)
         QVERIFY(SampleDataService(m_state->database()).loadSampleData());
+    if (samples > 1)
+        m_app->addTransaction(u"sample-acct-checking"_s, QDate(2024, 1, 5), u"Mine"_s, -100);
+    if (samples > 2)
+        QVERIFY(SampleDataService(m_state->database()).clearSampleData());
     qputenv("PENWICK_DEV", "1");
     auto window = showWindow();
     qunsetenv("PENWICK_DEV");

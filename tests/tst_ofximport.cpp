@@ -74,6 +74,9 @@ void TestOfxImport::statementsBecomeRows_data()
     QTest::newRow("other currency") << u"euro-v1.ofx"_s << 4 << 0
                                     << u"Checking DE89370400440532013000:checking:EUR:226566"_s
                                     << u"account balance €2,265.66"_s;
+    // A row in another currency and an undated one are skipped, never guessed.
+    QTest::newRow("money market, odd rows") << u"money-market.ofx"_s << 1 << 0 << u"Money market 777:savings:USD:-1000"_s
+                                            << u"account balance -$10.00"_s;
 }
 
 void TestOfxImport::statementsBecomeRows()
@@ -131,6 +134,8 @@ void TestOfxImport::brokenFilesWriteNothing_data()
                                << u"truncated.ofx is incomplete: it ends before its OFX data does. Download it "
                                   "again."_s;
     QTest::newRow("not OFX") << u"not-ofx.ofx"_s << false << u"not-ofx.ofx is not an OFX or QFX file."_s;
+    QTest::newRow("bank error") << u"bank-error.ofx"_s << false
+                                << u"The bank reported an error in bank-error.ofx: Account closed"_s;
     QTest::newRow("missing") << u"gone.ofx"_s << false << u"Cannot read file: "_s + fixture(u"gone.ofx"_s);
     QTest::newRow("other currency") << u"euro-v1.ofx"_s << true
                                     << u"The statement of Checking DE89370400440532013000 is in EUR, but the "

@@ -11,6 +11,7 @@
 #include "storage/accountrepository.h"
 #include "storage/database.h"
 #include "storage/transactionrepository.h"
+#include "ui/accountformdialog.h"
 #include "ui/screens/importscreen.h"
 #include "ui/screens/reportchart.h"
 #include "ui/screens/reportsscreen.h"
@@ -20,10 +21,12 @@
 #include <QChart>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFileDialog>
 #include <QPieSeries>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -61,7 +64,6 @@ private:
     QString writeFile(const QString &name, const QByteArray &bytes);
     int count(const QString &table);
     // Answers the next message box and hands back its text.
-    void closeNextMessageBox(QString *text);
     void shoot(QWidget *window, const QString &name);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -148,22 +150,6 @@ QString TestReportsImport::writeFile(const QString &name, const QByteArray &byte
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
     return path;
-}
-
-void TestReportsImport::closeNextMessageBox(QString *text)
-{
-    // Polls: other modal work (the analysis dialog) may come first.
-    auto *poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [poll, text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        *text = box->text();
-        box->done(QMessageBox::Ok);
-        poll->deleteLater();
-        poll->stop();
-    });
-    poll->start(10);
 }
 
 void TestReportsImport::shoot(QWidget *window, const QString &name)
@@ -313,11 +299,23 @@ void TestReportsImport::newAccountAppearsAndExport()
                                         "\"Housing: Maintenance\",\"-$40.00\"\n"));
 
     QString warning;
-    closeNextMessageBox(&warning);
+    answerMessageBox(QMessageBox::Ok, &warning);
     QVERIFY(!screen.exportCurrentTabTo(m_dir->filePath(u"missing/dir/x.csv"_s)));
     QVERIFY(warning.contains(u"could not be written"_s));
     QVERIFY(screen.exportChartTo(m_dir->filePath(u"chart.png"_s)));
     QVERIFY(!QImage(m_dir->filePath(u"chart.png"_s)).isNull());
+    answerMessageBox(QMessageBox::Ok, &warning);
+    QVERIFY(!screen.exportChartTo(m_dir->filePath(u"missing/dir/x.png"_s)));
+    QVERIFY(warning.startsWith(u"The chart could not be written"_s));
+    // The same through the save dialogs.
+    for (const QString &name : {u"dialog.csv"_s, u"dialog.png"_s}) {
+        whenShown<QFileDialog>([path = m_dir->filePath(name)](QFileDialog *dialog) {
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        name.endsWith(u".csv"_s) ? screen.exportCurrentTab() : screen.exportChart();
+        QVERIFY(QFileInfo::exists(m_dir->filePath(name)));
+    }
 }
 
 void TestReportsImport::transactionsTabPagesAsItScrolls()
@@ -441,8 +439,12 @@ void TestReportsImport::ofxImportWithMappingRows()
     ImportScreen screen(m_state.get());
     screen.show();
     screen.prepare();
-    QVERIFY(screen.chooseFiles({QStringLiteral(PENWICK_TEST_DATA) + u"/ofx/two-accounts.qfx"_s}));
-    QVERIFY(screen.findChild<QRadioButton *>(u"ofxFormat"_s)->isChecked());
+    screen.findChild<QRadioButton *>(u"ofxFormat"_s)->setChecked(true);
+    whenShown<QFileDialog>([](QFileDialog *dialog) {
+        dialog->selectFile(QStringLiteral(PENWICK_TEST_DATA) + u"/ofx/two-accounts.qfx"_s);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(screen.findChild<QPushButton *>(u"browseButton"_s), Qt::LeftButton);
     QCOMPARE(screen.mappingSelector(0)->currentText(), u"— Create new account \"Checking 555000111\" —"_s);
     QCOMPARE(screen.mappingSelector(1)->currentText(), u"savings 555000222"_s);
     QVERIFY(!screen.mappingSelector(2)); // the brokerage account is not offered
@@ -495,13 +497,13 @@ void TestReportsImport::unusableFilesAreRefused()
     const QString notes = writeFile(u"notes.txt"_s, "hello");
     const QString empty = writeFile(u"empty.qif"_s, "just words\n");
     QString warning;
-    closeNextMessageBox(&warning);
+    answerMessageBox(QMessageBox::Ok, &warning);
     QVERIFY(!screen.chooseFiles({notes}));
     QCOMPARE(warning, u"notes.txt is not a QIF, OFX or CSV file."_s);
-    closeNextMessageBox(&warning);
+    answerMessageBox(QMessageBox::Ok, &warning);
     QVERIFY(!screen.chooseFiles({m_dir->filePath(u"gone.csv"_s)}));
     QCOMPARE(warning, u"The file gone.csv cannot be read."_s);
-    closeNextMessageBox(&warning);
+    answerMessageBox(QMessageBox::Ok, &warning);
     QVERIFY(!screen.chooseFiles({empty}));
     QVERIFY(warning.startsWith(u"No transactions were found"_s));
     QCOMPARE(screen.findChild<QLabel *>(u"fileLabel"_s)->text(), u"No file selected"_s);
@@ -514,6 +516,26 @@ void TestReportsImport::unusableFilesAreRefused()
     QVERIFY2(screen.summaryText().startsWith(u"Import failed.\n\n"_s), qPrintable(screen.summaryText()));
     QCOMPARE(count(u"transactions"_s), 0);
     QCOMPARE(count(u"accounts"_s), 0);
+
+    // A CSV file without an account to go to: one is made first, or nothing is imported.
+    QTest::mouseClick(screen.findChild<QPushButton *>(u"doneButton"_s), Qt::LeftButton);
+    QVERIFY(screen.chooseFiles({writeFile(u"card.csv"_s, "Date,Payee,Amount\n01/15/2024,Coffee,-3.50\n")}));
+    for (const bool accountStored : {false, true}) {
+        warning.clear();
+        if (accountStored)
+            QVERIFY(QSqlQuery(m_state->database()->connection()).exec(u"DROP TRIGGER fail_accounts_INSERT"_s));
+        answerMessageBox(QMessageBox::Yes);
+        whenShown<AccountFormDialog>([&warning, accountStored](AccountFormDialog *dialog) {
+            QTest::keyClicks(dialog->findChild<QLineEdit *>(u"nameEdit"_s), u"Card"_s);
+            if (!accountStored)
+                answerMessageBox(QMessageBox::Ok, &warning);
+            dialog->accept();
+        });
+        QTest::mouseClick(screen.findChild<QPushButton *>(u"importButton"_s), Qt::LeftButton);
+        QCOMPARE(count(u"accounts"_s), int(accountStored));
+        QCOMPARE(count(u"transactions"_s), int(accountStored));
+        QCOMPARE(warning.isEmpty(), accountStored);
+    }
 }
 
 PENWICK_TEST_MAIN(TestReportsImport)

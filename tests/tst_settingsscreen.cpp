@@ -221,18 +221,25 @@ void TestSettingsScreen::backupExport()
 void TestSettingsScreen::backupImport_data()
 {
     QTest::addColumn<int>("mode"); // row of the choice: replace, keep newer, skip existing
-    QTest::addColumn<bool>("garbage");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("confirm");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("payee");
-    QTest::newRow("replace") << 0 << false << int(QMessageBox::Yes) << u"Import Complete"_s << u"Before"_s;
-    QTest::newRow("replace declined") << 0 << false << int(QMessageBox::No) << u"none"_s << u"After"_s;
-    QTest::newRow("not a backup") << 2 << true << 0 << u"Import Failed"_s << u"After"_s;
+    QTest::newRow("replace") << 0 << QString() << int(QMessageBox::Yes) << u"Import Complete"_s << u"Imported "_s
+                             << u"Before"_s;
+    QTest::newRow("replace declined") << 0 << QString() << int(QMessageBox::No) << u"none"_s << QString() << u"After"_s;
+    QTest::newRow("not a backup") << 2 << u"garbage"_s << 0 << u"Import Failed"_s << u"Failed to open ZIP archive"_s
+                                  << u"After"_s;
+    QTest::newRow("no safety copy, no replace") << 0 << u"safety"_s << int(QMessageBox::Yes) << u"Backup Failed"_s
+                                                << u"Nothing was imported"_s << u"After"_s;
 }
 
 void TestSettingsScreen::backupImport()
 {
-    QFETCH(int, mode); QFETCH(bool, garbage); QFETCH(int, confirm); QFETCH(QString, title); QFETCH(QString, payee);
+    QFETCH(int, mode); QFETCH(QString, fault); QFETCH(int, confirm); QFETCH(QString, title); QFETCH(QString, text);
+    QFETCH(QString, payee);
+    const bool garbage = fault == u"garbage";
     const Account account = m_app->addAccount(u"Checking"_s);
     Transaction t = m_app->addTransaction(account.id, QDate(2024, 3, 1), u"Before"_s, -500);
     const QString path = m_app->directory() + u"/in.zip"_s;
@@ -243,6 +250,8 @@ void TestSettingsScreen::backupImport()
     t.payee = u"After"_s;
     t.updated_at = t.updated_at.addSecs(60);
     QVERIFY(m_app->state()->transactionRepository()->update(t));
+    if (fault == u"safety")
+        QVERIFY(sql().exec(u"ALTER TABLE reconciliations RENAME TO reconciliations_gone"_s));
 
     SettingsScreen *screen = openPreferences(2);
     QVERIFY(screen);
@@ -257,13 +266,12 @@ void TestSettingsScreen::backupImport()
     const auto box = answerBox(QMessageBox::Ok);
     QTest::mouseClick(screen->findChild<QPushButton *>(u"importBackupButton"_s), Qt::LeftButton);
     QCOMPARE(titleOfNextBox(box, title != u"none"), title);
-    QVERIFY2(title == u"none" || box->text.startsWith(garbage ? u"Failed to open ZIP archive"_s : u"Imported "_s),
-             qPrintable(box->text));
+    QVERIFY2(box->text.startsWith(text), qPrintable(box->text));
     // The register shows what is stored now, without being asked.
     RegisterModel *model = m_window->findChild<RegisterScreen *>()->model();
     QTRY_COMPARE(model->rows().value(0).transaction.payee, payee);
     const QStringList safety = QDir(m_app->directory()).entryList({u"penwick-before-restore-*.zip"_s});
-    QCOMPARE(safety.size(), confirm == QMessageBox::Yes ? 1 : 0);
+    QCOMPARE(safety.size(), confirm == QMessageBox::Yes && fault.isEmpty() ? 1 : 0);
 }
 
 void TestSettingsScreen::restoreDeletedAccount_data()

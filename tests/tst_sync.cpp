@@ -28,6 +28,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QListWidget>
+#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -69,6 +70,8 @@ struct Device
     AccountRepository *accounts = nullptr;
     TransactionRepository *transactions = nullptr;
     PreferencesRepository *preferences = nullptr;
+    RecurringRepository *recurring = nullptr;
+    ReconciliationRepository *reconciliations = nullptr;
     VelmAccount::TokenManager *tokens = nullptr;
     SyncEngine *engine = nullptr;
 
@@ -84,9 +87,10 @@ struct Device
         tokens->setTokens(access, QString());
         auto *api = new VelmAccount::ApiClient(tokens, owner.get());
         api->setBaseUrl(sync);
-        engine = new SyncEngine(api, accounts, transactions, new CategoryRepository(db, owner.get()),
-                                new RecurringRepository(db, owner.get()), new ReconciliationRepository(db, owner.get()),
-                                preferences, owner.get());
+        recurring = new RecurringRepository(db, owner.get());
+        reconciliations = new ReconciliationRepository(db, owner.get());
+        engine = new SyncEngine(api, accounts, transactions, new CategoryRepository(db, owner.get()), recurring,
+                                reconciliations, preferences, owner.get());
         engine->setUserProvider([this] {
             return VelmAccount::TokenManager::payload(tokens->accessToken()).value(u"sub"_s).toString();
         });
@@ -101,7 +105,7 @@ struct Device
             return u"timeout"_s;
         return failed.isEmpty() ? QString() : failed.first().first().toString();
     }
-    // Live accounts and transactions, one line each, sorted.
+    // Live accounts, transactions, reconciliations and recurring entries, one line each, sorted.
     QStringList rows() const
     {
         QStringList out;
@@ -109,7 +113,11 @@ struct Device
             out.append(a.id + u' ' + a.name);
             for (const Transaction &t : transactions->findByAccount(a.id))
                 out.append(a.name + u' ' + t.id + u' ' + describe(t));
+            for (const Reconciliation &r : reconciliations->findByAccount(a.id))
+                out.append(u"reconciled %1 %2 %3"_s.arg(a.name, r.statement_date.toString(Qt::ISODate)).arg(r.statement_balance));
         }
+        for (const RecurringTransaction &r : recurring->findAll())
+            out.append(u"recurring %1 %2 %3"_s.arg(r.payee, r.next_due_date.toString(Qt::ISODate)).arg(r.amount));
         out.sort();
         return out;
     }
@@ -378,6 +386,7 @@ void TestSync::pushResults_data()
     QTest::newRow("deleted in flight stays pending") << u"delete"_s << u"ok"_s << u"P v3 pending deleted 2024-01-01"_s << 0;
     QTest::newRow("refused row stays pending") << u""_s << u"error"_s << u"P v1 pending live 2024-01-01"_s << 0;
     QTest::newRow("conflict takes the server row") << u""_s << u"conflict"_s << u"Server v5 synced live 2024-05-01"_s << 1;
+    QTest::newRow("results not stored: still pending") << u"fail"_s << u"ok"_s << u"P v1 pending live 2024-01-01"_s << 0;
 }
 
 void TestSync::pushResults()
@@ -397,6 +406,8 @@ void TestSync::pushResults()
         QVERIFY(t.execute(u"UPDATE transactions SET payee = 'Edited'"_s));
     else if (meanwhile == u"delete")
         QVERIFY(t.transactions->softDelete(row.id));
+    else if (meanwhile == u"fail")
+        QVERIFY(failWritesTo(t, u"transactions"_s, u"UPDATE"_s));
     QJsonObject result{{u"status"_s, status}, {u"entity_type"_s, u"transaction"_s}, {u"entity_id"_s, row.id},
                        {u"server_id"_s, u"srv-9"_s}, {u"version"_s, 3}};
     if (status == u"conflict")
@@ -404,7 +415,7 @@ void TestSync::pushResults()
     if (status != u"ok")
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Push (result not ok|conflict)"_s));
     const auto outcome = store->recordPushResults(sent, {result});
-    QVERIFY2(outcome.ok, qPrintable(outcome.error));
+    QCOMPARE(outcome.ok, meanwhile != u"fail");
     QCOMPARE(outcome.replaced, replaced);
     QString now = state(t, row.id);
     if (meanwhile == u"delete")
@@ -558,7 +569,9 @@ void TestSync::requestsDuringCycles()
     d.engine->syncNow(); // while syncing: one more cycle, not two
     d.engine->syncNow();
     QVERIFY(QTest::qWaitFor([&] { return done.size() == 2; }, 10000));
-    QTest::qWait(300);
+    // A third cycle would be queued by now and start on the next events.
+    QCoreApplication::processEvents();
+    QCOMPARE(d.engine->state(), SyncEngine::Idle);
     QCOMPARE(done.size(), 2);
     QCOMPARE(d.engine->statusText(), u"Synced"_s);
     QElapsedTimer clock;
@@ -569,7 +582,8 @@ void TestSync::requestsDuringCycles()
     }
     QVERIFY(QTest::qWaitFor([&] { return done.size() == 3; }, 10000));
     QVERIFY(clock.elapsed() >= 1350 + SyncEngine::kDebounceMs);
-    QTest::qWait(300);
+    QCoreApplication::processEvents();
+    QCOMPARE(d.engine->state(), SyncEngine::Idle);
     QCOMPARE(done.size(), 3);
 }
 
@@ -579,17 +593,18 @@ void TestSync::waitsForOpenTransactionAndFullSync()
     d.open(syncUrl(), newUser().access);
     insertTransaction(d.transactions, insertAccount(d.accounts, u"A"_s).id, QDate(2024, 1, 1), u"P"_s, -100);
     QSignalSpy done(d.engine, &SyncEngine::syncCompleted);
+    QSignalSpy replies(d.owner->findChild<QNetworkAccessManager *>(), &QNetworkAccessManager::finished);
+    d.engine->syncNow();
     {
-        // An import holding its transaction while the event loop runs.
+        // An import holding its transaction while the push's answer comes in.
         DbTransaction import(QSqlDatabase::database());
-        d.engine->syncNow();
-        QTest::qWait(300);
+        QVERIFY(QTest::qWaitFor([&] { return !replies.isEmpty(); }, 10000));
+        QCoreApplication::processEvents();
         QCOMPARE(d.engine->state(), SyncEngine::Syncing);
         QCOMPARE(d.pending(), 2);
         hooks({{u"delay_ms"_s, 300}});
         QVERIFY(import.commit());
     }
-    QTest::qWait(100);
     // Pressed during the cycle: it takes effect when the next one starts.
     d.engine->forceFullSync();
     QTest::ignoreMessage(QtInfoMsg, QRegularExpression(u"^Force Full Sync: marked pending — accounts: 1 .* transactions: 1 "_s));
@@ -653,7 +668,16 @@ void TestSync::convergence()
     const Account joint = insertAccount(a.accounts, u"Joint"_s);
     const Transaction rent = insertTransaction(a.transactions, joint.id, day, u"Rent"_s, -1000);
     const Transaction gas = insertTransaction(a.transactions, joint.id, day, u"Gas"_s, -200);
-    insertTransaction(a.transactions, insertAccount(a.accounts, u"Own"_s).id, day, u"Private"_s, -5);
+    const Account own = insertAccount(a.accounts, u"Own"_s);
+    insertTransaction(a.transactions, own.id, day, u"Private"_s, -5);
+    insertRecurring(a.recurring, own.id, u"Allowance"_s, -700, QDate(2024, 4, 1));
+    Reconciliation statement;
+    statement.id = newId();
+    statement.account_id = own.id;
+    statement.statement_date = QDate(2024, 3, 31);
+    statement.statement_balance = statement.reconciled_balance = -5;
+    statement.completed_at = statement.created_at = statement.updated_at = QDateTime(day, QTime(9, 0), Qt::UTC);
+    QVERIFY(a.reconciliations->insert(statement));
     QCOMPARE(a.cycle(), QString());
     QCOMPARE(m_client->call("POST", u"/penwick/v1/accounts/%1/share"_s.arg(joint.id), {{u"user_id"_s, member.email}},
                             owner.access).status, 201);
@@ -682,7 +706,7 @@ void TestSync::convergence()
                 QVERIFY(a.transactions->findById(gas.id)->deleted_at.has_value());
                 QCOMPARE(a.transactions->restoreByAccount(joint.id, u"2000"_s), 1);
                 hooks({{u"delay_ms"_s, 400}});
-                QTimer::singleShot(100, d->engine, [&a, &rent] { edit(a, rent.id, QString(), u"late"_s, false); });
+                QTimer::singleShot(0, d->engine, [&a, &rent] { edit(a, rent.id, QString(), u"late"_s, false); });
                 QCOMPARE(a.cycle(), QString());
                 hooks({});
                 QCOMPARE(a.pending(), 1);
@@ -704,6 +728,8 @@ void TestSync::convergence()
     QCOMPARE(finals[2], finals[0].filter(QRegularExpression(u"^(Joint|%1) "_s.arg(joint.id))));
     QCOMPARE(finals[0].filter(u"Rent"_s), QStringList{u"Joint %1 2024-03-01|Rent A|-1000|late||"_s.arg(rent.id)});
     QCOMPARE(finals[0].filter(QRegularExpression(u"Gas|Groceries|Private"_s)).size(), 3);
+    QVERIFY(finals[1].contains(u"recurring Allowance 2024-04-01 -700"_s));
+    QVERIFY(finals[1].contains(u"reconciled Own 2024-03-31 -5"_s));
 }
 
 void TestSync::secondUserOnSameData()

@@ -5,7 +5,6 @@
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 
-#include <QSignalSpy>
 
 namespace {
 
@@ -27,7 +26,6 @@ private slots:
     void registerRunningBalanceWithOpeningRow();
     void softDeletedRowsDropOut();
     void accountBalancesMatchRegister();
-    void insertManyWritesTheSameRows();
     void search_data();
     void search();
     void searchFilters();
@@ -136,42 +134,6 @@ void TestAccountAndTransactionRepositories::accountBalancesMatchRegister()
     QCOMPARE(balances.value(a.id), t.transactions->registerRows(a.id).last().running_balance);
     QCOMPARE(balances.value(a.id), qint64(745));
     QCOMPARE(balances.value(empty.id), qint64(-50));
-}
-
-void TestAccountAndTransactionRepositories::insertManyWritesTheSameRows()
-{
-    TestDatabase t;
-    const Account a = t.addAccount(u"A"_s);
-    const Category c = t.addCategory(u"C"_s);
-    // 149 rows: two full statements and a short one.
-    QList<Transaction> rows;
-    for (int i = 0; i < 149; ++i) {
-        Transaction x;
-        x.id = newId();
-        x.account_id = a.id;
-        x.date = QDate(2024, 1, 1).addDays(i);
-        x.payee = u"Bulk %1"_s.arg(i);
-        x.amount = -i;
-        x.category_id = i % 2 ? c.id : QString();
-        x.created_at = x.updated_at = QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC).addSecs(i);
-        rows << x;
-    }
-    QSignalSpy changed(t.transactions, &TransactionRepository::transactionsChanged);
-    QVERIFY(t.database->connection().transaction());
-    QVERIFY(t.transactions->insertMany(rows));
-    QVERIFY(t.database->connection().commit());
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(t.transactions->findById(rows.at(101).id)->category_id, c.id);
-    QVERIFY(t.scalar(u"SELECT category_id IS NULL FROM transactions WHERE id = ?"_s, {rows.at(100).id}).toBool());
-    // Rows written in bulk are searchable like any other.
-    QCOMPARE(t.transactions->search(u"\"bulk 148\""_s, {}).size(), 1);
-    QCOMPARE(t.transactions->registerRows(a.id).last().running_balance, qint64(-148 * 149 / 2));
-    Transaction orphan = rows.first();
-    orphan.id = newId();
-    orphan.account_id = u"missing"_s;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^TransactionRepository::insert failed:"_s));
-    QVERIFY(!t.transactions->insertMany({orphan}));
-    QCOMPARE(changed.count(), 1);
 }
 
 void TestAccountAndTransactionRepositories::search_data()

@@ -243,6 +243,12 @@ void TestWorkflowScreens::reconciliationDeletesBothTransferLegs()
     screen.show();
     auto *view = screen.findChild<QTableView *>(u"reconciliationView"_s);
     view->selectRow(0);
+    // Insert and F2 open the transaction form; cancelled, it changes nothing.
+    for (const Qt::Key key : {Qt::Key_Insert, Qt::Key_F2}) {
+        whenShown<QDialog>([](QDialog *form) { form->reject(); });
+        QTest::keyClick(view, key);
+    }
+    QCOMPARE(view->model()->rowCount(), 1);
     QString question;
     answerMessageBox(QMessageBox::Yes, &question);
     QTest::keyClick(view, Qt::Key_Delete);
@@ -465,6 +471,29 @@ void TestWorkflowScreens::categoryTree()
     QVERIFY(uncategorized->category_id.isEmpty());
     QCOMPARE(uncategorized->sync_status, SyncStatus::Pending);
     QVERIFY(m_state->categoryRepository()->findById(child.id)->parent_id.isEmpty());
+
+    // Writes the database refuses are told, and the tree stays as it was.
+    QVERIFY(failWritesTo(db(), u"categories"_s, u"INSERT"_s) && failWritesTo(db(), u"categories"_s, u"UPDATE"_s));
+    const QString first = model->index(0, 0).data().toString();
+    QStringList warnings;
+    for (const auto action :
+         {&CategoriesScreen::createCategory, &CategoriesScreen::editCategory, &CategoriesScreen::deleteCategory}) {
+        screen.view()->setCurrentIndex(model->index(0, 0));
+        whenShown<QDialog>([&warnings](QDialog *asked) {
+            answerMessageBox(QMessageBox::Ok, &warnings.emplaceBack());
+            if (auto *input = qobject_cast<QInputDialog *>(asked)) {
+                input->setTextValue(u"Renamed"_s);
+                input->accept();
+            } else {
+                static_cast<QMessageBox *>(asked)->button(QMessageBox::Yes)->click();
+            }
+        });
+        (screen.*action)();
+    }
+    QCOMPARE(warnings.size(), 3);
+    QVERIFY2(!warnings.contains(QString()), qPrintable(warnings.join(u'|')));
+    QCOMPARE(model->index(0, 0).data().toString(), first);
+    QVERIFY(!m_state->categoryRepository()->findByName(u"Renamed"_s));
 }
 
 void TestWorkflowScreens::secondStartHandsOverItsFiles()
@@ -524,8 +553,10 @@ void TestWorkflowScreens::payeeRenameAndMerge()
     QSignalSpy changedSignal(&screen, &PayeeScreen::payeesChanged);
     QString report;
     if (selected.size() > 1) {
-        answerMessageBox(QMessageBox::Yes);
-        QTimer::singleShot(200, [&report] { answerMessageBox(QMessageBox::Ok, &report); });
+        whenShown<QMessageBox>([&report](QMessageBox *question) {
+            answerMessageBox(QMessageBox::Ok, &report);
+            question->button(QMessageBox::Yes)->click();
+        });
     } else {
         answerMessageBox(QMessageBox::Ok, &report);
     }

@@ -168,7 +168,8 @@ int onTransaction(const OfxTransactionData data, void *state)
     std::optional<qint64> amount;
     if (data.amount_valid)
         amount = minorUnits(data.amount, digits);
-    const QDate date = data.date_posted_valid ? dateOf(data.date_posted) : QDate();
+    // libofx reports a transaction without <DTPOSTED> as posted at the epoch.
+    const QDate date = data.date_posted_valid && data.date_posted != 0 ? dateOf(data.date_posted) : QDate();
     if (!amount || !date.isValid()) {
         ++parsed.unparseable;
         return 0;

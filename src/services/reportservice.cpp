@@ -210,23 +210,6 @@ QList<CashFlowRow> ReportService::cashFlow(const ReportFilter &filter) const
     return rows;
 }
 
-QMap<QString, qint64> ReportService::categoryTotals(const ReportFilter &filter) const
-{
-    QString sql = u"SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t "
-                  "LEFT JOIN categories c ON t.category_id = c.id "
-                  "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"_s;
-    const QVariantList values = dateAndAccount(filter, sql);
-    sql += u" GROUP BY COALESCE(c.name, 'Uncategorized')"_s;
-
-    QMap<QString, qint64> totals;
-    QSqlQuery q(m_database->connection());
-    if (!run(q, sql, values, "ReportService::categoryTotals failed:"))
-        return totals;
-    while (q.next())
-        totals.insert(q.value(0).toString(), q.value(1).toLongLong());
-    return totals;
-}
-
 QHash<QString, ReportService::CategoryTotal> ReportService::categoryTotalsByCurrency(const ReportFilter &filter) const
 {
     QString sql = u"SELECT %1, c.id, COALESCE(c.name, 'Uncategorized'), p.name, SUM(t.amount) "

@@ -26,9 +26,6 @@ public:
     QList<TaxReportRow> taxReport(const QDate &from, const QDate &to) const;
     QList<IncomeExpenseRow> incomeVsExpenses(const ReportFilter &filter) const;
     QList<CashFlowRow> cashFlow(const ReportFilter &filter) const;
-    // Totals by category name over every account of the filter: meant for one
-    // account (one currency); Year-over-Year keeps currencies apart itself.
-    QMap<QString, qint64> categoryTotals(const ReportFilter &filter) const;
     QList<YearOverYearRow> yearOverYear(const QDate &period1From, const QDate &period1To,
                                         const QDate &period2From, const QDate &period2To,
                                         const QString &accountId) const;

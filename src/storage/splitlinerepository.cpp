@@ -33,20 +33,3 @@ bool SplitLineRepository::insert(const SplitLine &s)
     QSqlQuery q(m_db->connection());
     return exec(q, kInsertSql, insertValues(s), "SplitLineRepository::insert failed:");
 }
-
-bool SplitLineRepository::prepareInsert(QSqlQuery &query) const
-{
-    query = QSqlQuery(m_db->connection());
-    return query.prepare(kInsertSql);
-}
-
-bool SplitLineRepository::insertPrepared(QSqlQuery &query, const SplitLine &s) const
-{
-    const QVariantList values = insertValues(s);
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-    const bool ok = query.exec();
-    if (!ok)
-        qWarning().noquote() << "SplitLineRepository::insert failed:" << query.lastError().text();
-    return ok;
-}

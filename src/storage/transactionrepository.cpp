@@ -264,23 +264,6 @@ bool TransactionRepository::insert(const Transaction &t)
     return ok;
 }
 
-bool TransactionRepository::prepareInsert(QSqlQuery &query) const
-{
-    query = QSqlQuery(m_db->connection());
-    return query.prepare(kInsertSql);
-}
-
-bool TransactionRepository::insertPrepared(QSqlQuery &query, const Transaction &t) const
-{
-    const QVariantList values = insertValues(t);
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-    const bool ok = query.exec();
-    if (!ok)
-        qWarning().noquote() << "TransactionRepository::insert failed:" << query.lastError().text();
-    return ok;
-}
-
 bool TransactionRepository::insertMany(const QList<Transaction> &transactions)
 {
     // The full-text index flushes its pending terms at every statement

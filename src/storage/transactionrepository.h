@@ -45,12 +45,7 @@ public:
     // Emits transactionsChanged once per account touched.
     bool insertMany(const QList<Transaction> &transactions);
     bool update(const Transaction &transaction);
-
-    // Bulk path for imports: the same row as insert(), on a statement the
-    // caller prepares once with prepareInsert(). Emits nothing; the caller
-    // announces the finished batch with notifyChanged().
-    bool prepareInsert(QSqlQuery &query) const;
-    bool insertPrepared(QSqlQuery &query, const Transaction &transaction) const;
+    // Announces rows written past the repository (bulk imports, restores).
     void notifyChanged(const QString &accountId);
     bool softDelete(const QString &id);
     int softDeleteByAccount(const QString &accountId);

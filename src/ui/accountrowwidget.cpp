@@ -80,11 +80,6 @@ QString AccountRowWidget::balanceText() const
     return m_balanceLabel->text();
 }
 
-QString AccountRowWidget::subtitleText() const
-{
-    return m_subtitleLabel->text();
-}
-
 char16_t AccountRowWidget::iconCodePoint(AccountType type)
 {
     switch (type) {

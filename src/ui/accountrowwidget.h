@@ -18,7 +18,6 @@ public:
 
     QString accountId() const { return m_accountId; }
     QString balanceText() const;
-    QString subtitleText() const;
 
     static char16_t iconCodePoint(AccountType type);
     static QString typeLabel(AccountType type);

@@ -39,11 +39,6 @@ AccountSidebar::AccountSidebar(QWidget *parent)
     layout->addWidget(m_totalLabel);
 }
 
-QString AccountSidebar::totalText() const
-{
-    return m_totalLabel->text();
-}
-
 void AccountSidebar::setAccounts(const QList<Account> &accounts, const QHash<QString, qint64> &balances)
 {
     m_list->clear();

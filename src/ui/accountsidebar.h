@@ -17,7 +17,6 @@ public:
     Q_DISABLE_COPY_MOVE(AccountSidebar)
 
     AccountListWidget *list() const { return m_list; }
-    QString totalText() const;
 
     // Rebuilds every row; an account missing from `balances` shows its
     // starting balance.

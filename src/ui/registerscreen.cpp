@@ -471,20 +471,6 @@ void RegisterScreen::advanceToNextField()
     openEditor(current.sibling(current.row(), next));
 }
 
-void RegisterScreen::advanceToPreviousField()
-{
-    flushEditor();
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    const int previous = previousField(current.column());
-    if (previous < 0)
-        return;
-    openEditor(current.sibling(current.row(), previous));
-    if (previous == RegisterModel::PayeeColumn)
-        focusMemoLine();
-}
-
 void RegisterScreen::tabStep(bool forward)
 {
     flushEditor();

@@ -52,7 +52,6 @@ public slots:
     void deleteCurrentRow();
     void copyFromAbove();
     void advanceToNextField();
-    void advanceToPreviousField();
     void startEditingRow(int row);
     void newTransactionDialog();
 

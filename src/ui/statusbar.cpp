@@ -59,11 +59,6 @@ StatusBar::StatusBar(QWidget *parent)
     m_busyIndicator->hide();
 }
 
-QString StatusBar::accountCountText() const
-{
-    return m_accountCountLabel->text();
-}
-
 QString StatusBar::recurringDueText() const
 {
     return m_recurringDueLabel->isHidden() ? QString() : m_recurringDueLabel->text();

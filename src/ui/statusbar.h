@@ -15,7 +15,6 @@ public:
     explicit StatusBar(QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(StatusBar)
 
-    QString accountCountText() const;
     QString recurringDueText() const;
     QString syncText() const;
     QString progressText() const;
