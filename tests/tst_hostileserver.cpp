@@ -72,7 +72,6 @@ private slots:
         QVERIFY(t.isReady());
         const Account account = t.addAccount(u"Cash"_s);
         const QString before = describe(t.addTransaction(account.id, QDate(2024, 3, 1), u"Grocer"_s, -1234));
-
         VelmAccount::ClientConfig config;
         config.authBaseUrl = m_server->url().toString(QUrl::StripTrailingSlash);
         config.accountApiUrl = m_server->url().resolved(QUrl(u"/account/v1"_s)).toString();
@@ -86,7 +85,6 @@ private slots:
         client.tokenManager()->setTokens(user.access, user.refresh);
         QCOMPARE(m_http->call("POST", u"/__test/hooks"_s, {{u"fault_path"_s, path}, {u"fault"_s, fault},
                                                           {u"fault_delay_ms"_s, 4000}, {u"fault_bytes"_s, 300 * 1024}}, QString()).status, 200);
-
         int answers = 0, failed = 0;
         const auto answer = [&](bool ok) { ++answers; failed = !ok; };
         SyncEngine engine(client.syncApi(), t.accounts, t.transactions, t.categories, t.recurring, t.reconciliations,
@@ -117,9 +115,8 @@ private slots:
             QCOMPARE(engine.statusText(), u"Sync error"_s);
             QCOMPARE(t.transactions->findPending().size(), endpoint == u"push"_s ? 1 : 0);
         }
-        const QList<Transaction> after = t.transactions->findByAccount(account.id);
-        QCOMPARE(after.size(), 1);
-        QCOMPARE(describe(after.first()), before);
+        QCOMPARE(t.transactions->findByAccount(account.id).size(), 1);
+        QCOMPARE(describe(t.transactions->findByAccount(account.id).first()), before);
     }
 };
 
