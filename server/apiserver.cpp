@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonArray>
 #include <QJsonParseError>
 #include <QLoggingCategory>
 #include <QPointer>
@@ -75,9 +76,60 @@ bool ApiServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *soc
     api.authorization = request.value("authorization");
     api.headers = request.headers();
     api.remoteAddress = request.remoteAddress().toString();
-    const ApiResponse response = dispatch(request, api);
-    send(request, socket, response, api, started);
+    const QString fault = takeFault(api.path);
+    ApiResponse response;
+    if (fault == QLatin1String("500"))
+        response = ApiResponse::error(500, QStringLiteral("injected_failure"), QStringLiteral("Failure injected by the test hooks."));
+    else if (fault == QLatin1String("401"))
+        response = ApiResponse::error(401, QStringLiteral("unauthorized"), QStringLiteral("Sign in first."));
+    else
+        response = spoil(fault, dispatch(request, api));
+    if (fault == QLatin1String("cut")) {
+        // Promises more than it sends, then hangs up.
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
+                      + QByteArray::number(response.body.size() + 1024) + "\r\nConnection: close\r\n\r\n"
+                      + response.body.left(response.body.size() / 2));
+        socket->disconnectFromHost();
+        return true;
+    }
+    send(request, socket, response, api, started, fault == QLatin1String("slow") ? m_hooks.faultDelayMs : m_hooks.delayMs);
     return true;
+}
+
+QString ApiServer::takeFault(const QString &path)
+{
+    if (m_hooks.faultCount == 0 || m_hooks.fault.isEmpty() || path != m_hooks.faultPath)
+        return {};
+    if (m_hooks.faultCount > 0)
+        --m_hooks.faultCount;
+    return m_hooks.fault;
+}
+
+ApiResponse ApiServer::spoil(const QString &fault, ApiResponse response) const
+{
+    // The request was handled; only the answer the client gets is wrong.
+    if (fault == QLatin1String("malformed")) {
+        response.status = 200;
+        response.body = response.body.size() > 1 ? response.body.left(response.body.size() / 2) : QByteArray("{\"");
+    } else if (fault == QLatin1String("huge")) {
+        response.status = 200;
+        response.body = "{\"pad\":\"" + QByteArray(m_hooks.faultBytes, 'x') + "\"}";
+    } else if (fault == QLatin1String("wrong_types")) {
+        QJsonObject object = QJsonDocument::fromJson(response.body).object();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            switch (it->type()) {
+            case QJsonValue::String: *it = 12345; break;
+            case QJsonValue::Double: *it = QStringLiteral("12345"); break;
+            case QJsonValue::Bool: *it = QStringLiteral("yes"); break;
+            case QJsonValue::Array: *it = QJsonArray{42, QStringLiteral("x"), QJsonValue(), true}; break;
+            case QJsonValue::Object: *it = QStringLiteral("x"); break;
+            default: *it = 0; break;
+            }
+        }
+        response.status = 200;
+        response.body = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    }
+    return response;
 }
 
 void ApiServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
@@ -86,7 +138,7 @@ void ApiServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *so
     api.method = methodName(request.method());
     api.path = request.url().path(QUrl::FullyEncoded);
     send(request, socket, ApiResponse::error(404, QStringLiteral("not_found"), QStringLiteral("No such resource.")),
-         api, QDateTime::currentMSecsSinceEpoch());
+         api, QDateTime::currentMSecsSinceEpoch(), 0);
 }
 
 ApiResponse ApiServer::dispatch(const QHttpServerRequest &request, ApiRequest &api)
@@ -147,7 +199,7 @@ ApiResponse ApiServer::dispatch(const QHttpServerRequest &request, ApiRequest &a
 }
 
 void ApiServer::send(const QHttpServerRequest &request, QTcpSocket *socket, const ApiResponse &response,
-                     const ApiRequest &api, qint64 startedMs)
+                     const ApiRequest &api, qint64 startedMs, int delayMs)
 {
     auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
     QPointer<QTcpSocket> guard(socket);
@@ -164,8 +216,8 @@ void ApiServer::send(const QHttpServerRequest &request, QTcpSocket *socket, cons
         qCInfo(lcHttp).noquote() << QString::fromLatin1(api.method) << api.path.left(200) << response.status
                                  << QStringLiteral("%1 ms").arg(QDateTime::currentMSecsSinceEpoch() - startedMs);
     };
-    if (m_hooks.delayMs > 0)
-        QTimer::singleShot(m_hooks.delayMs, this, write);
+    if (delayMs > 0)
+        QTimer::singleShot(delayMs, this, write);
     else
         write();
 }

@@ -32,6 +32,13 @@ public:
         QString failPath;
         int failStatus = 0;
         int delayMs = 0;
+        // The next faultCount replies (-1: all) on faultPath are spoiled:
+        // "500", "401", "slow", "cut", "malformed", "huge" or "wrong_types".
+        QString faultPath;
+        QString fault;
+        int faultCount = 0;
+        int faultDelayMs = 5000;
+        qint64 faultBytes = 40 * 1024 * 1024;
     };
 
     explicit ApiServer(qint64 maxBodyBytes, QObject *parent = nullptr);
@@ -62,7 +69,10 @@ private:
 
     ApiResponse dispatch(const QHttpServerRequest &request, ApiRequest &api);
     void send(const QHttpServerRequest &request, QTcpSocket *socket, const ApiResponse &response,
-              const ApiRequest &api, qint64 startedMs);
+              const ApiRequest &api, qint64 startedMs, int delayMs);
+    // The fault due for this request, counting it down; empty for none.
+    QString takeFault(const QString &path);
+    ApiResponse spoil(const QString &fault, ApiResponse response) const;
 
     QList<Route> m_routes;
     Authenticator m_authenticator;

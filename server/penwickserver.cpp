@@ -21,6 +21,8 @@
 #include <QSslKey>
 #include <QTimer>
 
+#include <algorithm>
+
 PenwickServer::PenwickServer(const ServerOptions &options, QObject *parent)
     : QObject(parent)
     , m_options(options)
@@ -152,6 +154,11 @@ void PenwickServer::registerTestHooks()
         http.failPath = r.json.value(QStringLiteral("fail_path")).toString();
         http.failStatus = r.json.value(QStringLiteral("fail_status")).toInt(500);
         http.delayMs = qBound(0, r.json.value(QStringLiteral("delay_ms")).toInt(), 60000);
+        http.faultPath = r.json.value(QStringLiteral("fault_path")).toString();
+        http.fault = r.json.value(QStringLiteral("fault")).toString();
+        http.faultCount = r.json.value(QStringLiteral("fault_count")).toInt(-1);
+        http.faultDelayMs = qBound(0, r.json.value(QStringLiteral("fault_delay_ms")).toInt(5000), 60000);
+        http.faultBytes = std::clamp<qint64>(r.json.value(QStringLiteral("fault_bytes")).toInteger(40 << 20), 0, 256 << 20);
         SyncService::TestHooks &sync = m_sync->testHooks();
         sync.pageCut = qMax(0, r.json.value(QStringLiteral("page_cut")).toInt());
         sync.staleCursor = r.json.value(QStringLiteral("stale_cursor")).toBool();

@@ -39,6 +39,8 @@ AccountClient::AccountClient(ApiClient *accountApi, AuthClient *authClient, cons
 void AccountClient::getProfile(std::function<void(bool ok, const Profile &profile)> callback)
 {
     m_api->get(QStringLiteral("/profile"), [callback](bool ok, int, const QJsonObject &body) {
+        // A profile without its id is no answer.
+        ok = ok && body.value(QLatin1String("id")).isString();
         if (callback)
             callback(ok, ok ? Profile::fromJson(body) : Profile());
     });

@@ -4,6 +4,7 @@
 
 #include <QHostAddress>
 #include <QJsonDocument>
+#include <QJsonParseError>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -204,11 +205,18 @@ void ApiClient::executeRequest(const QByteArray &method, const QUrl &url, const 
                     return;
                 const bool refused = reply->property(kRefusedProperty).toBool();
                 const int status = refused ? 0 : reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+                // Codes below 200 are transport failures (cut, timeout, refused),
+                // even when a status line had already arrived.
+                const bool transportError = reply->error() != QNetworkReply::NoError
+                    && (status == 0 || reply->error() < QNetworkReply::ContentAccessDenied);
                 QJsonObject object;
+                bool unreadable = false;
                 if (!refused && reply->isOpen()) {
                     const QByteArray bytes = reply->readAll();
                     if (!bytes.isEmpty()) {
-                        const QJsonDocument document = QJsonDocument::fromJson(bytes);
+                        QJsonParseError parseError;
+                        const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+                        unreadable = parseError.error != QJsonParseError::NoError;
                         if (document.isObject())
                             object = document.object();
                     }
@@ -227,10 +235,16 @@ void ApiClient::executeRequest(const QByteArray &method, const QUrl &url, const 
                     });
                     return;
                 }
-                if (refused || (reply->error() != QNetworkReply::NoError && status == 0)) {
+                if (refused || transportError) {
                     emit self->networkError(refused ? tr("The server's answer was refused (too large, or a redirect "
                                                          "to another host).")
                                                     : reply->errorString());
+                    answer(callback, false, 0);
+                    return;
+                }
+                if (unreadable && status >= 200 && status <= 299) {
+                    qWarning().noquote() << "ApiClient: unreadable JSON in the answer to" << QString::fromLatin1(method) << url.path();
+                    emit self->networkError(tr("The server's answer could not be read."));
                     answer(callback, false, 0);
                     return;
                 }

@@ -4,6 +4,8 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using VelmAccount::ApiClient;
 
@@ -22,6 +24,9 @@ void AccountSharingService::listMembers(const QString &accountId, MembersCallbac
                        const QJsonArray list = body.value(u"members"_s).toArray();
                        for (const QJsonValue &m : list)
                            members.append(VelmAccount::ShareMember::fromJson(m.toObject()));
+                       // An answer that is not a list of members counts as a failed one.
+                       if (!std::all_of(list.begin(), list.end(), [](const QJsonValue &m) { return m.isObject(); }))
+                           members.clear();
                    }
                    if (callback)
                        callback(members);

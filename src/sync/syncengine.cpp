@@ -223,8 +223,12 @@ void SyncEngine::pushNextBatch()
                             self->failCycle(tr("Push failed (HTTP %1)").arg(status));
                             return;
                         }
-                        const auto outcome = self->m_store->recordPushResults(self->m_inFlight,
-                                                                              body.value(u"results"_s).toArray());
+                        const QJsonValue results = body.value(u"results"_s);
+                        if (!results.isArray() || !SyncLocalStore::allObjects(results.toArray())) {
+                            self->failCycle(tr("The server's answer to the push could not be read."));
+                            return;
+                        }
+                        const auto outcome = self->m_store->recordPushResults(self->m_inFlight, results.toArray());
                         if (!outcome.ok) {
                             self->failCycle(outcome.error);
                             return;

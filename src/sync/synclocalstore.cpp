@@ -20,6 +20,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <sqlite3.h>
@@ -207,9 +208,30 @@ SyncLocalStore::PushOutcome SyncLocalStore::recordPushResults(const QJsonArray &
     return outcome;
 }
 
+bool SyncLocalStore::allObjects(const QJsonArray &values)
+{
+    return std::all_of(values.begin(), values.end(), [](const QJsonValue &v) { return v.isObject(); });
+}
+
+bool SyncLocalStore::readablePage(const QJsonObject &page)
+{
+    for (const char *key : {"accounts", "categories", "recurring", "recurring_transactions", "transactions", "reconciliations"}) {
+        const QJsonValue rows = page.value(QLatin1StringView(key));
+        if (!rows.isUndefined() && !rows.isNull() && (!rows.isArray() || !allObjects(rows.toArray())))
+            return false;
+    }
+    const QJsonValue time = page.value(u"server_time"_s);
+    const QJsonValue more = page.value(u"has_more"_s);
+    return (time.isUndefined() || time.isString()) && (more.isUndefined() || more.isBool());
+}
+
 SyncLocalStore::PageOutcome SyncLocalStore::applyPage(const QJsonObject &page)
 {
     PageOutcome outcome;
+    // Nothing of a page in an unexpected shape is applied: it could only be
+    // guessed at.
+    if (!readablePage(page))
+        return {false, tr("The server's changes could not be read.")};
     m_serverIds.clear();
     // What the page learned is only true while it is applied.
     const auto forget = qScopeGuard([this] {

@@ -65,6 +65,10 @@ public:
     };
     // The whole page or nothing, cursor included.
     PageOutcome applyPage(const QJsonObject &page);
+    // Whether every row of a page or push answer is an object and the page's
+    // keys have their types.
+    static bool allObjects(const QJsonArray &values);
+    static bool readablePage(const QJsonObject &page);
 
     QString cursor() const;
     // The user the cursor and server ids belong to; empty before the first sync.

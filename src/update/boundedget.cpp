@@ -8,17 +8,17 @@ namespace VelmUpdate {
 
 namespace {
 
-constexpr int kTransferTimeoutMs = 30000;
 constexpr char kTooLargeProperty[] = "velmupdateTooLarge";
 
 } // namespace
 
-QNetworkReply *boundedGet(QNetworkAccessManager *manager, const QUrl &url, const QString &tag, qint64 maxBytes)
+QNetworkReply *boundedGet(QNetworkAccessManager *manager, const QUrl &url, const QString &tag, qint64 maxBytes,
+                          int timeoutMs)
 {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("VelmUpdateQt/0.1 (%1)").arg(tag));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(kTransferTimeoutMs);
+    request.setTransferTimeout(timeoutMs);
     QNetworkReply *reply = manager->get(request);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received, qint64 total) {
         if ((received > maxBytes || total > maxBytes) && !reply->property(kTooLargeProperty).toBool()) {

@@ -76,7 +76,8 @@ void Client::check()
         return;
     }
     m_inFlight = true;
-    QNetworkReply *reply = boundedGet(m_network, manifestUrl(), m_config.product, kMaxManifestBytes);
+    QNetworkReply *reply = boundedGet(m_network, manifestUrl(), m_config.product, kMaxManifestBytes,
+                                       m_config.transferTimeoutMs);
     connect(reply, &QNetworkReply::finished, this, [this, reply] { onReplyFinished(reply); });
 }
 

@@ -12,6 +12,7 @@ struct UpdateConfig
     QString channel;
     QUrl manifestBaseUrl; // the channel directory, e.g. .../penwick/stable/
     QString currentVersion;
+    int transferTimeoutMs = 30000; // a server that stops answering ends the check
 };
 
 } // namespace VelmUpdate

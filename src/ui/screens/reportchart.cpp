@@ -66,18 +66,27 @@ QString ReportChart::otherCurrenciesNote(Currency shown)
 
 void ReportChart::showEmpty()
 {
-    m_view->setChart(new QChart);
+    replaceChart(new QChart);
     m_stack->setCurrentWidget(m_empty);
+}
+
+void ReportChart::replaceChart(QChart *chart)
+{
+    // The view takes the new chart but only lets go of the previous one; it
+    // goes later, as a signal of its own may have led here.
+    QChart *previous = m_view->chart();
+    m_view->setChart(chart);
+    if (previous)
+        previous->deleteLater();
 }
 
 QChart *ReportChart::freshChart(const QString &note)
 {
-    // The view owns its chart and deletes the previous one.
     auto *chart = new QChart;
     chart->setTitle(note);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    m_view->setChart(chart);
+    replaceChart(chart);
     m_stack->setCurrentWidget(m_view);
     return chart;
 }

@@ -54,6 +54,7 @@ public:
 
 private:
     QChart *freshChart(const QString &note);
+    void replaceChart(QChart *chart);
     void attachMoneyAxis(QChart *chart, qint64 low, qint64 high, Currency currency);
 
     QStackedWidget *m_stack;
