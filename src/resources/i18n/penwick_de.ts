@@ -3440,6 +3440,10 @@ Fortfahren?</translation>
         <source>The server announced more changes without a new sync position.</source>
         <translation>Der Server hat weitere Änderungen angekündigt, aber keine neue Synchronisierungsposition geliefert.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer to the push could not be read.</source>
+        <translation>Die Antwort des Servers auf das Hochladen konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
@@ -3470,6 +3474,10 @@ Fortfahren?</translation>
     <message>
         <source>Force Full Sync could not start.</source>
         <translation>Die vollständige Synchronisierung konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s changes could not be read.</source>
+        <translation>Die Änderungen vom Server konnten nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -3969,6 +3977,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
         <translation>Die Antwort des Servers wurde abgelehnt (zu groß oder Weiterleitung zu einem anderen Host).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>Die Antwort des Servers konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

@@ -3415,6 +3415,10 @@ Continue?</source>
         <source>The server announced more changes without a new sync position.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The server&apos;s answer to the push could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
@@ -3444,6 +3448,10 @@ Continue?</source>
     </message>
     <message>
         <source>Force Full Sync could not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s changes could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3939,6 +3947,10 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

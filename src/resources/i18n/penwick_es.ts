@@ -3440,6 +3440,10 @@ Se produjeron %n errores.</numerusform>
         <source>The server announced more changes without a new sync position.</source>
         <translation>El servidor anunció más cambios sin una nueva posición de sincronización.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer to the push could not be read.</source>
+        <translation>No se pudo leer la respuesta del servidor al envío de los cambios.</translation>
+    </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
@@ -3470,6 +3474,10 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>Force Full Sync could not start.</source>
         <translation>No se pudo iniciar la sincronización completa forzada.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s changes could not be read.</source>
+        <translation>No se pudieron leer los cambios del servidor.</translation>
     </message>
 </context>
 <context>
@@ -3969,6 +3977,10 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
         <translation>Se rechazó la respuesta del servidor (demasiado grande, o una redirección a otro host).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>No se pudo leer la respuesta del servidor.</translation>
     </message>
 </context>
 <context>

@@ -3440,6 +3440,10 @@ Continuer&#xa0;?</translation>
         <source>The server announced more changes without a new sync position.</source>
         <translation>Le serveur a annoncé d&apos;autres modifications sans nouvelle position de synchronisation.</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer to the push could not be read.</source>
+        <translation>La réponse du serveur à l&apos;envoi n&apos;a pas pu être lue.</translation>
+    </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
@@ -3470,6 +3474,10 @@ Continuer&#xa0;?</translation>
     <message>
         <source>Force Full Sync could not start.</source>
         <translation>La synchronisation complète forcée n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s changes could not be read.</source>
+        <translation>Les modifications du serveur n&apos;ont pas pu être lues.</translation>
     </message>
 </context>
 <context>
@@ -3969,6 +3977,10 @@ Tapez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
         <translation>La réponse du serveur a été refusée (trop volumineuse, ou redirection vers un autre hôte).</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>La réponse du serveur n&apos;a pas pu être lue.</translation>
     </message>
 </context>
 <context>

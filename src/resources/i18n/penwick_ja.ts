@@ -3415,6 +3415,10 @@ Continue?</source>
         <source>The server announced more changes without a new sync position.</source>
         <translation>サーバーが新しい同期位置を示さずに、さらに変更があると通知しました。</translation>
     </message>
+    <message>
+        <source>The server&apos;s answer to the push could not be read.</source>
+        <translation>送信に対するサーバーの応答を読み取れませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>SyncLocalStore</name>
@@ -3445,6 +3449,10 @@ Continue?</source>
     <message>
         <source>Force Full Sync could not start.</source>
         <translation>完全同期を開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s changes could not be read.</source>
+        <translation>サーバーからの変更を読み取れませんでした。</translation>
     </message>
 </context>
 <context>
@@ -3944,6 +3952,10 @@ Type DELETE to confirm:</source>
     <message>
         <source>The server&apos;s answer was refused (too large, or a redirect to another host).</source>
         <translation>サーバーの応答を拒否しました (サイズが大きすぎるか、別のホストへのリダイレクトです)。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read.</source>
+        <translation>サーバーの応答を読み取れませんでした。</translation>
     </message>
 </context>
 <context>
