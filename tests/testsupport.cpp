@@ -13,9 +13,11 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
 #include <QUuid>
+#include <QtEndian>
 
 QString newId()
 {
@@ -246,4 +248,84 @@ bool failWritesTo(const QSqlDatabase &db, const QString &table, const QString &o
 bool failWritesTo(TestDatabase &db, const QString &table, const QString &op)
 {
     return failWritesTo(db.database->connection(), table, op);
+}
+
+namespace {
+
+quint32 zipCrc32(const QByteArray &data)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : data) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+template<typename T>
+void put(QByteArray &out, T v)
+{
+    char b[sizeof(T)];
+    qToLittleEndian(v, b);
+    out.append(b, sizeof(T));
+}
+
+} // namespace
+
+QByteArray buildZip(const QList<ZipEntry> &entries)
+{
+    QByteArray out;
+    QByteArray directory;
+    for (const ZipEntry &e : entries) {
+        const bool deflate = e.deflate && !e.data.isEmpty();
+        // qCompress wraps raw deflate data in a size prefix and a zlib header and trailer.
+        const QByteArray payload = deflate ? qCompress(e.data, 9).chopped(4).mid(6) : e.data;
+        const QByteArray name = e.path.toUtf8();
+        const quint32 offset = quint32(out.size());
+        // Fields shared by the local header and the directory record, from
+        // the flags (UTF-8 names) to the extra field length.
+        QByteArray common;
+        for (quint16 v : {quint16(0x0800), quint16(deflate ? 8 : 0), quint16(0), quint16(0x21)})
+            put(common, v);
+        put(common, zipCrc32(e.data));
+        put(common, quint32(payload.size()));
+        put(common, quint32(e.declaredSize >= 0 ? e.declaredSize : e.data.size()));
+        put(common, quint16(name.size()));
+        put(common, quint16(0));
+
+        put(out, quint32(0x04034b50));
+        put(out, quint16(20));
+        out += common + name + payload;
+
+        put(directory, quint32(0x02014b50));
+        put(directory, quint32(0x00140014)); // versions made by and needed
+        directory += common;
+        directory += QByteArray(10, '\0');    // comment, disk, attributes
+        put(directory, offset);
+        directory += name;
+    }
+    const quint32 directoryOffset = quint32(out.size());
+    out += directory;
+    put(out, quint32(0x06054b50));
+    put(out, quint32(0));
+    put(out, quint16(entries.size()));
+    put(out, quint16(entries.size()));
+    put(out, quint32(directory.size()));
+    put(out, directoryOffset);
+    put(out, quint16(0));
+    return out;
+}
+
+QByteArray jsonBytes(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+QString writeTestFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qWarning("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
 }

@@ -6,6 +6,7 @@
 #include "storage/transaction.h"
 
 #include <QApplication>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QObject>
 #include <QSqlQuery>
@@ -127,6 +128,21 @@ void whenShown(std::function<void(T *)> action, bool popup = false)
     });
     timer->start();
 }
+
+// One member of a hand-made ZIP archive, which may state a size other than
+// its data's.
+struct ZipEntry
+{
+    QString path;
+    QByteArray data;
+    bool deflate = true;
+    qint64 declaredSize = -1; // -1: the real size
+};
+// The members, with real CRC-32 values, UTF-8 names and a classic directory.
+QByteArray buildZip(const QList<ZipEntry> &entries);
+QByteArray jsonBytes(const QJsonObject &object);
+// Writes `bytes` to the file `name` in `dir`; returns its path.
+QString writeTestFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes);
 
 // Answers the next message box, keeping its text when asked.
 void answerMessageBox(QMessageBox::StandardButton answer, QString *text = nullptr);

@@ -5,7 +5,6 @@
 #include "storage/database.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -13,130 +12,33 @@
 
 namespace {
 
-// A hand-made archive, so tests can state sizes that differ from the data.
-struct ZipEntry
-{
-    QString path;
-    QByteArray data;
-    bool deflate = true;
-    qint64 declaredSize = -1; // -1: the real size
-};
-
-quint32 crc32(const QByteArray &data)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char c : data) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-// qCompress gives a size prefix and a zlib wrapper around raw deflate data.
-QByteArray rawDeflate(const QByteArray &data)
-{
-    const QByteArray z = qCompress(data, 9);
-    return z.mid(6, z.size() - 10);
-}
-
-template<typename T>
-void put(QByteArray &out, T v)
-{
-    char b[sizeof(T)];
-    qToLittleEndian(v, b);
-    out.append(b, sizeof(T));
-}
-
-QByteArray buildZip(const QList<ZipEntry> &entries)
-{
-    QByteArray out;
-    QByteArray directory;
-    for (const ZipEntry &e : entries) {
-        const bool deflate = e.deflate && !e.data.isEmpty();
-        const QByteArray payload = deflate ? rawDeflate(e.data) : e.data;
-        const QByteArray name = e.path.toUtf8();
-        const quint32 offset = quint32(out.size());
-        // Fields shared by the local header and the directory record, from
-        // the flags (UTF-8 names) to the extra field length.
-        QByteArray common;
-        for (quint16 v : {quint16(0x0800), quint16(deflate ? 8 : 0), quint16(0), quint16(0x21)})
-            put(common, v);
-        put(common, crc32(e.data));
-        put(common, quint32(payload.size()));
-        put(common, quint32(e.declaredSize >= 0 ? e.declaredSize : e.data.size()));
-        put(common, quint16(name.size()));
-        put(common, quint16(0));
-
-        put(out, quint32(0x04034b50));
-        put(out, quint16(20));
-        out += common + name + payload;
-
-        put(directory, quint32(0x02014b50));
-        put(directory, quint32(0x00140014)); // versions made by and needed
-        directory += common;
-        directory += QByteArray(10, '\0');    // comment, disk, attributes
-        put(directory, offset);
-        directory += name;
-    }
-    const quint32 directoryOffset = quint32(out.size());
-    out += directory;
-    put(out, quint32(0x06054b50));
-    put(out, quint32(0));
-    put(out, quint16(entries.size()));
-    put(out, quint16(entries.size()));
-    put(out, quint32(directory.size()));
-    put(out, directoryOffset);
-    put(out, quint16(0));
-    return out;
-}
-
-QByteArray json(const QJsonObject &object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
-}
-
 ZipEntry manifestEntry(const QJsonValue &version = 1)
 {
-    return {u"manifest.json"_s, json(QJsonObject{{u"version"_s, version}})};
+    return {u"manifest.json"_s, jsonBytes(QJsonObject{{u"version"_s, version}})};
 }
 
 QJsonObject accountRow(const QString &id, const QString &name, const QString &updatedAt)
 {
-    return QJsonObject{{u"id"_s, id},
-                       {u"name"_s, name},
-                       {u"account_type"_s, u"checking"_s},
-                       {u"currency"_s, u"USD"_s},
-                       {u"starting_balance"_s, 0},
-                       {u"sort_order"_s, 0},
-                       {u"is_shared"_s, 0},
-                       {u"version"_s, 4},
-                       {u"sync_status"_s, u"synced"_s},
-                       {u"server_id"_s, QString(u"srv-"_s + id)},
-                       {u"created_at"_s, u"2024-01-01T00:00:00Z"_s},
-                       {u"updated_at"_s, updatedAt},
-                       {u"deleted_at"_s, QJsonValue(QJsonValue::Null)}};
+    return {{u"id"_s, id}, {u"name"_s, name}, {u"account_type"_s, u"checking"_s}, {u"currency"_s, u"USD"_s},
+            {u"starting_balance"_s, 0}, {u"sort_order"_s, 0}, {u"is_shared"_s, 0}, {u"version"_s, 4},
+            {u"sync_status"_s, u"synced"_s}, {u"server_id"_s, QString(u"srv-"_s + id)},
+            {u"created_at"_s, u"2024-01-01T00:00:00Z"_s}, {u"updated_at"_s, updatedAt},
+            {u"deleted_at"_s, QJsonValue(QJsonValue::Null)}};
 }
 
 QJsonObject transactionRow(const QString &id, const QString &accountId, const QString &categoryId = QString())
 {
-    return QJsonObject{{u"id"_s, id},
-                       {u"account_id"_s, accountId},
-                       {u"date"_s, u"2024-03-05"_s},
-                       {u"payee"_s, u"Grocer"_s},
-                       {u"amount"_s, -1234},
-                       {u"category_id"_s, categoryId.isEmpty() ? QJsonValue(QJsonValue::Null) : categoryId},
-                       {u"created_at"_s, u"2024-03-05T10:00:00Z"_s},
-                       {u"updated_at"_s, u"2024-03-05T10:00:00Z"_s}};
+    return {{u"id"_s, id}, {u"account_id"_s, accountId}, {u"date"_s, u"2024-03-05"_s}, {u"payee"_s, u"Grocer"_s},
+            {u"amount"_s, -1234}, {u"category_id"_s, categoryId.isEmpty() ? QJsonValue(QJsonValue::Null) : categoryId},
+            {u"created_at"_s, u"2024-03-05T10:00:00Z"_s}, {u"updated_at"_s, u"2024-03-05T10:00:00Z"_s}};
 }
 
 ZipEntry rowEntry(const QString &folder, const QJsonObject &row)
 {
-    return {folder + u'/' + row.value(u"id"_s).toString() + u".json"_s, json(row)};
+    return {folder + u'/' + row.value(u"id"_s).toString() + u".json"_s, jsonBytes(row)};
 }
 
-const QStringList kDataTables = {u"accounts"_s,    u"categories"_s,
-                                 u"transactions"_s, u"split_lines"_s,
+const QStringList kDataTables = {u"accounts"_s, u"categories"_s, u"transactions"_s, u"split_lines"_s,
                                  u"recurring_transactions"_s, u"reconciliations"_s};
 
 // Every row of a table with each value as an SQL literal, so type and value
@@ -346,6 +248,26 @@ void TestBackupService::refusedArchives_data()
     QByteArray badDirectory = buildZip({row, manifestEntry()});
     qToLittleEndian<quint32>(0x7fffffff, badDirectory.data() + badDirectory.size() - 6); // directory offset
     QTest::newRow("directory outside the file") << badDirectory << u"Failed to open ZIP archive"_s;
+
+    // Stored members, so a test can change the bytes the checksum covers.
+    const QList<ZipEntry> rows{{row.path, row.data, false},
+                               {u"transactions/tx-1.json"_s, jsonBytes(transactionRow(u"tx-1"_s, u"acc-1"_s)), false}};
+    const auto withManifest = [&rows](const QList<ZipEntry> &more, int count = 1) {
+        return buildZip(rows + more + QList<ZipEntry>{{u"manifest.json"_s,
+                                                       jsonBytes({{u"version"_s, 1}, {u"transactionCount"_s, count}}), false}});
+    };
+    QByteArray flipped = withManifest({});
+    flipped.replace("-1234", "-9234");
+    QTest::newRow("flipped byte") << flipped << u"checksum mismatch"_s;
+    // The directory says "stored"; the local header says "deflated".
+    QByteArray method = withManifest({});
+    const qsizetype local = method.indexOf("PK\x03\x04", method.indexOf("transactions/") - 40);
+    qToLittleEndian<quint16>(8, method.data() + local + 8);
+    QTest::newRow("local method differs") << method << u"local header does not match"_s;
+    QTest::newRow("rows missing") << withManifest({}, 2) << u"transactions"_s;
+    QTest::newRow("two manifests") << withManifest({manifestEntry()}) << u"more than once"_s;
+    QTest::newRow("parent folder") << withManifest({{u"accounts/../x.json"_s, row.data}}) << u"unsafe entry name"_s;
+    QTest::newRow("absolute name") << withManifest({{u"/accounts/x.json"_s, row.data}}) << u"unsafe entry name"_s;
 }
 
 void TestBackupService::refusedArchives()
@@ -354,7 +276,8 @@ void TestBackupService::refusedArchives()
     QFETCH(QString, error);
     TestDatabase db;
     const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
-    QCOMPARE(result.errors, QStringList{error});
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY2(result.errors.first().contains(error), qPrintable(result.errors.first()));
     QCOMPARE(result.importedTotal() + result.skippedTotal(), 0);
     QCOMPARE(rowCount(db, u"accounts"_s), 0);
 }
@@ -429,7 +352,7 @@ void TestBackupService::hostileMembers()
     hostile.insert(member, value);
     // A hostile id is only ever a bound value.
     const QJsonObject oddId = accountRow(u"x'); DROP TABLE accounts; --"_s, u"Odd"_s, u"2024-01-01T00:00:00Z"_s);
-    const QByteArray zip = buildZip({{u"accounts/h.json"_s, json(hostile)}, rowEntry(u"accounts"_s, oddId),
+    const QByteArray zip = buildZip({{u"accounts/h.json"_s, jsonBytes(hostile)}, rowEntry(u"accounts"_s, oddId),
                                      {u"accounts/broken.json"_s, "{not json"}, manifestEntry()});
 
     const BackupImportResult result = BackupService(db.database).importBackup(zip, BackupImportMode::Replace);
@@ -448,7 +371,7 @@ void TestBackupService::oversizedArchives_data()
     QTest::addColumn<int>("accounts");       // rows restored
 
     const ZipEntry good = rowEntry(u"accounts"_s, accountRow(u"acc-1"_s, u"A"_s, u"2024-01-01T00:00:00Z"_s));
-    const QByteArray padded = json(accountRow(u"acc-2"_s, u"B"_s, u"2024-01-01T00:00:00Z"_s));
+    const QByteArray padded = jsonBytes(accountRow(u"acc-2"_s, u"B"_s, u"2024-01-01T00:00:00Z"_s));
 
     // Honest bomb: 100 MiB of white space after a valid row deflates to ~100 KiB.
     ZipEntry bomb{u"accounts/bomb.json"_s, padded + QByteArray(100 * 1024 * 1024, ' ')};

@@ -25,14 +25,8 @@ namespace {
 
 constexpr int kRows = 300;
 
-CsvColumnMapping csvMapping()
-{
-    CsvColumnMapping mapping;
-    mapping.firstRowIsHeader = false;
-    mapping.dateFormat = u"yyyy-MM-dd"_s;
-    mapping.dateColumn = 0, mapping.payeeColumn = 1, mapping.amountColumn = 2;
-    return mapping;
-}
+// Date, payee and amount in the first three columns, no header, ISO dates.
+const CsvColumnMapping kIsoCsv{0, 1, 2, -1, -1, false, u"yyyy-MM-dd"_s};
 
 QString writeInput(const QString &dir, const QString &name, const QString &tag, int rows)
 {
@@ -88,7 +82,7 @@ int runChild(const QString &op, int pauseAfter, const QString &file)
     if (op == u"qif") {
         ok = !state.importService()->importQif({file}, {{file, account.id}}).failed;
     } else if (op == u"csv") {
-        ok = !state.importService()->importCsv(file, account.id, csvMapping()).failed;
+        ok = !state.importService()->importCsv(file, account.id, kIsoCsv).failed;
     } else if (op == u"restore") {
         QFile backup(file);
         ok = backup.open(QIODevice::ReadOnly)
@@ -257,7 +251,7 @@ void TestHardening::cannotWrite()
     if (op == u"qif" || op == u"csv") {
         const QString file = writeInput(dir.path(), u"in."_s + op, u"Imported"_s, kRows);
         const ImportResult result = op == u"qif" ? app->importService()->importQif({file}, {{file, account.id}})
-                                                 : app->importService()->importCsv(file, account.id, csvMapping());
+                                                 : app->importService()->importCsv(file, account.id, kIsoCsv);
         QVERIFY(result.failed);
         QCOMPARE(result.imported, 0); // nothing counted that was rolled back
         message = ImportSummary::text(result);

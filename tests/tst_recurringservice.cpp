@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "services/recurringservice.h"
+#include "storage/accountrepository.h"
 #include "storage/database.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
@@ -192,6 +193,7 @@ void TestRecurringService::endDate_data()
     // Daily, ten days behind, auto-posted.
     QTest::newRow("end on a due date") << kToday.addDays(-5) << 6 << false;
     QTest::newRow("end after today") << kToday.addDays(1) << 11 << true;
+    QTest::newRow("ended before the next due date") << kToday.addDays(-11) << 0 << false;
 }
 
 void TestRecurringService::endDate()
@@ -206,6 +208,8 @@ void TestRecurringService::endDate()
     QCOMPARE(f.service.processAutoPost(), posted);
     QVERIFY(f.db.scalar(u"SELECT MAX(date) FROM transactions"_s).toDate() <= end);
     QCOMPARE(f.reread(entry.id).is_active, activeAfter);
+    if (!activeAfter)
+        QVERIFY(!f.service.confirm(entry.id));
 }
 
 void TestRecurringService::transferPostsBothLegsOnce()
@@ -241,6 +245,7 @@ void TestRecurringService::refusedTransferLeavesNothing_data()
     QTest::addColumn<QString>("problem");
     QTest::newRow("currencies differ") << u"currency"_s;
     QTest::newRow("destination account missing") << u"missing"_s;
+    QTest::newRow("destination account deleted") << u"deleted"_s;
     QTest::newRow("destination leg cannot be inserted") << u"blocked"_s;
 }
 
@@ -250,6 +255,7 @@ void TestRecurringService::refusedTransferLeavesNothing()
     Fixture f;
     const Account euro = f.db.addAccount(u"Euro"_s, Currency::EUR);
     const QString destination = problem == u"currency" ? euro.id : problem == u"missing" ? newId() : f.savings.id;
+    QVERIFY(problem != u"deleted" || f.db.accounts->softDelete(f.savings.id));
     RecurringTransaction entry = f.add(Frequency::Monthly, QDate(2024, 1, 31), false, -5000, destination);
     if (problem == u"blocked") {
         // A row already holding the destination leg's id makes its insert fail.
