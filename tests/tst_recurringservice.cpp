@@ -206,6 +206,7 @@ void TestRecurringService::endDate()
     entry.end_date = end;
     QVERIFY(f.db.recurring->update(entry));
     QCOMPARE(f.service.processAutoPost(), posted);
+    QCOMPARE(f.posted(entry.id), posted);
     QVERIFY(f.db.scalar(u"SELECT MAX(date) FROM transactions"_s).toDate() <= end);
     QCOMPARE(f.reread(entry.id).is_active, activeAfter);
     if (!activeAfter)
@@ -266,6 +267,7 @@ void TestRecurringService::refusedTransferLeavesNothing()
     QSignalSpy spy(&f.service, &RecurringService::pendingCountChanged);
     QVERIFY(!f.service.confirm(entry.id));
     QVERIFY(f.db.transactions->findByAccount(f.checking.id).isEmpty());
+    QCOMPARE(f.posted(entry.id), 0);
     QCOMPARE(f.reread(entry.id).next_due_date, QDate(2024, 1, 31));
     QCOMPARE(spy.count(), 0);
     QVERIFY(f.idle());
