@@ -791,6 +791,9 @@ private slots:
         const QString deviceId = server.call("GET", u"/account/v1/devices"_s, {}, client->tokenManager()->accessToken())
                                      .json[u"devices"_s][0][u"id"_s].toString();
         QVERIFY(!deviceId.isEmpty());
+        setHooks({{u"fail_path"_s, u"/account/v1/group"_s}, {u"fail_status"_s, 500}});
+        screen->refreshGroup();
+        QTRY_COMPARE(statusOf(screen), u"Could not load your group."_s);
         setHooks({{u"fail_path"_s, u"/account/v1/devices"_s}, {u"fail_status"_s, 500}});
         screen->refreshDevices();
         QTRY_COMPARE(statusOf(screen), u"Could not load your devices."_s);
