@@ -491,31 +491,50 @@ qsizetype openSequence(const QByteArray &chunk)
 class ChunkedText final
 {
 public:
-    // False when the file cannot be read.
-    bool open(const QString &path)
+    // How the file's bytes become text, as open() decided it.
+    struct Format
+    {
+        qint64 skip = 0;
+        bool latin = false;
+        QStringDecoder::Encoding encoding = QStringDecoder::Utf8;
+    };
+
+    // False when the file cannot be read. With `known` the file is read as
+    // an earlier reading of it decided, without checking its bytes again.
+    bool open(const QString &path, const std::optional<Format> &known = std::nullopt)
     {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::ReadOnly))
             return false;
+        if (known) {
+            m_format = *known;
+            m_latin = known->latin;
+            m_skip = known->skip;
+            m_decoder = QStringDecoder(known->encoding);
+            return m_file.seek(m_skip);
+        }
         const QByteArray head = m_file.peek(4096);
         m_skip = 0;
         m_latin = false;
         if (head.startsWith("\xEF\xBB\xBF")) {
             m_skip = 3;
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+            m_format.encoding = QStringDecoder::Utf8;
         } else if (head.startsWith("\xFF\xFE")) {
             m_skip = 2;
-            m_decoder = QStringDecoder(QStringDecoder::Utf16LE);
+            m_format.encoding = QStringDecoder::Utf16LE;
         } else if (head.startsWith("\xFE\xFF")) {
             m_skip = 2;
-            m_decoder = QStringDecoder(QStringDecoder::Utf16BE);
+            m_format.encoding = QStringDecoder::Utf16BE;
         } else if (const auto utf16 = utf16ByNulBytes(head)) {
-            m_decoder = QStringDecoder(*utf16);
+            m_format.encoding = *utf16;
         } else if (isUtf8()) {
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+            m_format.encoding = QStringDecoder::Utf8;
         } else {
             m_latin = true;
         }
+        m_format.skip = m_skip;
+        m_format.latin = m_latin;
+        m_decoder = QStringDecoder(m_format.encoding);
         return m_file.seek(m_skip);
     }
 
@@ -542,6 +561,7 @@ public:
 
     qint64 size() const { return m_file.size(); }
     QDateTime modified() const { return QFileInfo(m_file).lastModified(); }
+    Format format() const { return m_format; }
 
 private:
     bool isUtf8()
@@ -560,6 +580,7 @@ private:
 
     QFile m_file;
     QStringDecoder m_decoder;
+    Format m_format;
     qint64 m_skip = 0;
     bool m_latin = false;
 };
@@ -744,6 +765,9 @@ private:
         QString path;
         qint64 size = -1;
         QDateTime modified;
+        // What the first reading found out, so the second need not again.
+        std::optional<ChunkedText::Format> format;
+        std::optional<QifDateOrder> order;
     };
 
     bool readFile(const QString &path, const std::function<void(QifRecord &)> &onRecord,
@@ -803,16 +827,19 @@ bool ImportService::QifBatch::readFile(const QString &path, const std::function<
         return true;
     }
     ChunkedText text;
-    if (!text.open(path))
+    if (!text.open(path, stamp->format))
         return false;
     stamp->path = path;
     stamp->size = text.size();
     stamp->modified = text.modified();
+    stamp->format = text.format();
     const std::function<QString()> next = [&text] { return text.next(); };
-    const QifDateOrder order = QifParser::detectDateOrder(next);
-    if (!text.rewind())
-        return false;
-    *counts = QifParser::parseQif(next, order, onRecord);
+    if (!stamp->order) {
+        stamp->order = QifParser::detectDateOrder(next);
+        if (!text.rewind())
+            return false;
+    }
+    *counts = QifParser::parseQif(next, *stamp->order, onRecord);
     return true;
 }
 
@@ -1227,7 +1254,7 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
     bool stopped = false;
     for (const FileStamp &expected : std::as_const(m_files)) {
         QifParseResult counts;
-        FileStamp stamp;
+        FileStamp stamp = expected; // its size and time are read again
         const bool read = readFile(expected.path, [&](QifRecord &record) {
             if (stopped)
                 return;
