@@ -684,14 +684,18 @@ private:
 
 // Reads the CSV file at `path` a chunk at a time, handing over each row.
 // False when it cannot be read or a quote is left open (`error` says which).
+// A `format` that is set is used as it is; an unset one is filled in.
 bool readCsvRows(const QString &path, const std::function<void(QStringList &)> &onRow, QString *error,
-                 qint64 *size = nullptr, QDateTime *modified = nullptr)
+                 qint64 *size = nullptr, QDateTime *modified = nullptr,
+                 std::optional<ChunkedText::Format> *format = nullptr)
 {
     ChunkedText text;
-    if (!text.open(path)) {
+    if (!text.open(path, format ? *format : std::nullopt)) {
         *error = ImportService::tr("Cannot read file: %1").arg(path);
         return false;
     }
+    if (format)
+        *format = text.format();
     if (size)
         *size = text.size();
     if (modified)
@@ -1602,8 +1606,9 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
     int rowCount = 0;
     qint64 size = -1;
     QDateTime modified;
+    std::optional<ChunkedText::Format> format;
     const std::function<void(QStringList &)> count = [&rowCount](QStringList &) { ++rowCount; };
-    if (!readCsvRows(path, count, &result.error, &size, &modified)) {
+    if (!readCsvRows(path, count, &result.error, &size, &modified, &format)) {
         result.failed = true;
         return result;
     }
@@ -1708,7 +1713,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
     qint64 sizeAgain = -1;
     QDateTime modifiedAgain;
     QString error;
-    const bool read = readCsvRows(path, importRow, &error, &sizeAgain, &modifiedAgain);
+    const bool read = readCsvRows(path, importRow, &error, &sizeAgain, &modifiedAgain, &format);
     if (result.cancelled) {
         db.rollback();
         result.failed = true;
