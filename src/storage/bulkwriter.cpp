@@ -29,7 +29,7 @@ const char *const kInsertSplitSql =
 
 // Page cache for the batch: the indexes of a large import no longer fit the
 // default 2 MB, and every page pushed out is written and read back.
-constexpr int kBatchCacheKiB = 64 * 1024;
+constexpr int kBatchCacheKiB = 128 * 1024;
 
 // Rows the batch changes or removes that were indexed before it: their old
 // values are what the index's 'delete' command needs.
