@@ -251,12 +251,18 @@ private:
 QByteArray accountKey(int account, const QDate &date, qint64 amount, const QString &payee)
 {
     // Built as bytes: every imported row makes one, twice.
-    QByteArray key = QByteArray::number(account);
+    QByteArray key;
+    key.reserve(32 + payee.size());
+    key += QByteArray::number(account);
     key += '|';
-    if (date.isValid() && date.year() >= 0 && date.year() <= 9999) {
-        char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year(), date.month(), date.day());
-        key += buffer;
+    int y = 0, m = 0, d = 0;
+    if (date.isValid())
+        date.getDate(&y, &m, &d); // one calendar conversion for the three parts
+    if (date.isValid() && y >= 0 && y <= 9999) {
+        const char text[10] = {char('0' + y / 1000), char('0' + y / 100 % 10), char('0' + y / 10 % 10),
+                               char('0' + y % 10), '-', char('0' + m / 10), char('0' + m % 10), '-',
+                               char('0' + d / 10), char('0' + d % 10)};
+        key.append(text, 10);
     } else {
         key += date.toString(Qt::ISODate).toUtf8();
     }
