@@ -57,7 +57,7 @@ const char *tableOf(const QString &type)
 
 // From this many rows on, a page is written as a batch: the full-text index
 // is brought up to date once at the end instead of once per row.
-constexpr qsizetype kBulkPageRows = 1000;
+constexpr qsizetype kBulkPageRows = 20;
 
 // The row's own content, without what only the bookkeeping differs in.
 QJsonObject contentOf(const QJsonObject &change)
