@@ -21,6 +21,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 #include <cstring>
 #include <memory>
 #include <sqlite3.h>
@@ -225,10 +226,19 @@ ColumnKind kindOf(const QString &name, const QString &declaredType)
     return ColumnKind::Text;
 }
 
-std::optional<QVariant> typedValue(ColumnKind kind, const FieldValue &value)
+// A checked value as it is bound: NULL, a whole number or a text of the row.
+struct BoundValue
+{
+    enum Kind { Null, Integer, Text };
+    Kind kind = Null;
+    qint64 integer = 0;
+    const QString *text = nullptr; // into the row, which outlives the binding
+};
+
+std::optional<BoundValue> typedValue(ColumnKind kind, const FieldValue &value)
 {
     if (value.kind == FieldValue::Null)
-        return QVariant(); // NOT NULL is the table's to enforce
+        return BoundValue(); // NOT NULL is the table's to enforce
     if (kind == ColumnKind::Integer || kind == ColumnKind::Flag) {
         // A double is only accepted where it is a whole number held exactly.
         qint64 integer = 0;
@@ -244,7 +254,7 @@ std::optional<QVariant> typedValue(ColumnKind kind, const FieldValue &value)
         }
         if (kind == ColumnKind::Flag && integer != 0 && integer != 1)
             return std::nullopt;
-        return QVariant(integer);
+        return BoundValue{BoundValue::Integer, integer, nullptr};
     }
     if (value.kind != FieldValue::Text)
         return std::nullopt;
@@ -261,7 +271,10 @@ std::optional<QVariant> typedValue(ColumnKind kind, const FieldValue &value)
                 return std::nullopt;
         }
     }
-    return QVariant(text);
+    // A null text is NULL, as Qt's own binding stores it.
+    if (text.isNull())
+        return BoundValue();
+    return BoundValue{BoundValue::Text, 0, &text};
 }
 
 // One row as its column names and values.
@@ -280,40 +293,56 @@ public:
     {
     }
 
+    // `fields` may hold the previous row: rows of a table share their names,
+    // which are then kept instead of being read and compared again.
     bool read(RowFields *fields)
     {
-        fields->clear();
+        RowFields &out = *fields;
+        qsizetype count = 0;
+        bool sameNames = true; // so far the previous row's, which were distinct
+        const auto fail = [&] {
+            out.clear();
+            return false;
+        };
         skipSpace();
         if (!take('{'))
-            return false;
+            return fail();
         skipSpace();
         if (take('}'))
-            return false; // an empty row is the general path's to judge
+            return fail(); // an empty row is the general path's to judge
         for (;;) {
-            QString name;
-            FieldValue value;
             skipSpace();
-            if (!string(&name))
-                return false;
+            if (count == out.size())
+                out.append(std::pair<QString, FieldValue>());
+            auto &field = out[count];
+            if (!sameNames || !keepName(field.first)) {
+                sameNames = false;
+                if (!string(&field.first))
+                    return fail();
+                for (qsizetype i = 0; i < count; ++i) {
+                    if (out.at(i).first == field.first)
+                        return fail();
+                }
+            }
+            ++count;
             skipSpace();
             if (!take(':'))
-                return false;
+                return fail();
             skipSpace();
-            if (!this->value(&value))
-                return false;
-            for (const auto &field : std::as_const(*fields)) {
-                if (field.first == name)
-                    return false;
-            }
-            fields->append({name, value});
+            field.second = FieldValue();
+            if (!value(&field.second))
+                return fail();
             skipSpace();
             if (take('}'))
                 break;
             if (!take(','))
-                return false;
+                return fail();
         }
         skipSpace();
-        return m_p == m_end;
+        if (m_p != m_end)
+            return fail();
+        out.resize(count);
+        return true;
     }
 
 private:
@@ -336,6 +365,22 @@ private:
         if (m_end - m_p < n || std::memcmp(m_p, word, size_t(n)) != 0)
             return false;
         m_p += n;
+        return true;
+    }
+
+    // Steps over the quoted name when it is exactly `name`, plain ASCII.
+    bool keepName(const QString &name)
+    {
+        const qsizetype n = name.size();
+        if (n == 0 || m_end - m_p < n + 2 || m_p[0] != '"' || m_p[n + 1] != '"')
+            return false;
+        const char16_t *text = QStringView(name).utf16();
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = text[i];
+            if (c >= 0x80 || c < 0x20 || c == u'\\' || c == u'"' || char(c) != m_p[i + 1])
+                return false;
+        }
+        m_p += n + 2;
         return true;
     }
 
@@ -541,10 +586,13 @@ public:
     Outcome upsert(const BackupTable &table, RowFields row);
 
 private:
+    using Values = QVarLengthArray<BoundValue, 32>;
     const QHash<QString, QString> &columnsOf(const QString &table);
     sqlite3_stmt *statement(const QString &sql);
-    bool bind(sqlite3_stmt *statement, int index, const QVariant &value);
-    Outcome run(sqlite3_stmt *statement, const QVariantList &values, int skip = -1, const QString &id = {});
+    bool bind(sqlite3_stmt *statement, int index, const BoundValue &value);
+    bool bindText(sqlite3_stmt *statement, int index, const QString &text);
+    bool emptyAtStart(const QString &table);
+    Outcome run(sqlite3_stmt *statement, const Values &values, int skip = -1, const QString *id = nullptr);
 
     QSqlDatabase m_db;
     sqlite3 *m_handle = nullptr;
@@ -563,6 +611,8 @@ private:
     };
     QHash<QString, LastShape> m_shapes;
     QHash<QString, QStringList> m_pendingSql; // lookup, insert, update of the table's last shape
+    QHash<QString, bool> m_emptyAtStart;
+    std::vector<QByteArray> m_buffers; // one per parameter, reused from row to row
 };
 
 const QHash<QString, QString> &RowWriter::columnsOf(const QString &table)
@@ -599,20 +649,55 @@ sqlite3_stmt *RowWriter::statement(const QString &sql)
     return prepared;
 }
 
-// The values typedValue() gives: NULL, whole numbers and texts. A null
-// text is NULL, as Qt's own binding stores it.
-bool RowWriter::bind(sqlite3_stmt *statement, int index, const QVariant &value)
+// A table nothing was restored into yet and that held no rows: its rows
+// are inserted without looking for them first. Only a refused insert
+// looks, in case the id is there after all.
+bool RowWriter::emptyAtStart(const QString &table)
 {
-    if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isNull()))
-        return sqlite3_bind_null(statement, index) == SQLITE_OK;
-    if (value.typeId() == QMetaType::LongLong)
-        return sqlite3_bind_int64(statement, index, value.toLongLong()) == SQLITE_OK;
-    const QByteArray text = value.toString().toUtf8();
-    return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+    auto it = m_emptyAtStart.find(table);
+    if (it == m_emptyAtStart.end()) {
+        QSqlQuery q(m_db);
+        const bool empty = q.exec(u"SELECT NOT EXISTS (SELECT 1 FROM %1)"_s.arg(table)) && q.next() && q.value(0).toBool();
+        it = m_emptyAtStart.insert(table, empty);
+    }
+    return *it;
+}
+
+// Texts are encoded into a buffer kept per parameter until the statement
+// has run: most are plain ASCII and need no UTF-8 encoder.
+bool RowWriter::bindText(sqlite3_stmt *statement, int index, const QString &text)
+{
+    if (m_buffers.size() <= size_t(index))
+        m_buffers.resize(size_t(index) + 1);
+    QByteArray &buffer = m_buffers[size_t(index)];
+    const qsizetype n = text.size();
+    buffer.resize(n);
+    const char16_t *in = QStringView(text).utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (in[i] >= 0x80) {
+            buffer = text.toUtf8();
+            break;
+        }
+        buffer.data()[i] = char(in[i]);
+    }
+    return sqlite3_bind_text(statement, index, buffer.constData(), int(buffer.size()), SQLITE_STATIC) == SQLITE_OK;
+}
+
+bool RowWriter::bind(sqlite3_stmt *statement, int index, const BoundValue &value)
+{
+    switch (value.kind) {
+    case BoundValue::Integer:
+        return sqlite3_bind_int64(statement, index, value.integer) == SQLITE_OK;
+    case BoundValue::Text:
+        return bindText(statement, index, *value.text);
+    case BoundValue::Null:
+        break;
+    }
+    return sqlite3_bind_null(statement, index) == SQLITE_OK;
 }
 
 // Binds `values` (without the one at `skip`), then `id` when given, and steps.
-Outcome RowWriter::run(sqlite3_stmt *statement, const QVariantList &values, int skip, const QString &id)
+Outcome RowWriter::run(sqlite3_stmt *statement, const Values &values, int skip, const QString *id)
 {
     if (!statement)
         return Outcome::Failed;
@@ -622,8 +707,8 @@ Outcome RowWriter::run(sqlite3_stmt *statement, const QVariantList &values, int 
         if (i != skip)
             bound = bound && bind(statement, ++index, values.at(i));
     }
-    if (!id.isNull())
-        bound = bound && bind(statement, ++index, id);
+    if (id)
+        bound = bound && bindText(statement, ++index, *id);
     const int rc = bound ? sqlite3_step(statement) : SQLITE_MISUSE;
     sqlite3_reset(statement);
     if (rc == SQLITE_DONE)
@@ -655,12 +740,15 @@ Outcome RowWriter::upsert(const BackupTable &table, RowFields row)
     if (id.isEmpty())
         return Outcome::Refused;
 
-    QStringList names;
-    names.reserve(row.size());
-    for (const auto &field : std::as_const(row))
-        names.append(field.first);
     LastShape &shape = m_shapes[tableName];
-    if (shape.names != names) {
+    bool sameShape = shape.names.size() == row.size();
+    for (qsizetype i = 0; sameShape && i < row.size(); ++i)
+        sameShape = shape.names.at(i) == row.at(i).first;
+    if (!sameShape) {
+        QStringList names;
+        names.reserve(row.size());
+        for (const auto &field : std::as_const(row))
+            names.append(field.first);
         const QHash<QString, QString> &columns = columnsOf(tableName);
         shape.names = names;
         shape.kinds.clear();
@@ -681,25 +769,42 @@ Outcome RowWriter::upsert(const BackupTable &table, RowFields row)
                                    assignments.isEmpty() ? QString()
                                                          : u"UPDATE %1 SET %2 WHERE id = ?"_s.arg(tableName, assignments.join(u", "_s))};
     }
-    QVariantList values;
-    values.reserve(names.size());
+    Values values;
     for (qsizetype i = 0; i < row.size(); ++i) {
         if (shape.kinds.at(i) == ColumnKind::Unknown) {
             qDebug().noquote() << "BackupService: row with an unknown column refused in" << tableName;
             return Outcome::Refused;
         }
-        const std::optional<QVariant> value = typedValue(shape.kinds.at(i), row.at(i).second);
+        const std::optional<BoundValue> value = typedValue(shape.kinds.at(i), row.at(i).second);
         if (!value) {
-            qDebug().noquote() << "BackupService: row with a wrong value for" << names.at(i) << "refused in" << tableName;
+            qDebug().noquote() << "BackupService: row with a wrong value for" << shape.names.at(i) << "refused in"
+                               << tableName;
             return Outcome::Refused;
         }
         values.append(*value);
     }
     const QStringList &sql = m_pendingSql[tableName];
+    if (emptyAtStart(tableName)) {
+        if (!shape.insert)
+            shape.insert = statement(sql.at(1));
+        if (!shape.insert)
+            return Outcome::Failed;
+        int index = 0;
+        bool bound = true;
+        for (const BoundValue &value : std::as_const(values))
+            bound = bound && bind(shape.insert, ++index, value);
+        const int rc = bound ? sqlite3_step(shape.insert) : SQLITE_MISUSE;
+        sqlite3_reset(shape.insert);
+        if (rc == SQLITE_DONE)
+            return Outcome::Written;
+        // Anything but a refused row is a failure the lookup would not change.
+        if ((sqlite3_extended_errcode(m_handle) & 0xFF) != SQLITE_CONSTRAINT)
+            return Outcome::Failed;
+    }
     if (!shape.lookup)
         shape.lookup = statement(sql.at(0));
     sqlite3_stmt *lookup = shape.lookup;
-    if (!lookup || !bind(lookup, 1, id))
+    if (!lookup || !bindText(lookup, 1, id))
         return Outcome::Failed;
     const int rc = sqlite3_step(lookup);
     const bool found = rc == SQLITE_ROW;
@@ -735,7 +840,7 @@ Outcome RowWriter::upsert(const BackupTable &table, RowFields row)
         return Outcome::Refused;
     if (!shape.update)
         shape.update = statement(sql.at(2));
-    return run(shape.update, values, int(names.indexOf(u"id"_s)), id);
+    return run(shape.update, values, int(shape.names.indexOf(u"id"_s)), &id);
 }
 
 } // namespace

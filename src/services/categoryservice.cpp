@@ -2,8 +2,11 @@
 
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
+#include "storage/dbtransaction.h"
 
 #include <QDateTime>
+#include <QDebug>
+#include <QSqlDatabase>
 
 using namespace Qt::StringLiterals;
 
@@ -107,11 +110,19 @@ void CategoryService::seedDefaults()
 {
     m_idByName.clear();
     m_nameById.clear();
+    // One transaction: a new register gets the whole list or, when it stops
+    // half way, none of it and so the whole list at the next start. It also
+    // waits for the disk once instead of once per category.
+    DbTransaction tx(QSqlDatabase::database());
+    if (!tx.isActive())
+        qWarning().noquote() << "Default categories written one by one:" << tx.errorText();
     for (const DefaultCategory &d : kDefaults) {
         const QString parentId = d.parent ? m_idByName.value(tr(d.parent)) : QString();
         createDefaultCategory(tr(d.name), QString::fromLatin1(d.type), parentId, d.taxCode != nullptr,
                               d.taxCode ? QString::fromLatin1(d.taxCode) : QString());
     }
+    if (tx.isActive() && !tx.commit())
+        qWarning().noquote() << "Default categories could not be stored:" << tx.errorText();
     m_idByName.clear();
     m_nameById.clear();
 }

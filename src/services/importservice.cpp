@@ -251,12 +251,18 @@ private:
 QByteArray accountKey(int account, const QDate &date, qint64 amount, const QString &payee)
 {
     // Built as bytes: every imported row makes one, twice.
-    QByteArray key = QByteArray::number(account);
+    QByteArray key;
+    key.reserve(32 + payee.size());
+    key += QByteArray::number(account);
     key += '|';
-    if (date.isValid() && date.year() >= 0 && date.year() <= 9999) {
-        char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year(), date.month(), date.day());
-        key += buffer;
+    int y = 0, m = 0, d = 0;
+    if (date.isValid())
+        date.getDate(&y, &m, &d); // one calendar conversion for the three parts
+    if (date.isValid() && y >= 0 && y <= 9999) {
+        const char text[10] = {char('0' + y / 1000), char('0' + y / 100 % 10), char('0' + y / 10 % 10),
+                               char('0' + y % 10), '-', char('0' + m / 10), char('0' + m % 10), '-',
+                               char('0' + d / 10), char('0' + d % 10)};
+        key.append(text, 10);
     } else {
         key += date.toString(Qt::ISODate).toUtf8();
     }
@@ -491,31 +497,50 @@ qsizetype openSequence(const QByteArray &chunk)
 class ChunkedText final
 {
 public:
-    // False when the file cannot be read.
-    bool open(const QString &path)
+    // How the file's bytes become text, as open() decided it.
+    struct Format
+    {
+        qint64 skip = 0;
+        bool latin = false;
+        QStringDecoder::Encoding encoding = QStringDecoder::Utf8;
+    };
+
+    // False when the file cannot be read. With `known` the file is read as
+    // an earlier reading of it decided, without checking its bytes again.
+    bool open(const QString &path, const std::optional<Format> &known = std::nullopt)
     {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::ReadOnly))
             return false;
+        if (known) {
+            m_format = *known;
+            m_latin = known->latin;
+            m_skip = known->skip;
+            m_decoder = QStringDecoder(known->encoding);
+            return m_file.seek(m_skip);
+        }
         const QByteArray head = m_file.peek(4096);
         m_skip = 0;
         m_latin = false;
         if (head.startsWith("\xEF\xBB\xBF")) {
             m_skip = 3;
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+            m_format.encoding = QStringDecoder::Utf8;
         } else if (head.startsWith("\xFF\xFE")) {
             m_skip = 2;
-            m_decoder = QStringDecoder(QStringDecoder::Utf16LE);
+            m_format.encoding = QStringDecoder::Utf16LE;
         } else if (head.startsWith("\xFE\xFF")) {
             m_skip = 2;
-            m_decoder = QStringDecoder(QStringDecoder::Utf16BE);
+            m_format.encoding = QStringDecoder::Utf16BE;
         } else if (const auto utf16 = utf16ByNulBytes(head)) {
-            m_decoder = QStringDecoder(*utf16);
+            m_format.encoding = *utf16;
         } else if (isUtf8()) {
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+            m_format.encoding = QStringDecoder::Utf8;
         } else {
             m_latin = true;
         }
+        m_format.skip = m_skip;
+        m_format.latin = m_latin;
+        m_decoder = QStringDecoder(m_format.encoding);
         return m_file.seek(m_skip);
     }
 
@@ -542,6 +567,7 @@ public:
 
     qint64 size() const { return m_file.size(); }
     QDateTime modified() const { return QFileInfo(m_file).lastModified(); }
+    Format format() const { return m_format; }
 
 private:
     bool isUtf8()
@@ -560,6 +586,7 @@ private:
 
     QFile m_file;
     QStringDecoder m_decoder;
+    Format m_format;
     qint64 m_skip = 0;
     bool m_latin = false;
 };
@@ -663,14 +690,18 @@ private:
 
 // Reads the CSV file at `path` a chunk at a time, handing over each row.
 // False when it cannot be read or a quote is left open (`error` says which).
+// A `format` that is set is used as it is; an unset one is filled in.
 bool readCsvRows(const QString &path, const std::function<void(QStringList &)> &onRow, QString *error,
-                 qint64 *size = nullptr, QDateTime *modified = nullptr)
+                 qint64 *size = nullptr, QDateTime *modified = nullptr,
+                 std::optional<ChunkedText::Format> *format = nullptr)
 {
     ChunkedText text;
-    if (!text.open(path)) {
+    if (!text.open(path, format ? *format : std::nullopt)) {
         *error = ImportService::tr("Cannot read file: %1").arg(path);
         return false;
     }
+    if (format)
+        *format = text.format();
     if (size)
         *size = text.size();
     if (modified)
@@ -744,6 +775,9 @@ private:
         QString path;
         qint64 size = -1;
         QDateTime modified;
+        // What the first reading found out, so the second need not again.
+        std::optional<ChunkedText::Format> format;
+        std::optional<QifDateOrder> order;
     };
 
     bool readFile(const QString &path, const std::function<void(QifRecord &)> &onRecord,
@@ -803,16 +837,19 @@ bool ImportService::QifBatch::readFile(const QString &path, const std::function<
         return true;
     }
     ChunkedText text;
-    if (!text.open(path))
+    if (!text.open(path, stamp->format))
         return false;
     stamp->path = path;
     stamp->size = text.size();
     stamp->modified = text.modified();
+    stamp->format = text.format();
     const std::function<QString()> next = [&text] { return text.next(); };
-    const QifDateOrder order = QifParser::detectDateOrder(next);
-    if (!text.rewind())
-        return false;
-    *counts = QifParser::parseQif(next, order, onRecord);
+    if (!stamp->order) {
+        stamp->order = QifParser::detectDateOrder(next);
+        if (!text.rewind())
+            return false;
+    }
+    *counts = QifParser::parseQif(next, *stamp->order, onRecord);
     return true;
 }
 
@@ -1227,7 +1264,7 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
     bool stopped = false;
     for (const FileStamp &expected : std::as_const(m_files)) {
         QifParseResult counts;
-        FileStamp stamp;
+        FileStamp stamp = expected; // its size and time are read again
         const bool read = readFile(expected.path, [&](QifRecord &record) {
             if (stopped)
                 return;
@@ -1575,8 +1612,9 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
     int rowCount = 0;
     qint64 size = -1;
     QDateTime modified;
+    std::optional<ChunkedText::Format> format;
     const std::function<void(QStringList &)> count = [&rowCount](QStringList &) { ++rowCount; };
-    if (!readCsvRows(path, count, &result.error, &size, &modified)) {
+    if (!readCsvRows(path, count, &result.error, &size, &modified, &format)) {
         result.failed = true;
         return result;
     }
@@ -1681,7 +1719,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
     qint64 sizeAgain = -1;
     QDateTime modifiedAgain;
     QString error;
-    const bool read = readCsvRows(path, importRow, &error, &sizeAgain, &modifiedAgain);
+    const bool read = readCsvRows(path, importRow, &error, &sizeAgain, &modifiedAgain, &format);
     if (result.cancelled) {
         db.rollback();
         result.failed = true;

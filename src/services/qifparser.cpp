@@ -1,6 +1,10 @@
 #include "qifparser.h"
 
 #include <QSet>
+#include <QVarLengthArray>
+
+#include <tuple>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -10,18 +14,45 @@ enum class Section { Transactions, CategoryList, Metadata, AccountBlock };
 
 // Dates are written with any of "/-.'" between the parts, and some programs
 // pad them with blanks ("D8/31' 0").
-QStringList dateParts(QStringView value)
+// The parts are read on the stack: every transaction has a date, and a
+// large file has a million of them.
+class DateParts final
 {
-    QString normalised;
-    normalised.reserve(value.size());
-    for (const QChar ch : value) {
-        if (ch == u'-' || ch == u'.' || ch == u'\'')
-            normalised.append(u'/');
-        else if (!ch.isSpace())
-            normalised.append(ch);
+public:
+    explicit DateParts(QStringView value)
+    {
+        m_text.reserve(value.size());
+        for (const QChar ch : value) {
+            if (ch == u'-' || ch == u'.' || ch == u'\'' || ch == u'/')
+                m_text.append(u'/');
+            else if (!ch.isSpace())
+                m_text.append(ch.unicode());
+        }
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= m_text.size(); ++i) {
+            if (i < m_text.size() && m_text.at(i) != u'/')
+                continue;
+            if (i > start) {
+                if (m_count < kKept)
+                    m_parts[m_count] = {start, i - start};
+                ++m_count;
+            }
+            start = i + 1;
+        }
     }
-    return normalised.split(u'/', Qt::SkipEmptyParts);
-}
+    qsizetype size() const { return m_count; }
+    // Only the first three parts are ever read.
+    QStringView at(qsizetype i) const
+    {
+        return QStringView(m_text.constData(), m_text.size()).sliced(m_parts[i].first, m_parts[i].second);
+    }
+
+private:
+    static constexpr qsizetype kKept = 3;
+    QVarLengthArray<char16_t, 32> m_text;
+    std::pair<qsizetype, qsizetype> m_parts[kKept] = {};
+    qsizetype m_count = 0;
+};
 
 // The line without leading byte-order marks, carriage returns and blanks.
 QStringView cleanLine(QStringView view)
@@ -349,13 +380,13 @@ bool showsDayFirst(QStringView line)
     const QStringView clean = cleanLine(line);
     if (!clean.startsWith(u'D'))
         return false;
-    const QStringList parts = dateParts(clean.mid(1));
+    const DateParts parts(clean.mid(1));
     if (parts.size() < 3)
         return false;
     bool firstOk = false;
     bool secondOk = false;
     const int first = parts.at(0).toInt(&firstOk);
-    parts.at(1).toInt(&secondOk);
+    std::ignore = parts.at(1).toInt(&secondOk);
     return firstOk && secondOk && parts.at(0).size() != 4 && first > 12;
 }
 
@@ -385,7 +416,7 @@ QifDateOrder QifParser::detectDateOrder(QStringView text)
 
 QDate QifParser::parseQifDate(QStringView value, std::optional<QifDateOrder> order)
 {
-    const QStringList parts = dateParts(value);
+    const DateParts parts(value);
     if (parts.size() < 3)
         return {};
     bool okA = false;

@@ -10,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <cstdio>
 #include <limits>
 #include <sqlite3.h>
 
@@ -30,7 +29,7 @@ const char *const kInsertSplitSql =
 
 // Page cache for the batch: the indexes of a large import no longer fit the
 // default 2 MB, and every page pushed out is written and read back.
-constexpr int kBatchCacheKiB = 64 * 1024;
+constexpr int kBatchCacheKiB = 128 * 1024;
 
 // Rows the batch changes or removes that were indexed before it: their old
 // values are what the index's 'delete' command needs.
@@ -73,16 +72,40 @@ const char *statusText(SyncStatus status)
     return nullptr;
 }
 
-QByteArray dateBytes(const QDate &date)
+// Writes `value` as `width` digits; the caller has checked it fits.
+char *digits(char *out, int value, int width)
 {
-    if (!date.isValid())
-        return QByteArray("");
-    const int y = date.year();
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = char('0' + value % 10);
+        value /= 10;
+    }
+    return out + width;
+}
+
+// "yyyy-MM-dd" for years 0 to 9999; one calendar conversion for all three parts.
+bool writeDate(char *out, const QDate &date)
+{
+    int y = 0, m = 0, d = 0;
+    date.getDate(&y, &m, &d);
     if (y < 0 || y > 9999)
-        return SqlCodec::dateText(date).toUtf8();
-    char buffer[11];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", y, date.month(), date.day());
-    return QByteArray(buffer, 10);
+        return false;
+    out = digits(out, y, 4);
+    *out++ = '-';
+    out = digits(out, m, 2);
+    *out++ = '-';
+    digits(out, d, 2);
+    return true;
+}
+
+void dateBytes(QByteArray &buffer, const QDate &date)
+{
+    if (!date.isValid()) {
+        buffer.resize(0);
+        return;
+    }
+    buffer.resize(10);
+    if (!writeDate(buffer.data(), date))
+        buffer = SqlCodec::dateText(date).toUtf8();
 }
 
 } // namespace
@@ -233,10 +256,16 @@ const QByteArray &BulkWriter::stamp(const QDateTime &timestamp, int slot)
     const qint64 days = secs / 86400 - (secs % 86400 < 0 ? 1 : 0);
     const int inDay = int(secs - days * 86400);
     const QDate date = QDate(1970, 1, 1).addDays(days);
-    if (date.isValid() && date.year() >= 0 && date.year() <= 9999) {
-        char buffer[48];
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year(), date.month(), date.day(),
-                      inDay / 3600, inDay / 60 % 60, inDay % 60);
+    char buffer[20];
+    if (date.isValid() && writeDate(buffer, date)) {
+        char *out = buffer + 10;
+        *out++ = 'T';
+        out = digits(out, inDay / 3600, 2);
+        *out++ = ':';
+        out = digits(out, inDay / 60 % 60, 2);
+        *out++ = ':';
+        out = digits(out, inDay % 60, 2);
+        *out = 'Z';
         m_stampText[slot] = QByteArray(buffer, 20);
     } else {
         m_stampText[slot] = SqlCodec::timestampText(timestamp).toUtf8();
@@ -265,7 +294,7 @@ bool BulkWriter::insertTransaction(const Transaction &t)
         return false;
     bindText(s, 1, t.id);
     bindText(s, 2, t.account_id);
-    m_buffers[2] = dateBytes(t.date);
+    dateBytes(m_buffers[2], t.date);
     ::bindText(s, 3, m_buffers[2]);
     bindText(s, 4, t.payee);
     bindText(s, 5, t.memo);

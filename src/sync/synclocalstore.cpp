@@ -57,7 +57,7 @@ const char *tableOf(const QString &type)
 
 // From this many rows on, a page is written as a batch: the full-text index
 // is brought up to date once at the end instead of once per row.
-constexpr qsizetype kBulkPageRows = 1000;
+constexpr qsizetype kBulkPageRows = 20;
 
 // The row's own content, without what only the bookkeeping differs in.
 QJsonObject contentOf(const QJsonObject &change)
@@ -146,6 +146,7 @@ SyncLocalStore::PushOutcome SyncLocalStore::recordPushResults(const QJsonArray &
 {
     PushOutcome outcome;
     m_serverIds.clear();
+    m_emptyTables.clear();
     QHash<QString, QJsonObject> sentByKey;
     for (const QJsonValue &c : sent)
         sentByKey.insert(c[u"entity_type"_s].toString() + u'|' + c[u"entity_id"_s].toString(), c.toObject());
@@ -233,9 +234,11 @@ SyncLocalStore::PageOutcome SyncLocalStore::applyPage(const QJsonObject &page)
     if (!readablePage(page))
         return {false, tr("The server's changes could not be read.")};
     m_serverIds.clear();
+    m_emptyTables.clear();
     // What the page learned is only true while it is applied.
     const auto forget = qScopeGuard([this] {
         m_existingIds.clear();
+        m_emptyTables.clear();
         m_knownCategories.clear();
         m_batchAccounts.clear();
         m_batch = nullptr;
@@ -375,10 +378,11 @@ SyncLocalStore::Step SyncLocalStore::applyRow(Repo *repo, const QString &entity,
             if (existing)
                 existing->insert(id);
             m_batchAccounts.insert(record.account_id);
+            if (remoteCategory.isEmpty())
+                return Step::Written;
             QSqlQuery ref(QSqlDatabase::database());
-            if (!remoteCategory.isEmpty()
-                && !SqlCodec::exec(ref, u"INSERT OR REPLACE INTO sync_category_refs VALUES (?, ?, ?)"_s,
-                                   {entity, id, remoteCategory}, "SyncLocalStore::apply failed:"))
+            if (!SqlCodec::exec(ref, u"INSERT OR REPLACE INTO sync_category_refs VALUES (?, ?, ?)"_s,
+                                {entity, id, remoteCategory}, "SyncLocalStore::apply failed:"))
                 return fail(ref.lastError().text());
             return Step::Written;
         }
@@ -464,14 +468,14 @@ bool SyncLocalStore::checkAmounts(const QString &type, const QJsonObject &row, b
 {
     // Money arrives as whole minor units. Anything else would be stored as
     // zero or rounded, so the row is skipped like one with a broken date.
-    QStringList keys;
-    if (type == u"account")
-        keys = {u"starting_balance"_s};
-    else if (type == u"transaction" || type == u"recurring")
-        keys = {u"amount"_s};
-    else if (type == u"reconciliation")
-        keys = {u"statement_balance"_s, u"reconciled_balance"_s};
-    for (const QString &key : std::as_const(keys)) {
+    static const QStringList accountKeys{u"starting_balance"_s}, rowKeys{u"amount"_s},
+        reconciliationKeys{u"statement_balance"_s, u"reconciled_balance"_s};
+    static const QStringList none;
+    const QStringList &keys = type == u"account"                               ? accountKeys
+        : type == u"transaction" || type == u"recurring"                       ? rowKeys
+        : type == u"reconciliation"                                            ? reconciliationKeys
+                                                                               : none;
+    for (const QString &key : keys) {
         const QJsonValue v = row.value(key);
         const double d = v.toDouble();
         if (v.isDouble() && d == std::floor(d) && std::fabs(d) <= double(kMaxAmountMinorUnits))
@@ -488,9 +492,12 @@ bool SyncLocalStore::checkAmounts(const QString &type, const QJsonObject &row, b
 
 QString SyncLocalStore::lookupLocalId(const char *table, const QString &serverId)
 {
-    const auto known = m_serverIds.value(QLatin1StringView(table));
-    if (known.contains(serverId))
-        return known.value(serverId);
+    const QString name = QLatin1StringView(table);
+    const auto known = m_serverIds.constFind(name);
+    if (known != m_serverIds.cend() && known->contains(serverId))
+        return known->value(serverId);
+    if (m_emptyTables.contains(name))
+        return {};
     QSqlQuery q(QSqlDatabase::database());
     if (SqlCodec::exec(q, u"SELECT id FROM %1 WHERE server_id = ?"_s.arg(QLatin1StringView(table)), {serverId}) && q.next())
         return q.value(0).toString();
@@ -506,6 +513,15 @@ void SyncLocalStore::prefetchServerIds(const char *table, const QJsonArray &rows
     QVariantList values;
     QVariantList clientIds;
     QSet<QString> &existing = m_existingIds[QLatin1StringView(table)];
+    // A first pull into an empty table: none of the page's rows is here yet.
+    if (rows.size() > 500) {
+        QSqlQuery q(QSqlDatabase::database());
+        if (q.exec(u"SELECT NOT EXISTS (SELECT 1 FROM %1)"_s.arg(QLatin1StringView(table))) && q.next()
+            && q.value(0).toBool()) {
+            m_emptyTables.insert(QLatin1StringView(table));
+            return;
+        }
+    }
     QSet<QString> asked;
     for (const QJsonValue &row : rows) {
         const QString id = row[u"id"_s].toString();

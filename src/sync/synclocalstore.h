@@ -104,6 +104,7 @@ private:
     QString m_failure;
     QHash<QString, QHash<QString, QString>> m_serverIds; // table -> server id -> local id (empty: none), per page
     QHash<QString, QSet<QString>> m_existingIds;           // table -> stored ids among the page's, per page
+    QSet<QString> m_emptyTables;                           // tables that held no row when the page began
     QHash<QString, bool> m_knownCategories;               // per page
     BulkWriter *m_batch = nullptr;                        // while a large page is applied
     QSet<QString> m_batchAccounts;                        // accounts the batch wrote rows to
