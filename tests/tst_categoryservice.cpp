@@ -2,6 +2,7 @@
 
 #include "services/categoryservice.h"
 #include "storage/categoryrepository.h"
+#include "storage/database.h"
 
 
 
@@ -11,6 +12,7 @@ class TestCategoryService : public QObject
 private slots:
     void idsAreNameBased();
     void seedingOnlyWhenNoLiveCategory();
+    void interruptedSeedingLeavesNothing();
 };
 
 void TestCategoryService::idsAreNameBased()
@@ -48,6 +50,22 @@ void TestCategoryService::seedingOnlyWhenNoLiveCategory()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^CategoryRepository::insert failed:"_s));
     service.seedDefaultsIfEmpty();
     QCOMPARE(t.categories->count(), 0);
+}
+
+// A first start that fails half way must not leave a partial list behind:
+// seeding only runs on an empty table, so the rest would never come.
+void TestCategoryService::interruptedSeedingLeavesNothing()
+{
+    TestDatabase t;
+    QVERIFY(failWritesTo(t.database->connection(), u"categories"_s, u"INSERT"_s, u"NEW.name = 'Groceries'"_s));
+    CategoryService service(t.categories);
+    service.seedDefaultsIfEmpty();
+    QCOMPARE(t.scalar(u"SELECT COUNT(*) FROM categories"_s).toInt(), 0);
+
+    QVERIFY(t.execute(u"DROP TRIGGER fail_categories_insert"_s));
+    service.seedDefaultsIfEmpty();
+    QVERIFY(t.categories->findByName(u"Groceries"_s));
+    QVERIFY(t.categories->findByName(u"Home Office"_s));
 }
 
 PENWICK_TEST_MAIN(TestCategoryService)

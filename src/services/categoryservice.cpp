@@ -116,18 +116,24 @@ void CategoryService::seedDefaults()
     DbTransaction tx(QSqlDatabase::database());
     if (!tx.isActive())
         qWarning().noquote() << "Default categories written one by one:" << tx.errorText();
+    bool complete = true;
     for (const DefaultCategory &d : kDefaults) {
         const QString parentId = d.parent ? m_idByName.value(tr(d.parent)) : QString();
-        createDefaultCategory(tr(d.name), QString::fromLatin1(d.type), parentId, d.taxCode != nullptr,
-                              d.taxCode ? QString::fromLatin1(d.taxCode) : QString());
+        complete = createDefaultCategory(tr(d.name), QString::fromLatin1(d.type), parentId, d.taxCode != nullptr,
+                                         d.taxCode ? QString::fromLatin1(d.taxCode) : QString())
+                   && complete;
     }
-    if (tx.isActive() && !tx.commit())
+    if (tx.isActive() && !complete) {
+        tx.rollback();
+        qWarning() << "Default categories could not be stored; they are written at the next start.";
+    } else if (tx.isActive() && !tx.commit()) {
         qWarning().noquote() << "Default categories could not be stored:" << tx.errorText();
+    }
     m_idByName.clear();
     m_nameById.clear();
 }
 
-void CategoryService::createDefaultCategory(const QString &name, const QString &typeCode, const QString &parentId,
+bool CategoryService::createDefaultCategory(const QString &name, const QString &typeCode, const QString &parentId,
                                             bool taxRelevant, const QString &taxCode)
 {
     const QString parentName = parentId.isEmpty() ? QString() : m_nameById.value(parentId);
@@ -144,8 +150,10 @@ void CategoryService::createDefaultCategory(const QString &name, const QString &
     c.tax_category = taxCode;
     c.is_default = true;
     c.created_at = c.updated_at = QDateTime::currentDateTimeUtc();
-    m_categories->insert(c); // a failure is logged by the repository; seeding goes on
+    // A default kept from before (even deleted) is no failure: it stays as it is.
+    const bool stored = m_categories->insert(c) || m_categories->findById(id).has_value();
 
     m_idByName.insert(name, id);
     m_nameById.insert(id, name);
+    return stored;
 }

@@ -23,7 +23,7 @@ public:
     static QString defaultCategoryId(const QString &typeCode, const QString &parentName, const QString &name);
 
 private:
-    void createDefaultCategory(const QString &name, const QString &typeCode, const QString &parentId,
+    bool createDefaultCategory(const QString &name, const QString &typeCode, const QString &parentId,
                                bool taxRelevant, const QString &taxCode);
 
     CategoryRepository *m_categories;
