@@ -68,6 +68,7 @@ private slots:
     void newAccountOpeningBalance_data();
     void newAccountOpeningBalance();
     void sidebarBalancesFollowTransactions();
+    void sidebarNamesEachAccountType();
     void orderAndShortcuts();
     void deleteAccountCascade_data();
     void deleteAccountCascade();
@@ -200,6 +201,22 @@ void TestMainWindow::sidebarBalancesFollowTransactions()
     QCOMPARE(window->findChild<QLabel *>(u"totalLabel"_s)->text(), u"Total: -$10.00 · ¥700"_s);
     QCOMPARE(list->currentRow(), 0); // the selection survives the rebuild
     Q_UNUSED(yen)
+}
+
+void TestMainWindow::sidebarNamesEachAccountType()
+{
+    for (int type = int(AccountType::Checking); type <= int(AccountType::Other); ++type) {
+        Account account = addAccount(u"Account %1"_s.arg(type), 0, type);
+        account.account_type = AccountType(type);
+        QVERIFY(m_state->accountRepository()->update(account));
+    }
+    auto window = showWindow();
+    const auto *list = window->findChild<AccountListWidget *>();
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->itemWidget(list->item(row))->findChild<QLabel *>(u"subtitleLabel"_s)->text();
+    QCOMPARE(shown, (QStringList{u"Checking"_s, u"Savings"_s, u"Credit Card"_s, u"Cash"_s, u"Investment"_s,
+                                 u"Other"_s}));
 }
 
 void TestMainWindow::orderAndShortcuts()
