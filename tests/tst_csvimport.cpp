@@ -50,8 +50,6 @@ class TestCsvImport : public QObject
 {
     Q_OBJECT
 private slots:
-    void parseCsv_data();
-    void parseCsv();
     void duplicates();
     void datesReadAsQtReadsThem_data();
     void datesReadAsQtReadsThem();
@@ -63,22 +61,6 @@ private slots:
     void encodings();
     void cancelledImportKeepsNothing();
 };
-
-void TestCsvImport::parseCsv_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<QStringList>>("rows");
-
-    QTest::newRow("quoted comma") << u"01/02/2024,\"Smith, John\",-5"_s
-                                  << QList<QStringList>{{u"01/02/2024"_s, u"Smith, John"_s, u"-5"_s}};
-}
-
-void TestCsvImport::parseCsv()
-{
-    QFETCH(QString, text);
-    QFETCH(QList<QStringList>, rows);
-    QCOMPARE(ImportService::parseCsv(text), rows);
-}
 
 void TestCsvImport::duplicates()
 {
