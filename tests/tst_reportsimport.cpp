@@ -180,6 +180,10 @@ void TestReportsImport::reportCells_data()
     // "Maintenance" rows stay apart under their parents.
     QTest::newRow("category spending") << 0
         << QStringList{u"Transportation: Maintenance|-$60.00"_s, u"Housing: Maintenance|-$40.00"_s};
+    QTest::newRow("payee summary, lowest first") << 1
+        << QStringList{u"To savings|-$500.00|1"_s, u"Garage|-$60.00|1"_s, u"Hardware Store|-$40.00|1"_s,
+                       u"From checking|$500.00|1"_s, u"Employer|$2,000.00|1"_s};
+    QTest::newRow("tax report: no tax-relevant row") << 2 << QStringList();
     QTest::newRow("income vs expenses") << 3
         << QStringList{month + u"|$2,000.00|-$100.00|$1,900.00"_s,
                        u"Total|$2,000.00|-$100.00|$1,900.00"_s};
