@@ -50,8 +50,6 @@ class TestCsvImport : public QObject
 {
     Q_OBJECT
 private slots:
-    void parseCsv_data();
-    void parseCsv();
     void duplicates();
     void datesReadAsQtReadsThem_data();
     void datesReadAsQtReadsThem();
@@ -59,23 +57,10 @@ private slots:
     void yenAccountsHaveNoMinorUnits();
     void failedInsertIsADatabaseError();
     void failedCommitReadsAsFailure();
+    void encodings_data();
+    void encodings();
+    void cancelledImportKeepsNothing();
 };
-
-void TestCsvImport::parseCsv_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<QStringList>>("rows");
-
-    QTest::newRow("quoted comma") << u"01/02/2024,\"Smith, John\",-5"_s
-                                  << QList<QStringList>{{u"01/02/2024"_s, u"Smith, John"_s, u"-5"_s}};
-}
-
-void TestCsvImport::parseCsv()
-{
-    QFETCH(QString, text);
-    QFETCH(QList<QStringList>, rows);
-    QCOMPARE(ImportService::parseCsv(text), rows);
-}
 
 void TestCsvImport::duplicates()
 {
@@ -186,6 +171,42 @@ void TestCsvImport::failedCommitReadsAsFailure()
     QVERIFY(changed.isEmpty());
     QVERIFY(f.db.database->connection().transaction());
     QVERIFY(f.db.database->connection().rollback());
+}
+
+// The file is decoded a chunk at a time: byte-order marks and UTF-16 told by
+// its NUL bytes must still give the same text.
+void TestCsvImport::encodings_data()
+{
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<bool>("bom");
+    QTest::newRow("UTF-8 with BOM") << int(QStringConverter::Utf8) << true;
+    QTest::newRow("UTF-16 LE with BOM") << int(QStringConverter::Utf16LE) << true;
+    QTest::newRow("UTF-16 BE with BOM") << int(QStringConverter::Utf16BE) << true;
+    QTest::newRow("UTF-16 LE without BOM") << int(QStringConverter::Utf16LE) << false;
+    QTest::newRow("UTF-16 BE without BOM") << int(QStringConverter::Utf16BE) << false;
+}
+
+void TestCsvImport::encodings()
+{
+    QFETCH(int, encoding);
+    QFETCH(bool, bom);
+    CsvFixture f;
+    const Account account = f.db.addAccount(u"Checking"_s);
+    QStringEncoder encoder(QStringConverter::Encoding(encoding),
+                           bom ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    const QByteArray bytes = encoder.encode(u"01/02/2024,Café,-1\n"_s);
+    QCOMPARE(f.service.importCsv(f.file(bytes), account.id, columns()).imported, 1);
+    QVERIFY(f.byPayee(account.id, u"Café"_s));
+}
+
+void TestCsvImport::cancelledImportKeepsNothing()
+{
+    CsvFixture f;
+    const Account account = f.db.addAccount(u"Checking"_s);
+    connect(&f.service, &ImportService::importProgress, &f.service, [&f] { f.service.cancelImport(); });
+    const ImportResult r = f.service.importCsv(f.file("01/02/2024,Shop,-1\n"), account.id, columns());
+    QVERIFY(r.failed && r.cancelled);
+    QCOMPARE(f.db.scalar(u"SELECT COUNT(*) FROM transactions"_s).toInt(), 0);
 }
 
 PENWICK_TEST_MAIN(TestCsvImport)

@@ -68,6 +68,7 @@ private slots:
     void newAccountOpeningBalance_data();
     void newAccountOpeningBalance();
     void sidebarBalancesFollowTransactions();
+    void sidebarNamesEachAccountType();
     void orderAndShortcuts();
     void deleteAccountCascade_data();
     void deleteAccountCascade();
@@ -202,6 +203,22 @@ void TestMainWindow::sidebarBalancesFollowTransactions()
     Q_UNUSED(yen)
 }
 
+void TestMainWindow::sidebarNamesEachAccountType()
+{
+    for (int type = int(AccountType::Checking); type <= int(AccountType::Other); ++type) {
+        Account account = addAccount(u"Account %1"_s.arg(type), 0, type);
+        account.account_type = AccountType(type);
+        QVERIFY(m_state->accountRepository()->update(account));
+    }
+    auto window = showWindow();
+    const auto *list = window->findChild<AccountListWidget *>();
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->itemWidget(list->item(row))->findChild<QLabel *>(u"subtitleLabel"_s)->text();
+    QCOMPARE(shown, (QStringList{u"Checking"_s, u"Savings"_s, u"Credit Card"_s, u"Cash"_s, u"Investment"_s,
+                                 u"Other"_s}));
+}
+
 void TestMainWindow::orderAndShortcuts()
 {
     QList<Account> accounts;
@@ -298,6 +315,9 @@ void TestMainWindow::actionsNeedAnAccount()
     QCOMPARE(window->statusBar()->currentMessage(), u"Select an account first"_s);
     window->deleteCurrentAccount();
     QCOMPARE(window->statusBar()->currentMessage(), u"Select an account first"_s);
+    window->statusBar()->clearMessage();
+    findAction(window.get(), u"&Share..."_s)->trigger();
+    QCOMPARE(window->statusBar()->currentMessage(), u"Select an account first"_s);
     // A status message replaces a progress display.
     auto *bar = window->findChild<StatusBar *>();
     bar->showProgress(u"Checking"_s);
@@ -312,6 +332,11 @@ void TestMainWindow::actionsNeedAnAccount()
     auto *table = window->findChild<RegisterTableView *>();
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     QVERIFY(table->isEditing());
+    // Sharing needs a Velmora account: signed out, the person is told so.
+    QString told;
+    answerMessageBox(QMessageBox::Cancel, &told);
+    findAction(window.get(), u"&Share..."_s)->trigger();
+    QCOMPARE(told, u"Sharing requires a Velmora account."_s);
 }
 
 void TestMainWindow::autoPostAtStart_data()
@@ -354,6 +379,10 @@ void TestMainWindow::toolWindowsOpenOnce_data()
     QTest::newRow("payees") << u"Rename &Payees..."_s << u"PayeeScreen"_s;
     QTest::newRow("reconcile") << u"&Reconcile..."_s << u"ReconciliationScreen"_s;
     QTest::newRow("history") << u"Reconciliation &History..."_s << u"ReconciliationHistoryScreen"_s;
+    // The account list's own menu.
+    QTest::newRow("list: reconcile") << u"Reconcile..."_s << u"ReconciliationScreen"_s;
+    QTest::newRow("list: history") << u"Reconciliation History..."_s << u"ReconciliationHistoryScreen"_s;
+    QTest::newRow("list: payees") << u"Rename Payees..."_s << u"PayeeScreen"_s;
 }
 
 void TestMainWindow::toolWindowsOpenOnce()
@@ -370,15 +399,19 @@ void TestMainWindow::toolWindowsOpenOnce()
         }
         return out;
     };
-    QAction *action = findAction(window.get(), command);
-    QVERIFY(action);
-    action->trigger();
+    const auto request = [&] {
+        if (QAction *action = findAction(window.get(), command))
+            return action->trigger();
+        chooseMenuEntry(command);
+        openContextMenu(window->findChild<AccountListWidget *>(), 0);
+    };
+    request();
     QCOMPARE(windows().size(), 1);
     QWidget *shown = windows().constFirst();
     QTRY_VERIFY(shown->isVisible());
     // A second request brings the same window back.
     shown->hide();
-    action->trigger();
+    request();
     QCOMPARE(windows().size(), 1);
     QVERIFY(shown->isVisible());
 }

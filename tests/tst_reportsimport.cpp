@@ -180,6 +180,10 @@ void TestReportsImport::reportCells_data()
     // "Maintenance" rows stay apart under their parents.
     QTest::newRow("category spending") << 0
         << QStringList{u"Transportation: Maintenance|-$60.00"_s, u"Housing: Maintenance|-$40.00"_s};
+    QTest::newRow("payee summary, lowest first") << 1
+        << QStringList{u"To savings|-$500.00|1"_s, u"Garage|-$60.00|1"_s, u"Hardware Store|-$40.00|1"_s,
+                       u"From checking|$500.00|1"_s, u"Employer|$2,000.00|1"_s};
+    QTest::newRow("tax report: no tax-relevant row") << 2 << QStringList();
     QTest::newRow("income vs expenses") << 3
         << QStringList{month + u"|$2,000.00|-$100.00|$1,900.00"_s,
                        u"Total|$2,000.00|-$100.00|$1,900.00"_s};
@@ -494,18 +498,21 @@ void TestReportsImport::unusableFilesAreRefused()
     ImportScreen screen(m_state.get());
     screen.show();
     screen.prepare();
-    const QString notes = writeFile(u"notes.txt"_s, "hello");
-    const QString empty = writeFile(u"empty.qif"_s, "just words\n");
+    const QString csv = writeFile(u"a.csv"_s, "Date,Payee,Amount\n01/15/2024,Coffee,-3.50\n");
+    const QList<QPair<QStringList, QString>> refusals{
+        {{writeFile(u"notes.txt"_s, "hello")}, u"notes.txt is not a QIF, OFX or CSV file."_s},
+        {{m_dir->filePath(u"gone.csv"_s)}, u"The file gone.csv cannot be read."_s},
+        {{writeFile(u"empty.qif"_s, "just words\n")}, u"No transactions were found"_s},
+        {{csv, csv}, u"Choose one CSV file at a time."_s},
+        {{writeFile(u"open.csv"_s, "Date,\"Payee\n")}, u"open.csv holds no CSV rows that can be read."_s},
+        {{QStringLiteral(PENWICK_TEST_DATA) + u"/ofx/truncated.ofx"_s}, u"truncated.ofx is incomplete"_s},
+    };
     QString warning;
-    answerMessageBox(QMessageBox::Ok, &warning);
-    QVERIFY(!screen.chooseFiles({notes}));
-    QCOMPARE(warning, u"notes.txt is not a QIF, OFX or CSV file."_s);
-    answerMessageBox(QMessageBox::Ok, &warning);
-    QVERIFY(!screen.chooseFiles({m_dir->filePath(u"gone.csv"_s)}));
-    QCOMPARE(warning, u"The file gone.csv cannot be read."_s);
-    answerMessageBox(QMessageBox::Ok, &warning);
-    QVERIFY(!screen.chooseFiles({empty}));
-    QVERIFY(warning.startsWith(u"No transactions were found"_s));
+    for (const auto &[files, expected] : refusals) {
+        answerMessageBox(QMessageBox::Ok, &warning);
+        QVERIFY(!screen.chooseFiles(files));
+        QVERIFY2(warning.startsWith(expected), qPrintable(warning));
+    }
     QCOMPARE(screen.findChild<QLabel *>(u"fileLabel"_s)->text(), u"No file selected"_s);
 
     // The new account cannot be stored: the failed summary, and nothing kept.

@@ -5,6 +5,7 @@
 #include "app/updatestartup.h"
 #include "penwickserver.h"
 #include "storage/preferencesrepository.h"
+#include "ui/mainwindow.h"
 #include "ui/updatedialog.h"
 #include "ui/updateentrypoints.h"
 #include "ui/whatsnewdialog.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTextBrowser>
 
 using VelmUpdate::Artifact;
@@ -275,6 +277,38 @@ private slots:
         QVERIFY(dialog->findChild<QTextBrowser *>()->toPlainText().contains(shown));
         QCOMPARE(buttonTexts(dialog), buttons);
         QCOMPARE(dialog->findChild<QLabel *>(u"runningVersionLabel"_s)->text(), u"You are running version 1.0.8"_s);
+    }
+
+    // The Help menu's commands report through the window's status bar.
+    void helpMenuAnswers_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("offered"); // empty: no manifest
+        QTest::addColumn<QString>("message"); // the status bar message starts with this
+        const QString check = u"Check for &Updates..."_s;
+        const QString whatsNew = u"What's &New..."_s;
+        const QString noNotes = u"No release notes available for Velmora Penwick 1.0.8"_s;
+        QTest::newRow("check: up to date") << check << "1.0.8" << "Velmora Penwick is up to date (version 1.0.8)";
+        QTest::newRow("check: no manifest") << check << "" << "Update check failed: network error: ";
+        QTest::newRow("what's new: up to date, no notes") << whatsNew << "1.0.8" << noNotes;
+        QTest::newRow("what's new: no manifest") << whatsNew << "" << noNotes;
+    }
+
+    void helpMenuAnswers()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, offered);
+        QFETCH(QString, message);
+        if (!offered.isEmpty())
+            publish(offered);
+        TestApp app;
+        MainWindow window(app.state());
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->text() == command)
+                action->trigger();
+        }
+        QTRY_VERIFY2(window.statusBar()->currentMessage().startsWith(message),
+                     qPrintable(window.statusBar()->currentMessage()));
     }
 
     void parentClosedBeforeAnswer()

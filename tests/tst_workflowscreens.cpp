@@ -451,13 +451,17 @@ void TestWorkflowScreens::categoryTree()
         QCOMPARE(made->parent_id, parentRow < 0 ? QString() : zeta.id);
     }
 
-    // Renaming keeps the place in the tree.
-    screen.view()->setCurrentIndex(model->index(0, 0, model->index(0, 0)));
+    // Renaming, from the row's own menu, keeps the place in the tree.
+    screen.show();
+    screen.view()->expandAll();
     whenShown<QInputDialog>([](QInputDialog *d) {
         d->setTextValue(u"  Kid  "_s);
         d->accept();
     });
-    screen.editCategory();
+    chooseMenuEntry(u"&Edit"_s);
+    const QPoint at = screen.view()->visualRect(model->index(0, 0, model->index(0, 0))).center();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, screen.view()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(screen.view()->viewport(), &menuEvent);
     QCOMPARE(m_state->categoryRepository()->findById(child.id)->name, u"Kid"_s);
     QCOMPARE(m_state->categoryRepository()->findById(child.id)->parent_id, zeta.id);
 

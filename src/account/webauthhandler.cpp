@@ -38,11 +38,6 @@ WebAuthHandler::WebAuthHandler(QObject *parent)
 
 WebAuthHandler::~WebAuthHandler() = default;
 
-bool WebAuthHandler::isListening() const
-{
-    return m_server->isListening();
-}
-
 QString WebAuthHandler::start()
 {
     if (!m_server->isListening()) {

@@ -33,7 +33,6 @@ public:
     QString start();
     void stop();
     quint16 port() const { return m_port; }
-    bool isListening() const;
 
     // What one request line sent to the listener on `port` amounts to.
     struct CallbackRequest

@@ -17,8 +17,3 @@ QColor positiveAmountColor()
 {
     return isDarkPalette() ? QColor(0x66, 0xBB, 0x6A) : QColor(0x2E, 0x7D, 0x32);
 }
-
-QColor warningColor()
-{
-    return isDarkPalette() ? QColor(0xFF, 0xA7, 0x26) : QColor(0xE6, 0x51, 0x00);
-}

@@ -7,4 +7,3 @@
 bool isDarkPalette();
 QColor negativeAmountColor();
 QColor positiveAmountColor();
-QColor warningColor();

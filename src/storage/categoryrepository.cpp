@@ -70,11 +70,6 @@ int CategoryRepository::count() const
     return 0;
 }
 
-QList<Category> CategoryRepository::findPending() const
-{
-    return readList(u"SELECT %1 FROM categories WHERE sync_status = 'pending'"_s, {});
-}
-
 bool CategoryRepository::insert(const Category &c)
 {
     QSqlQuery q(m_db->connection());

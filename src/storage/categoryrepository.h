@@ -20,7 +20,6 @@ public:
     std::optional<Category> findById(const QString &id) const;
     std::optional<Category> findByName(const QString &name) const;
     int count() const;
-    QList<Category> findPending() const;
 
     bool insert(const Category &category);
     bool update(const Category &category);

@@ -60,11 +60,6 @@ std::optional<Reconciliation> ReconciliationRepository::findById(const QString &
     return firstOf(readList(u"SELECT %1 FROM reconciliations WHERE id = ?"_s, {id}));
 }
 
-QList<Reconciliation> ReconciliationRepository::findPending() const
-{
-    return readList(u"SELECT %1 FROM reconciliations WHERE sync_status = 'pending'"_s, {});
-}
-
 bool ReconciliationRepository::insert(const Reconciliation &r)
 {
     // The one insert that fills missing timestamps itself.
@@ -121,12 +116,6 @@ int ReconciliationRepository::restoreByAccount(const QString &accountId, const Q
     return updateMany(u"UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' "
                       "WHERE account_id = ? AND deleted_at >= ?"_s,
                       {nowText(), accountId, since}, "ReconciliationRepository::restoreByAccount failed:");
-}
-
-bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId)
-{
-    QSqlQuery q(m_db->connection());
-    return exec(q, u"UPDATE reconciliations SET sync_status='synced', server_id=? WHERE id=?"_s, {text(serverId), id});
 }
 
 int ReconciliationRepository::markAllPendingForResync()

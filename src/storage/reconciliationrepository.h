@@ -19,13 +19,11 @@ public:
     QList<Reconciliation> findByAccount(const QString &accountId) const;
     std::optional<Reconciliation> findLatest(const QString &accountId) const;
     std::optional<Reconciliation> findById(const QString &id) const;
-    QList<Reconciliation> findPending() const;
 
     bool insert(const Reconciliation &reconciliation);
     bool update(const Reconciliation &reconciliation);
     int softDeleteByAccount(const QString &accountId);
     int restoreByAccount(const QString &accountId, const QString &since);
-    bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 
     static Reconciliation fromRow(const QSqlQuery &query);

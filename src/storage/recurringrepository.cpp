@@ -61,11 +61,6 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString 
     return firstOf(readList(u"SELECT %1 FROM recurring_transactions WHERE id = ?"_s, {id}));
 }
 
-QList<RecurringTransaction> RecurringRepository::findDue() const
-{
-    return findDue(QDate::currentDate());
-}
-
 QList<RecurringTransaction> RecurringRepository::findDue(const QDate &asOf) const
 {
     return readList(u"SELECT %1 FROM recurring_transactions WHERE deleted_at IS NULL AND is_active = 1 "
@@ -79,11 +74,6 @@ int RecurringRepository::countDue(const QDate &asOf) const
                  "AND next_due_date <= ?"_s, {dateText(asOf)}) || !q.next())
         return 0;
     return q.value(0).toInt();
-}
-
-QList<RecurringTransaction> RecurringRepository::findPending() const
-{
-    return readList(u"SELECT %1 FROM recurring_transactions WHERE sync_status = 'pending'"_s, {});
 }
 
 void RecurringRepository::warnIfBrokenDueDate(const char *operation, const RecurringTransaction &r)

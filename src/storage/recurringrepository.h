@@ -18,12 +18,10 @@ public:
 
     QList<RecurringTransaction> findAll() const;
     std::optional<RecurringTransaction> findById(const QString &id) const;
-    QList<RecurringTransaction> findDue() const;
     // Due on or before `asOf`; lets callers pin "today" (tests, catch-up runs).
     QList<RecurringTransaction> findDue(const QDate &asOf) const;
     // Size of findDue(asOf) without reading the rows.
     int countDue(const QDate &asOf) const;
-    QList<RecurringTransaction> findPending() const;
 
     bool insert(const RecurringTransaction &entry);
     bool update(const RecurringTransaction &entry);

@@ -25,11 +25,6 @@ TransactionRepository::TransactionRepository(Database *db, QObject *parent)
 {
 }
 
-const QString &TransactionRepository::columns()
-{
-    return kColumns;
-}
-
 Transaction TransactionRepository::fromRow(const QSqlQuery &q, int o)
 {
     Transaction t;

@@ -55,7 +55,6 @@ public:
 
     // Converts the twenty transaction columns starting at `offset`.
     static Transaction fromRow(const QSqlQuery &query, int offset = 0);
-    static const QString &columns();
 
 signals:
     void transactionsChanged(const QString &accountId);

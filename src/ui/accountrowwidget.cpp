@@ -75,11 +75,6 @@ AccountRowWidget::AccountRowWidget(const Account &account, qint64 balance, QWidg
     block->addWidget(m_subtitleLabel);
 }
 
-QString AccountRowWidget::balanceText() const
-{
-    return m_balanceLabel->text();
-}
-
 char16_t AccountRowWidget::iconCodePoint(AccountType type)
 {
     switch (type) {

@@ -17,7 +17,6 @@ public:
     Q_DISABLE_COPY_MOVE(AccountRowWidget)
 
     QString accountId() const { return m_accountId; }
-    QString balanceText() const;
 
     static char16_t iconCodePoint(AccountType type);
     static QString typeLabel(AccountType type);

@@ -2,11 +2,6 @@
 
 #include <QPainter>
 
-ElidedLabel::ElidedLabel(QWidget *parent)
-    : ElidedLabel(QString(), parent)
-{
-}
-
 ElidedLabel::ElidedLabel(const QString &text, QWidget *parent)
     : QLabel(parent)
 {

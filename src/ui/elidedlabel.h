@@ -8,7 +8,6 @@ class ElidedLabel final : public QLabel
 {
     Q_OBJECT
 public:
-    explicit ElidedLabel(QWidget *parent = nullptr);
     explicit ElidedLabel(const QString &text, QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(ElidedLabel)
 

@@ -824,11 +824,6 @@ void MainWindow::showVelmoraAccountScreen(int page)
     m_velmoraAccountScreen->refreshAll();
 }
 
-void MainWindow::showVelmoraAccountScreen()
-{
-    showVelmoraAccountScreen(0);
-}
-
 QWidget *MainWindow::createEmptyStatePage()
 {
     auto *page = new QWidget(this);

@@ -71,7 +71,6 @@ public slots:
     // The online account's window on `page`; starts the browser sign-in for
     // a user who is not signed in.
     void showVelmoraAccountScreen(int page);
-    void showVelmoraAccountScreen();
     // Who the current account is shared with (signed-in users only).
     void showShareAccountDialog();
 
