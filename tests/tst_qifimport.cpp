@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "services/ascendingidsequence.h"
 #include "services/importservice.h"
 #include "services/qifparser.h"
 #include "storage/categoryrepository.h"
@@ -7,6 +8,7 @@
 #include "storage/transactionrepository.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace {
@@ -89,6 +91,8 @@ private slots:
     void amountsInTheAccountsUnit_data();
     void amountsInTheAccountsUnit();
     void secondImportWhileRunningIsRefused();
+    void ascendingIds_data();
+    void ascendingIds();
 };
 
 void TestQifImport::decodeImportText_data()
@@ -481,6 +485,43 @@ void TestQifImport::secondImportWhileRunningIsRefused()
     QVERIFY(nested && nested->failed);
     QVERIFY(!outer.failed);
     QCOMPARE(f.count(u"transactions"_s), 2);
+}
+
+void TestQifImport::ascendingIds_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("drawn");
+    QTest::newRow("one") << 1 << 1;
+    QTest::newRow("many") << 20000 << 20000;
+    QTest::newRow("more than announced") << 3 << 50;
+    QTest::newRow("none announced") << 0 << 10;
+}
+
+// Imports hand out ids in ascending order for the index's sake; they must
+// still be well-formed random version-4 ids spread over the whole range.
+void TestQifImport::ascendingIds()
+{
+    QFETCH(int, count);
+    QFETCH(int, drawn);
+    static const QRegularExpression form(u"^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"_s);
+    AscendingIdSequence sequence(count);
+    QStringList ids;
+    QList<int> firstDigit(16, 0);
+    for (int i = 0; i < drawn; ++i) {
+        ids.append(sequence.next());
+        QVERIFY2(form.match(ids.last()).hasMatch(), qPrintable(ids.last()));
+        if (i > 0 && i < count)
+            QVERIFY2(ids.at(i - 1) < ids.at(i), qPrintable(ids.at(i - 1) + u" then "_s + ids.at(i)));
+        if (i < count)
+            ++firstDigit[ids.last().left(1).toInt(nullptr, 16)];
+    }
+    QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), drawn);
+    if (count >= 16000) {
+        // About count/16 each; the bounds are more than six deviations wide.
+        for (int n : std::as_const(firstDigit))
+            QVERIFY2(qAbs(n - count / 16) < count / 40, qPrintable(QString::number(n)));
+    }
+    QVERIFY(form.match(AscendingIdSequence::random()).hasMatch());
 }
 
 PENWICK_TEST_MAIN(TestQifImport)

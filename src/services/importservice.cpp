@@ -1,6 +1,7 @@
 #include "importservice.h"
 
 #include "app/money.h"
+#include "ascendingidsequence.h"
 #include "ofxreader.h"
 #include "qifparser.h"
 #include "storage/accountrepository.h"
@@ -39,23 +40,6 @@ namespace {
 
 constexpr int kProgressInterval = 100;
 const QString kHintPrefix = u"[→ "_s;
-
-// A random (version 4) id. The system generator costs a system call per id,
-// which a large import notices; a generator seeded from it with 256 bits
-// gives ids just as unlikely to meet another device's.
-QString newId()
-{
-    thread_local QRandomGenerator64 generator = [] {
-        quint32 seed[8];
-        QRandomGenerator::system()->fillRange(seed);
-        return QRandomGenerator64(seed, 8);
-    }();
-    const quint64 high = (generator.generate64() & ~quint64(0xF000)) | quint64(0x4000);
-    const quint64 low = (generator.generate64() & ~(quint64(0xC) << 60)) | (quint64(0x8) << 60);
-    const QUuid id(uint(high >> 32), ushort(high >> 16), ushort(high), uchar(low >> 56), uchar(low >> 48),
-                   uchar(low >> 40), uchar(low >> 32), uchar(low >> 24), uchar(low >> 16), uchar(low >> 8), uchar(low));
-    return id.toString(QUuid::WithoutBraces);
-}
 
 QSqlDatabase connection()
 {
@@ -340,7 +324,7 @@ public:
     QString create(const QString &name, CategoryType type)
     {
         Category c;
-        c.id = newId();
+        c.id = AscendingIdSequence::random();
         c.name = name;
         c.category_type = type;
         c.created_at = c.updated_at = QDateTime::currentDateTimeUtc();
@@ -1019,7 +1003,8 @@ void ImportService::QifBatch::pairTransfers()
     for (const Pairable &item : std::as_const(m_pairables)) {
         if (item.partner < 0)
             continue;
-        m_paired.insert(item.index, {m_pairables.at(item.partner).index, item.id.isEmpty() ? newId() : item.id,
+        m_paired.insert(item.index, {m_pairables.at(item.partner).index,
+                                     item.id.isEmpty() ? AscendingIdSequence::random() : item.id,
                                      item.target, item.transfer, item.memo, false});
     }
     m_pairables.clear();
@@ -1213,7 +1198,7 @@ bool ImportService::QifBatch::importItem(WorkItem &item, int index)
             ++m_result.splitsNotKept;
             continue;
         }
-        line.id = newId();
+        line.id = AscendingIdSequence::random();
         line.transaction_id = t.id;
         line.amount = qifAmountFor(ctx.currency, split.amount, split.amountText);
         line.memo = split.memo;
@@ -1260,6 +1245,7 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
     }
 
     // The second pass: the same records again, written as they are read.
+    AscendingIdSequence ids(total);
     int index = 0;
     bool stopped = false;
     for (const FileStamp &expected : std::as_const(m_files)) {
@@ -1289,7 +1275,7 @@ ImportResult ImportService::QifBatch::run(const QStringList &paths)
                 item.id = paired->id;
                 item.partner = paired->partner;
             } else if (item.id.isEmpty()) {
-                item.id = newId();
+                item.id = ids.next();
             }
             if (!importItem(item, i))
                 stopped = true;
@@ -1646,6 +1632,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         return row.at(column);
     };
 
+    AscendingIdSequence ids(total);
     int rowIndex = -1;
     bool stopped = false;
     bool storageLost = false;
@@ -1692,7 +1679,7 @@ ImportResult ImportService::importCsv(const QString &path, const QString &accoun
         }
 
         Transaction t;
-        t.id = newId();
+        t.id = ids.next();
         t.account_id = accountId;
         t.date = date;
         t.payee = *payeeCell;
